@@ -7,6 +7,9 @@
 #include "TokenCode.h"
 
 #include <cstdint>
+#include <string_view>
+
+class ResourceChain;
 
 using KeywordString27 = TString<unsigned char[28]>;
 using KeywordString15 = TString<unsigned char[16]>;
@@ -51,13 +54,22 @@ enum ParserMessage : int {
     kMsgNestedTooDeeply = 20,
 };
 
-// Fills every table on the first call; later calls do nothing.
+// Fills every table from the process-wide resource chain on the first call; later calls do
+// nothing.
 void InitLanguageTables();
 
-// Token code 0..36 of a lower-cased, non-empty word.
-TokenCode ClassifyWord(const LStr255& word);
+// Fills every table from the given chain, every time it is called (tests, and tools that choose
+// their own language file). Marks the tables filled, so a later InitLanguageTables keeps them.
+void InitLanguageTablesFrom(const ResourceChain& chain);
 
-// set is 1 or 2; slot 0..36.
+// The whole-degree sine and cosine tables; part of InitLanguageTables.
+void BuildTrigTables();
+
+// Token code 0..36 of a lower-cased, non-empty word (an empty word is 0).
+TokenCode ClassifyWord(const LStr255& word);
+TokenCode ClassifyWord(std::string_view word);
+
+// Slot 0..36. Accessors answer an empty entry for an index out of range.
 const KeywordString27& KeywordSet1(int slot);
 const KeywordString15& KeywordSet2(int slot);
 // list is 'A' or 'B' in the lists' names; here 0 for list A, 1 for list B. slot 0..14.
@@ -65,10 +77,11 @@ const KeywordString15& Abbreviation(int list, int slot);
 // slot 0..9.
 const KeywordString27& ColourName1(int slot);
 const KeywordString15& ColourName2(int slot);
-// The colour command (3000..3009) of colour slot 0..9, and the slot of a digit '0'..'9'.
+// The colour command (3000..3009) of colour slot 0..9 (0 out of range), and the slot of a
+// digit '0'..'9' (-1 for any other character).
 std::int32_t ColourCommandOfSlot(int slot);
 int ColourSlotOfDigit(char digit);
-// n is 1..20.
+// n is 1..20; the 20th is the parser's nesting bound.
 const LStr255& ParserMessageText(int n);
 
 // Indexed by whole degrees 0..359.

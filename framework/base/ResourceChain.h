@@ -1,0 +1,47 @@
+#pragma once
+
+// The resource chain: a look-up by (type, ID) goes to the language file first, then to the
+// application's own resources.
+
+#include "ResourceFile.h"
+
+#include <memory>
+
+// Where the application's own resource file lives among the compiled-in Qt resources.
+inline constexpr auto kApplicationResourcePath = ":/turtlescope/Turtlescope.json";
+
+class ResourceChain {
+public:
+    ResourceChain() = default;
+    explicit ResourceChain(std::unique_ptr<ResourceFile> applicationResources)
+        : mApplication(std::move(applicationResources)) {}
+
+    void setApplicationResources(std::unique_ptr<ResourceFile> file) {
+        mApplication = std::move(file);
+    }
+    void setLanguageFile(std::unique_ptr<ResourceFile> file) { mLanguage = std::move(file); }
+
+    const ResourceFile* applicationResources() const { return mApplication.get(); }
+    const ResourceFile* languageFile() const { return mLanguage.get(); }
+    bool hasLanguageFile() const { return mLanguage != nullptr; }
+
+    // The first file along the chain that holds (type, id), or null.
+    const ResourceBytes* get(ResType type, std::int16_t id) const;
+
+    // Item index of list (type, id), taken item by item: when the language file's list lacks
+    // the item, the application's own list supplies it. None when no file holds it.
+    std::optional<LStr255> findIndString(ResType type, std::int16_t id, int index) const;
+    // As findIndString, but empty when no file holds the item.
+    LStr255 GetIndString(ResType type, std::int16_t id, int index) const;
+
+private:
+    std::unique_ptr<ResourceFile> mLanguage;
+    std::unique_ptr<ResourceFile> mApplication;
+};
+
+// The application's own resources as compiled in; null if they are missing from the binary.
+std::unique_ptr<ResourceFile> LoadApplicationResources();
+
+// The chain the running application uses. Starts with the application's own resources and no
+// language file; start-up installs the language file.
+ResourceChain& TheResourceChain();
