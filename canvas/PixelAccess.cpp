@@ -1,0 +1,157 @@
+#include "PixelAccess.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+int luminance(const RGBColour& c) {
+    return (299 * int(c.red) + 587 * int(c.green) + 114 * int(c.blue)) / 1000;
+}
+
+int nearestIndex(const QImage& image, std::uint32_t rgb) {
+    const QList<QRgb> table = image.colorTable();
+    int best = 0;
+    long bestDistance = std::numeric_limits<long>::max();
+    for (int i = 0; i < int(table.size()); ++i) {
+        const long dr = long(qRed(table[i])) - long((rgb >> 16) & 0xFF);
+        const long dg = long(qGreen(table[i])) - long((rgb >> 8) & 0xFF);
+        const long db = long(qBlue(table[i])) - long(rgb & 0xFF);
+        const long distance = dr * dr + dg * dg + db * db;
+        if (distance < bestDistance) {
+            bestDistance = distance;
+            best = i;
+        }
+    }
+    return best;
+}
+
+bool isInside(const PixMap& pixMap, int x, int y) {
+    return x >= 0 && y >= 0 && x < pixMap.image.width() && y < pixMap.image.height();
+}
+
+} // namespace
+
+PixelArea PixelArea::intersected(const PixelArea& other) const {
+    return {std::max(top, other.top), std::max(left, other.left), std::min(bottom, other.bottom),
+            std::min(right, other.right)};
+}
+
+std::uint32_t encodeColour(const PixMap& pixMap, const RGBColour& colour) {
+    const std::uint32_t rgb = packRGB24(colour);
+    switch (pixMap.image.format()) {
+    case QImage::Format_RGB32:
+        return 0xFF000000u | rgb;
+    case QImage::Format_Mono:
+        return luminance(colour) < 0x8000 ? 1u : 0u;
+    case QImage::Format_Indexed8:
+        return std::uint32_t(nearestIndex(pixMap.image, rgb));
+    default:
+        return 0xFF000000u | rgb;
+    }
+}
+
+std::uint32_t readRawPixel(const PixMap& pixMap, int h, int v) {
+    const int x = h - pixMap.bounds.left;
+    const int y = v - pixMap.bounds.top;
+    if (!isInside(pixMap, x, y))
+        return 0;
+    const QImage& image = pixMap.image;
+    switch (image.format()) {
+    case QImage::Format_RGB32:
+        return reinterpret_cast<const std::uint32_t*>(image.constScanLine(y))[x] & 0xFFFFFFu;
+    case QImage::Format_Mono:
+    case QImage::Format_Indexed8:
+        return std::uint32_t(image.pixelIndex(x, y));
+    default:
+        return image.pixel(x, y) & 0xFFFFFFu;
+    }
+}
+
+RGBColour readColour(const PixMap& pixMap, int h, int v) {
+    const int x = h - pixMap.bounds.left;
+    const int y = v - pixMap.bounds.top;
+    if (!isInside(pixMap, x, y))
+        return kWhite;
+    return unpackRGB24(pixMap.image.pixel(x, y) & 0xFFFFFFu);
+}
+
+PixelArea drawableArea(const GrafPort& port) {
+    if (port.pixMap == nullptr || port.pixMap->image.isNull())
+        return {};
+    const Rect& b = port.pixMap->bounds;
+    const PixelArea bounds{b.top, b.left, b.top + port.pixMap->image.height(),
+                           b.left + port.pixMap->image.width()};
+    return bounds.intersected(PixelArea::of(port.clipRect));
+}
+
+void setMonoBits(std::uint8_t* row, int x0, int x1, bool value) {
+    if (x1 <= x0)
+        return;
+    auto applyMask = [&](int index, std::uint8_t mask) {
+        row[index] = value ? std::uint8_t(row[index] | mask) : std::uint8_t(row[index] & ~mask);
+    };
+    const int firstByte = x0 >> 3;
+    const int lastByte = (x1 - 1) >> 3;
+    const std::uint8_t headMask = std::uint8_t(0xFFu >> (x0 & 7));
+    const std::uint8_t tailMask = std::uint8_t(0xFFu << (7 - ((x1 - 1) & 7)));
+    if (firstByte == lastByte) {
+        applyMask(firstByte, std::uint8_t(headMask & tailMask));
+        return;
+    }
+    applyMask(firstByte, headMask);
+    std::fill(row + firstByte + 1, row + lastByte, value ? std::uint8_t{0xFF} : std::uint8_t{0});
+    applyMask(lastByte, tailMask);
+}
+
+SpanPainter::SpanPainter(GrafPort& port, const RGBColour& colour)
+    : mPort(port), mPixMap(port.pixMap), mArea(drawableArea(port)),
+      mValue(mPixMap != nullptr ? encodeColour(*mPixMap, colour) : 0) {}
+
+SpanPainter::~SpanPainter() {
+    if (!mPaintedAny)
+        return;
+    mPort.damage |= QRect(mPainted.left, mPainted.top, mPainted.right - mPainted.left,
+                          mPainted.bottom - mPainted.top);
+}
+
+void SpanPainter::fillSpan(int v, int hStart, int hEnd) {
+    if (v < mArea.top || v >= mArea.bottom)
+        return;
+    hStart = std::max(hStart, mArea.left);
+    hEnd = std::min(hEnd, mArea.right);
+    if (hEnd <= hStart)
+        return;
+    if (!mPaintedAny) {
+        mPainted = {v, hStart, v + 1, hEnd};
+        mPaintedAny = true;
+    } else {
+        mPainted = {std::min(mPainted.top, v), std::min(mPainted.left, hStart),
+                    std::max(mPainted.bottom, v + 1), std::max(mPainted.right, hEnd)};
+    }
+    writeRow(v - mPixMap->bounds.top, hStart - mPixMap->bounds.left, hEnd - mPixMap->bounds.left);
+}
+
+void SpanPainter::fillRect(const PixelArea& box) {
+    const PixelArea visible = box.intersected(mArea);
+    for (int v = visible.top; v < visible.bottom; ++v)
+        fillSpan(v, visible.left, visible.right);
+}
+
+void SpanPainter::writeRow(int y, int x0, int x1) {
+    QImage& image = mPixMap->image;
+    switch (image.format()) {
+    case QImage::Format_RGB32: {
+        auto* row = reinterpret_cast<std::uint32_t*>(image.scanLine(y));
+        std::fill(row + x0, row + x1, mValue);
+        break;
+    }
+    case QImage::Format_Mono:
+        setMonoBits(image.scanLine(y), x0, x1, mValue != 0);
+        break;
+    default:
+        for (int x = x0; x < x1; ++x)
+            image.setPixel(x, y, mValue);
+        break;
+    }
+}

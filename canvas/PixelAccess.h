@@ -1,0 +1,73 @@
+#pragma once
+
+// Reading and writing the pixels of a PixMap in port coordinates, and the span painter that
+// every raster operation paints through. Nothing here ever writes outside the image.
+
+#include "GrafPort.h"
+
+#include <cstdint>
+
+// An area in port coordinates, half-open; int so that it holds any clipped intersection.
+struct PixelArea {
+    int top = 0;
+    int left = 0;
+    int bottom = 0;
+    int right = 0;
+
+    bool isEmpty() const { return right <= left || bottom <= top; }
+    PixelArea intersected(const PixelArea& other) const;
+    static PixelArea of(const Rect& rect) { return {rect.top, rect.left, rect.bottom, rect.right}; }
+};
+
+// The pixel value that stands for a colour in this buffer's format (for a 32-bit buffer
+// 0xFFRRGGBB; for a 1-bit buffer 1 = dark, 0 = light; for indexed buffers the nearest entry).
+std::uint32_t encodeColour(const PixMap& pixMap, const RGBColour& colour);
+// The colour of a pixel at port coordinates; white outside the buffer.
+RGBColour readColour(const PixMap& pixMap, int h, int v);
+// The raw value of a pixel at port coordinates (0 outside the buffer); equal values mean
+// equal colours.
+std::uint32_t readRawPixel(const PixMap& pixMap, int h, int v);
+
+// 0xRRGGBB of a 16-bit colour, keeping each channel's high byte.
+constexpr std::uint32_t packRGB24(const RGBColour& colour) {
+    return (std::uint32_t{colour.red} >> 8) << 16 | (std::uint32_t{colour.green} >> 8) << 8 |
+           (std::uint32_t{colour.blue} >> 8);
+}
+constexpr RGBColour unpackRGB24(std::uint32_t rgb) {
+    return RGBColour{static_cast<std::uint16_t>(((rgb >> 16) & 0xFF) * 257),
+                     static_cast<std::uint16_t>(((rgb >> 8) & 0xFF) * 257),
+                     static_cast<std::uint16_t>((rgb & 0xFF) * 257)};
+}
+
+// Where a port may draw: its pixel map's bounds within its clip. Empty without pixels.
+PixelArea drawableArea(const GrafPort& port);
+
+// Paints horizontal spans in one colour into a port, clipped to drawableArea; records the
+// painted extent in the port's damage when it goes away.
+class SpanPainter {
+public:
+    SpanPainter(GrafPort& port, const RGBColour& colour);
+    ~SpanPainter();
+    SpanPainter(const SpanPainter&) = delete;
+    SpanPainter& operator=(const SpanPainter&) = delete;
+
+    const PixelArea& area() const { return mArea; }
+    bool canPaint() const { return !mArea.isEmpty(); }
+
+    // Pixels hStart .. hEnd - 1 of row v.
+    void fillSpan(int v, int hStart, int hEnd);
+    void fillRect(const PixelArea& box);
+
+private:
+    void writeRow(int y, int x0, int x1);
+
+    GrafPort& mPort;
+    PixMap* mPixMap;
+    PixelArea mArea;
+    std::uint32_t mValue;
+    PixelArea mPainted{};
+    bool mPaintedAny = false;
+};
+
+// Sets or clears bits x0 .. x1 - 1 of a most-significant-bit-first row.
+void setMonoBits(std::uint8_t* row, int x0, int x1, bool value);

@@ -1,0 +1,194 @@
+#include "CGWorld.h"
+
+#include "CopyBits.h"
+#include "GWorldGuards.h"
+#include "LException.h"
+#include "PixelAccess.h"
+#include "RectDrawing.h"
+
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+namespace {
+
+constexpr Rect kSmall{0, 0, 20, 30};
+constexpr RGBColour kRed{0xFFFF, 0, 0};
+
+int countPixels(const CGWorld& world, const RGBColour& colour) {
+    int count = 0;
+    const Rect b = world.getBounds();
+    for (int v = b.top; v < b.bottom; ++v)
+        for (int h = b.left; h < b.right; ++h)
+            count += world.pixel(h, v) == colour ? 1 : 0;
+    return count;
+}
+
+class CGWorldTest : public ::testing::Test {
+protected:
+    void SetUp() override { ResetCurrentPort(); }
+    void TearDown() override { ResetCurrentPort(); }
+};
+
+TEST_F(CGWorldTest, DepthsMapToSupportedBuffers) {
+    CGWorld world;
+    EXPECT_EQ(world.allocate(kSmall, 32), kNoError);
+    EXPECT_EQ(world.depth(), 32);
+    EXPECT_EQ(world.image().format(), QImage::Format_RGB32);
+    EXPECT_EQ(world.allocate(kSmall, 24), kNoError);
+    EXPECT_EQ(world.depth(), 24);
+    EXPECT_EQ(world.allocate(kSmall, 7), kNoError);
+    EXPECT_EQ(world.depth(), 32);
+    EXPECT_EQ(world.allocate(kSmall, 1), kNoError);
+    EXPECT_EQ(world.image().format(), QImage::Format_Mono);
+    EXPECT_EQ(mapGWorldDepth(0), 32);
+    EXPECT_EQ(mapGWorldDepth(-8), 32);
+    EXPECT_EQ(mapGWorldDepth(16), 16);
+}
+
+TEST_F(CGWorldTest, EmptyWorldHasZeroBounds) {
+    CGWorld world;
+    EXPECT_FALSE(world.isValid());
+    EXPECT_EQ(world.getBounds(), Rect{});
+    EXPECT_EQ(world.getPixMap(), nullptr);
+    EXPECT_EQ(world.allocate(Rect{10, 10, 10, 50}, 32), kParamError);
+    EXPECT_FALSE(world.isValid());
+}
+
+TEST_F(CGWorldTest, AbsurdAllocationLeavesTheObjectEmpty) {
+    CGWorld world(kSmall, 32);
+    ASSERT_TRUE(world.isValid());
+    EXPECT_EQ(world.allocate(Rect{-32768, -32768, 32767, 32767}, 32), kMemoryFull);
+    EXPECT_FALSE(world.isValid());
+    EXPECT_EQ(world.getBounds(), Rect{});
+}
+
+TEST_F(CGWorldTest, AllocatingTwiceKeepsOneBufferWithTheNewBounds) {
+    CGWorld world(kSmall, 32);
+    ASSERT_EQ(world.allocate(Rect{5, 6, 15, 26}, 32), kNoError);
+    EXPECT_EQ(world.getBounds(), (Rect{5, 6, 15, 26}));
+    EXPECT_EQ(world.image().width(), 20);
+    EXPECT_EQ(world.image().height(), 10);
+    world.dispose();
+    EXPECT_FALSE(world.isValid());
+}
+
+TEST_F(CGWorldTest, EraseColourFillsEveryPixelAndNoneLeavesThemAlone) {
+    CGWorld world(kSmall, 32);
+    world.image().fill(0xFF123456);
+    { StGWorldDraw draw(world); }
+    EXPECT_EQ(countPixels(world, unpackRGB24(0x123456)), 600);
+    { StGWorldDraw draw(world, kWhite); }
+    EXPECT_EQ(countPixels(world, kWhite), 600);
+}
+
+TEST_F(CGWorldTest, DrawGuardTargetsTheBufferAndRestoresThePreviousPort) {
+    CGWorld outer(kSmall, 32);
+    CGWorld inner(kSmall, 32);
+    GrafPort& before = GetPort();
+    {
+        StGWorldDraw first(outer);
+        EXPECT_EQ(&GetPort(), outer.getPort());
+        {
+            StGWorldDraw second(inner);
+            EXPECT_EQ(&GetPort(), inner.getPort());
+        }
+        EXPECT_EQ(&GetPort(), outer.getPort());
+    }
+    EXPECT_EQ(&GetPort(), &before);
+}
+
+TEST_F(CGWorldTest, GuardsRestoreThePortWhenAnExceptionLeavesTheScope) {
+    CGWorld world(kSmall, 32);
+    GrafPort screen;
+    SetPort(screen);
+    EXPECT_THROW(
+        {
+            StGWorldDraw draw(world);
+            StGWorldRestorer restorer;
+            SetPort(*world.getPort());
+            throw std::runtime_error("stop");
+        },
+        std::runtime_error);
+    EXPECT_EQ(&GetPort(), &screen);
+}
+
+TEST_F(CGWorldTest, GuardOnAnEmptyWorldChangesNothing) {
+    CGWorld empty;
+    GrafPort screen;
+    SetPort(screen);
+    {
+        StGWorldDraw draw(empty, kRed);
+        EXPECT_FALSE(draw.isActive());
+        EXPECT_EQ(&GetPort(), &screen);
+    }
+    EXPECT_EQ(&GetPort(), &screen);
+}
+
+TEST_F(CGWorldTest, DisposingTheCurrentWorldFallsBackToTheDefaultPort) {
+    auto world = std::make_unique<CGWorld>(kSmall, 32);
+    SetPort(*world->getPort());
+    world.reset();
+    EXPECT_EQ(GetPort().pixMap, nullptr);
+    PaintRect(kSmall); // draws nowhere, and must not crash
+}
+
+TEST_F(CGWorldTest, CopyToPortIsNotTintedByThePortColours) {
+    CGWorld source(kSmall, 32);
+    CGWorld screen(kSmall, 32);
+    for (int v = 0; v < 20; ++v)
+        for (int h = 0; h < 30; ++h)
+            source.image().setPixel(h, v, 0xFF000000u | std::uint32_t(h * 8) << 16 | v * 12);
+    GrafPort& port = *screen.getPort();
+    port.foreColour = kRed;
+    port.backColour = RGBColour{0, 0, 0x8000};
+    source.copyToPort(port, kSmall, kSrcCopy);
+    EXPECT_EQ(screen.image(), source.image());
+    EXPECT_EQ(port.foreColour, kRed); // put back after the copy
+    screen.image().fill(0xFFFFFFFF);
+    source.copyToPort(port, kSmall, kDitherCopy);
+    EXPECT_EQ(screen.image(), source.image());
+}
+
+TEST_F(CGWorldTest, CopyToPortScalesAndClipsToTheDestination) {
+    CGWorld source(Rect{0, 0, 2, 2}, 32);
+    source.image().fill(0xFF000000);
+    source.image().setPixel(1, 1, 0xFFFF0000);
+    CGWorld screen(Rect{0, 0, 10, 10}, 32);
+    { StGWorldDraw erase(screen, kWhite); }
+    // Twice the size, partly outside the screen: only the inside is written.
+    source.copyToPort(*screen.getPort(), Rect{6, 6, 10, 10}, kSrcCopy);
+    EXPECT_EQ(screen.pixel(6, 6), kBlack);
+    EXPECT_EQ(screen.pixel(7, 7), kBlack);
+    EXPECT_EQ(screen.pixel(8, 8), kRed);
+    EXPECT_EQ(screen.pixel(9, 9), kRed);
+    EXPECT_EQ(screen.pixel(5, 5), kWhite);
+    EXPECT_EQ(countPixels(screen, kWhite), 100 - 16);
+    source.copyToPort(*screen.getPort(), Rect{-100, -100, 300, 300}, kSrcCopy);
+    EXPECT_EQ(screen.pixel(0, 0), kBlack);
+    EXPECT_EQ(screen.pixel(9, 9), kBlack); // still in the scaled first source pixel
+}
+
+TEST_F(CGWorldTest, OrModeColourisesAMaskAndLeavesZeroBitsAlone) {
+    CGWorld mask(kSmall, 1);
+    mask.image().fill(0);
+    setMonoBits(mask.image().scanLine(3), 2, 17, true);
+    CGWorld canvas(kSmall, 32);
+    canvas.image().fill(0xFF00FF00);
+    GrafPort& port = *canvas.getPort();
+    port.foreColour = kRed;
+    port.backColour = kWhite;
+    EXPECT_EQ(CopyBits(*mask.getPixMap(), port, kSmall, kSmall, kSrcOr), kNoError);
+    EXPECT_EQ(countPixels(canvas, kRed), 15);
+    EXPECT_EQ(canvas.pixel(2, 3), kRed);
+    EXPECT_EQ(canvas.pixel(16, 3), kRed);
+    EXPECT_EQ(canvas.pixel(17, 3), (RGBColour{0, 0xFFFF, 0}));
+    // The same through the general path (a copy onto another offset) gives the same pixels.
+    CGWorld shifted(Rect{0, 1, 20, 31}, 32);
+    shifted.image().fill(0xFF00FF00);
+    shifted.getPort()->foreColour = kRed;
+    CopyBits(*mask.getPixMap(), *shifted.getPort(), kSmall, Rect{0, 1, 20, 31}, kSrcOr);
+    EXPECT_EQ(shifted.image(), canvas.image());
+    EXPECT_EQ(CopyBits(*mask.getPixMap(), port, kSmall, kSmall, 8), kParamError);
+}
+
+} // namespace
