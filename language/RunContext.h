@@ -1,0 +1,63 @@
+#pragma once
+
+// The state of one run. For now it holds what the parser works on: the instruction tree, the
+// variables, the scanner offsets and the error of a failed parse.
+
+#include "Instruction.h"
+#include "LString.h"
+#include "TArray.h"
+#include "Variable.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string_view>
+
+// What the parser asks of its surroundings. An empty function gives the default behaviour.
+struct ParseHooks {
+    // True when a key or mouse press is waiting: the parse is cancelled. Default: never.
+    std::function<bool()> inputPending;
+    // True while a run is in progress: parsing does nothing. Default: not running.
+    std::function<bool()> runInProgress;
+    // The font number of a font name as typed, 0 for a name it does not know. Default: 0.
+    std::function<std::int16_t(std::string_view name)> fontNumber;
+};
+
+// Deepest nesting of blocks (repeat and shape bodies, groups, assignments) the parser accepts.
+// Deep enough for any real program, shallow enough for every recursive walk over the tree.
+constexpr int kMaxNestingDepth = 200;
+
+struct RunContext {
+    explicit RunContext(ParseHooks parseHooks = {});
+    RunContext(const RunContext&) = delete;
+    RunContext& operator=(const RunContext&) = delete;
+    ~RunContext();
+
+    // Declared before the tree, so the tree, which refers to them, goes first.
+    TArray<std::unique_ptr<CVariable>> variables;
+
+    std::unique_ptr<CInstruction> firstInstruction;
+    CInstruction* lastInstruction = nullptr;
+    bool parseSucceeded = false;
+    std::int32_t tokenStart = 0;
+    std::int32_t currentOffset = 0;
+
+    // The error of a failed parse: its text, its message number (0 when the parse was
+    // cancelled), and the text range to select.
+    LStr255 errorMessage;
+    int messageNumber = 0;
+    std::int32_t errorStart = 0;
+    std::int32_t errorEnd = 0;
+
+    int nestingDepth = 0;
+    ParseHooks hooks;
+};
+
+// Stores parser message n, followed by suffix (cut at 255 bytes), and the range from the token
+// start to the current offset.
+void StoreParserError(RunContext& context, int messageNumber, std::string_view suffix = {});
+// The same with an explicit range.
+void StoreParserErrorAt(RunContext& context, int messageNumber, std::int32_t start,
+                        std::int32_t end);
+// A cancelled parse: no message, the current token's range.
+void StoreParseCancelled(RunContext& context);

@@ -1,0 +1,25 @@
+#pragma once
+
+// Counts one level of block nesting in the run context for as long as it lives.
+
+#include "RunContext.h"
+
+class StNestingGuard {
+public:
+    StNestingGuard(RunContext& context, bool nested) : mContext(context), mNested(nested) {
+        if (mNested)
+            ++mContext.nestingDepth;
+    }
+    ~StNestingGuard() {
+        if (mNested)
+            --mContext.nestingDepth;
+    }
+    StNestingGuard(const StNestingGuard&) = delete;
+    StNestingGuard& operator=(const StNestingGuard&) = delete;
+
+    bool tooDeep() const { return mContext.nestingDepth > kMaxNestingDepth; }
+
+private:
+    RunContext& mContext;
+    const bool mNested;
+};
