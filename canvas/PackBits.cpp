@@ -1,0 +1,78 @@
+#include "PackBits.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::size_t kMaxBlock = 128;
+
+void flushLiteral(std::span<const std::uint8_t> src, std::size_t start, std::size_t end,
+                  std::vector<std::uint8_t>& out) {
+    while (start < end) {
+        const std::size_t n = std::min(kMaxBlock, end - start);
+        out.push_back(static_cast<std::uint8_t>(n - 1));
+        out.insert(out.end(), src.begin() + static_cast<std::ptrdiff_t>(start),
+                   src.begin() + static_cast<std::ptrdiff_t>(start + n));
+        start += n;
+    }
+}
+
+} // namespace
+
+void packBits(std::span<const std::uint8_t> src, std::vector<std::uint8_t>& out) {
+    std::size_t literalStart = 0;
+    std::size_t i = 0;
+    while (i < src.size()) {
+        std::size_t run = 1;
+        while (i + run < src.size() && run < kMaxBlock && src[i + run] == src[i])
+            ++run;
+        // A pair costs the same as a run or inside a literal; only a lone pair is worth a run.
+        const bool asRun = run >= 3 || (run == 2 && literalStart == i);
+        if (!asRun) {
+            i += run;
+            continue;
+        }
+        flushLiteral(src, literalStart, i, out);
+        out.push_back(static_cast<std::uint8_t>(257 - run));
+        out.push_back(src[i]);
+        i += run;
+        literalStart = i;
+    }
+    flushLiteral(src, literalStart, src.size(), out);
+}
+
+UnpackResult unpackBits(std::span<const std::uint8_t> src, std::span<std::uint8_t> dst,
+                        bool wordUnits) {
+    const std::size_t unit = wordUnits ? 2 : 1;
+    UnpackResult result;
+    std::size_t in = 0;
+    while (in < src.size() && result.produced < dst.size()) {
+        const std::uint8_t flag = src[in++];
+        if (flag == 0x80)
+            continue;
+        const std::size_t room = dst.size() - result.produced;
+        if (flag < 0x80) {
+            const std::size_t bytes = (std::size_t{flag} + 1) * unit;
+            if (bytes > src.size() - in) {
+                result.malformed = true;
+                return result;
+            }
+            const std::size_t n = std::min(bytes, room);
+            std::copy_n(src.begin() + static_cast<std::ptrdiff_t>(in), n,
+                        dst.begin() + static_cast<std::ptrdiff_t>(result.produced));
+            result.produced += n;
+            in += bytes;
+        } else {
+            if (unit > src.size() - in) {
+                result.malformed = true;
+                return result;
+            }
+            const std::size_t count = 257 - std::size_t{flag};
+            for (std::size_t k = 0; k < count && result.produced < dst.size(); ++k)
+                for (std::size_t b = 0; b < unit && result.produced < dst.size(); ++b)
+                    dst[result.produced++] = src[in + b];
+            in += unit;
+        }
+    }
+    return result;
+}
