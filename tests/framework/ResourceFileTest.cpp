@@ -1,0 +1,216 @@
+#include "ResourceFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+std::unique_ptr<ResourceFile> parse(const std::string& json) {
+    return ResourceFile::fromJson(QByteArray::fromStdString(json));
+}
+
+// A well-formed file around the given resource entries.
+std::string fileWith(const std::string& resources) {
+    return R"({"format": "turtlescope-resources", "version": 1, "fileType": "L\u00e5ng",
+               "creator": "Zorv", "finderFlags": 256, "resources": [)" +
+           resources + "]}";
+}
+
+TEST(ResourceFile, ReadsEveryFormOfResource) {
+    const auto file = parse(fileWith(R"(
+        {"type": "vers", "id": 1, "vers": {"major": 1, "minor": 0, "bugfix": 3, "stage": "beta",
+         "prerelease": 2, "region": 3, "short": "1.0", "long": "1.0 Deutsch"}},
+        {"type": "STR#", "id": 130, "name": "Keywords", "strings": ["vorw\u00e4rts", "", "X"]},
+        {"type": "WPos", "id": -5, "hex": "0044 04\n00"},
+        {"type": "0x00000001", "id": 32767, "hex": ""})"));
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->fileType(), 0x4C8C6E67u);
+    EXPECT_EQ(file->creator(), FourCC("Zorv"));
+    EXPECT_EQ(file->finderFlags(), 256);
+    EXPECT_EQ(file->count(), 4u);
+
+    const ResourceBytes* vers = file->get(kVersionType, 1);
+    ASSERT_TRUE(vers);
+    const ResourceBytes expected = {0x01, 0x03, 0x60, 0x02, 0x00, 0x03, 3,   '1', '.', '0', 11,
+                                    '1',  '.',  '0',  ' ',  'D',  'e',  'u', 't', 's', 'c', 'h'};
+    EXPECT_EQ(*vers, expected);
+
+    EXPECT_EQ(*file->get(FourCC("WPos"), -5), (ResourceBytes{0x00, 0x44, 0x04, 0x00}));
+    EXPECT_TRUE(file->get(1, 32767)->empty());
+    EXPECT_EQ(*file->name(kStringListType, 130), "Keywords");
+    EXPECT_EQ(file->GetIndString(kStringListType, 130, 1)->str(), "vorw\xC3\xA4rts");
+    EXPECT_TRUE(file->GetIndString(kStringListType, 130, 2)->empty());
+    EXPECT_EQ(file->GetIndString(kStringListType, 130, 3)->str(), "X");
+    EXPECT_FALSE(file->GetIndString(kStringListType, 130, 4));
+    EXPECT_FALSE(file->GetIndString(kStringListType, 131, 1));
+    EXPECT_FALSE(file->get(kStringListType, 131));
+}
+
+TEST(ResourceFile, MinimalFileHasDefaults) {
+    const auto file = parse(R"({"format": "turtlescope-resources", "version": 1})");
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->fileType(), 0u);
+    EXPECT_EQ(file->finderFlags(), 0);
+    EXPECT_EQ(file->count(), 0u);
+}
+
+TEST(ResourceFile, GiantStringsAreCutToAPascalString) {
+    const std::string giant(100000, 'w');
+    const auto file = parse(fileWith(R"({"type": "STR#", "id": 1, "strings": [")" + giant +
+                                     R"("], "name": ")" + giant + R"("})"));
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->GetIndString(kStringListType, 1, 1)->length(), 255u);
+    EXPECT_EQ(file->name(kStringListType, 1)->size(), 255u);
+}
+
+TEST(ResourceFile, RefusesMalformedAndHostileInput) {
+    const std::string hugeList = [] {
+        std::string list = R"({"type": "STR#", "id": 1, "strings": [)";
+        for (int i = 0; i < 5000; ++i)
+            list += i ? ",\"\"" : "\"\"";
+        return list + "]}";
+    }();
+    const std::string tooManyResources = [] {
+        std::string list;
+        for (int i = 0; i < 5000; ++i)
+            list += (i ? "," : "") + std::string(R"({"type":"abcd","id":)") +
+                    std::to_string(i % 30000) + R"(,"hex":""})";
+        return list;
+    }();
+    const std::string deep = std::string(100000, '[') + std::string(100000, ']');
+    const std::vector<std::string> bad = {
+        "",
+        "not json",
+        "[]",
+        deep,
+        R"({"format": "turtlescope-resources", "version": 1)", // truncated
+        R"({"format": "other", "version": 1})",
+        R"({"version": 1})",
+        R"({"format": "turtlescope-resources", "version": 2})",
+        R"({"format": "turtlescope-resources", "version": "1"})",
+        R"({"format": "turtlescope-resources", "version": 1.5})",
+        R"({"format": "turtlescope-resources", "version": 1, "fileType": "L\u00e5n"})",
+        R"({"format": "turtlescope-resources", "version": 1, "creator": 1234})",
+        R"({"format": "turtlescope-resources", "version": 1, "finderFlags": 65536})",
+        R"({"format": "turtlescope-resources", "version": 1, "finderFlags": -1})",
+        R"({"format": "turtlescope-resources", "version": 1, "finderFlags": 1e300})",
+        R"({"format": "turtlescope-resources", "version": 1, "resources": {}})",
+        fileWith("1"),
+        fileWith(R"({"id": 1, "hex": ""})"),
+        fileWith(R"({"type": "abcd", "hex": ""})"),
+        fileWith(R"({"type": "abcd", "id": 32768, "hex": ""})"),
+        fileWith(R"({"type": "abcd", "id": -32769, "hex": ""})"),
+        fileWith(R"({"type": "abcd", "id": 0.5, "hex": ""})"),
+        fileWith(R"({"type": "abcd", "id": "1", "hex": ""})"),
+        fileWith(R"({"type": "abc", "id": 1, "hex": ""})"),
+        fileWith(R"({"type": "abcd", "id": 1})"),
+        fileWith(R"({"type": "abcd", "id": 1, "hex": "0"})"),
+        fileWith(R"({"type": "abcd", "id": 1, "hex": "0g"})"),
+        fileWith(R"({"type": "abcd", "id": 1, "hex": 12})"),
+        fileWith(R"({"type": "abcd", "id": 1, "hex": "", "name": 5})"),
+        fileWith(R"({"type": "STR#", "id": 1, "hex": "0000", "strings": []})"),
+        fileWith(R"({"type": "abcd", "id": 1, "strings": []})"),
+        fileWith(R"({"type": "STR#", "id": 1, "strings": "abc"})"),
+        fileWith(R"({"type": "STR#", "id": 1, "strings": ["a", 2]})"),
+        fileWith(hugeList),
+        fileWith(tooManyResources),
+        fileWith(R"({"type": "abcd", "id": 1, "vers": {"major": 1, "minor": 0}})"),
+        fileWith(R"({"type": "vers", "id": 1, "vers": {"minor": 0}})"),
+        fileWith(R"({"type": "vers", "id": 1, "vers": {"major": 1, "minor": 10}})"),
+        fileWith(R"({"type": "vers", "id": 1, "vers": {"major": 100, "minor": 0}})"),
+        fileWith(
+            R"({"type": "vers", "id": 1, "vers": {"major": 1, "minor": 0, "stage": "gamma"}})"),
+        fileWith(R"({"type": "vers", "id": 1, "vers": {"major": 1, "minor": 0, "region": 40000}})"),
+        fileWith(R"({"type": "vers", "id": 1, "vers": {"major": 1, "minor": 0, "short": 1}})"),
+        fileWith(R"({"type": "vers", "id": 1, "vers": [1, 0]})"),
+        fileWith(R"({"type": "abcd", "id": 1, "hex": ""}, {"type": "abcd", "id": 1, "hex": "00"})"),
+        "{\"format\": \"turtlescope-resources\", \"version\": 1, \"pad\": \"" +
+            std::string(kMaxResourceFileBytes, ' ') + "\"}",
+    };
+    for (std::size_t i = 0; i < bad.size(); ++i) {
+        SCOPED_TRACE(i);
+        QString why;
+        EXPECT_EQ(ResourceFile::fromJson(QByteArray::fromStdString(bad[i]), &why), nullptr);
+        EXPECT_FALSE(why.isEmpty());
+    }
+}
+
+TEST(ResourceFile, WritesAFileThatReadsBackTheSame) {
+    ResourceFile original;
+    original.setFileType(0x4C8C6E67);
+    original.setCreator(0x00010203);
+    original.setFinderFlags(kIsAliasFinderFlag);
+    original.put(kStringListType, 128, EncodeStringList({"\xC3\xA4\xC3\xB6", "", "plain"}),
+                 "named");
+    original.put(kStringListType, 129, {0x00, 0x01, 0x01, 0xFF});       // not UTF-8
+    original.put(kStringListType, 130, {0x00, 0x01, 0x00, 0x00, 0x00}); // trailing bytes
+    original.put(kStringListType, 131, {0x00, 0x05});                   // count lies
+    VersionRecord version;
+    version.major = 2;
+    version.minor = 1;
+    version.region = -7;
+    version.longVersion = "long";
+    original.put(kVersionType, 1, *EncodeVersion(version));
+    original.put(kVersionType, 2, {0x01, 0x00, 0x33, 0x00, 0x00, 0x00, 0x00, 0x00}); // odd stage
+    original.put(FourCC("WPos"), -32768, {0xDE, 0xAD, 0xBE});
+
+    const QByteArray json = original.toJson();
+    const auto copy = ResourceFile::fromJson(json);
+    ASSERT_TRUE(copy) << json.toStdString();
+    EXPECT_EQ(copy->fileType(), original.fileType());
+    EXPECT_EQ(copy->creator(), original.creator());
+    EXPECT_EQ(copy->finderFlags(), original.finderFlags());
+    ASSERT_EQ(copy->count(), original.count());
+    for (const auto& [key, resource] : original.resources()) {
+        SCOPED_TRACE(key.second);
+        ASSERT_TRUE(copy->get(key.first, key.second));
+        EXPECT_EQ(*copy->get(key.first, key.second), resource.bytes);
+        EXPECT_EQ(*copy->name(key.first, key.second), resource.name);
+    }
+    // Readable forms where they round-trip, hex elsewhere.
+    EXPECT_TRUE(json.contains("\"strings\""));
+    EXPECT_TRUE(json.contains("\"vers\""));
+    EXPECT_TRUE(json.contains("\"hex\": \"dead be\""));
+    EXPECT_TRUE(json.contains("\"fileType\": \"L\xC3\xA5ng\""));
+    EXPECT_TRUE(json.contains("\"creator\": \"0x00010203\""));
+}
+
+TEST(ResourceFile, SavesAndOpensFiles) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ResourceFile file;
+    file.setCreator(FourCC("Zorv"));
+    file.put(FourCC("abcd"), 7, {1, 2, 3});
+    const QString path = dir.filePath(QStringLiteral("settings.json"));
+    ASSERT_TRUE(file.save(path));
+    const auto reopened = ResourceFile::open(path);
+    ASSERT_TRUE(reopened);
+    EXPECT_EQ(*reopened->get(FourCC("abcd"), 7), (ResourceBytes{1, 2, 3}));
+
+    EXPECT_FALSE(file.save(dir.filePath(QStringLiteral("missing/folder/file.json"))));
+}
+
+TEST(ResourceFile, OpenRefusesWhatIsNotAReadableRegularFile) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QString why;
+    EXPECT_FALSE(ResourceFile::open(dir.filePath(QStringLiteral("absent")), &why));
+    EXPECT_FALSE(why.isEmpty());
+    EXPECT_FALSE(ResourceFile::open(dir.path()));
+    // A FIFO would block a reader forever.
+    const QString fifo = dir.filePath(QStringLiteral("fifo"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_FALSE(ResourceFile::open(fifo));
+    // Too large, even though it would parse.
+    QFile big(dir.filePath(QStringLiteral("big.json")));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    big.write(R"({"format": "turtlescope-resources", "version": 1})");
+    big.write(QByteArray(kMaxResourceFileBytes, ' '));
+    big.close();
+    EXPECT_FALSE(ResourceFile::open(big.fileName()));
+}
+
+} // namespace
