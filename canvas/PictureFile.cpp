@@ -90,6 +90,8 @@ std::int16_t readPictureFile(const QString& path, const std::function<CGWorld*()
     CGWorld* canvas = clearPicture ? clearPicture() : nullptr;
     if (canvas == nullptr || !canvas->isValid())
         return kMemoryFull;
+    if (canvas->image().depth() != 32)
+        return kParamError;
     drawFittedImage(canvas->image(), canvas->getBounds(), imported.image);
     return kNoError;
 }

@@ -1,0 +1,129 @@
+#include "PictWriter.h"
+
+#include "LException.h"
+#include "PictReader.h"
+#include "PictTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using picttest::firstDifference;
+using picttest::patternImage;
+
+std::uint16_t wordAt(const Bytes& b, std::size_t at) {
+    return static_cast<std::uint16_t>((b[at] << 8) | b[at + 1]);
+}
+
+TEST(PictWriter, HeaderOfA400By300CanvasIsExtendedVersion2At72Dpi) {
+    const Bytes pict = recordPicture(patternImage(400, 300));
+    const Bytes expected{
+        0x00, 0x00, 0x00, 0x00, 0x01, 0x2C, 0x01, 0x90, // frame (0, 0, 300, 400)
+        0x00, 0x11, 0x02, 0xFF,                         // version 2
+        0x0C, 0x00, 0xFF, 0xFE, 0x00, 0x00,             // header, version -2, reserved
+        0x00, 0x48, 0x00, 0x00, 0x00, 0x48, 0x00, 0x00, // 72 dpi both ways
+        0x00, 0x00, 0x00, 0x00, 0x01, 0x2C, 0x01, 0x90, // source rectangle
+        0x00, 0x00, 0x00, 0x00,                         // reserved
+        0x00, 0x1E,                                     // DefHilite
+        0x00, 0x01, 0x00, 0x0A, 0x00, 0x00, 0x00, 0x00, 0x01, 0x2C, 0x01, 0x90, // clip
+        0x00, 0x9A, 0x00, 0x00, 0x00, 0xFF, // DirectBitsRect, base address
+        0x86, 0x40,                         // rowBytes 0x8000 | 1600
+    };
+    ASSERT_GT(pict.size(), expected.size() + 2);
+    EXPECT_EQ(Bytes(pict.begin() + 2, pict.begin() + 2 + static_cast<long>(expected.size())),
+              expected);
+    EXPECT_EQ(wordAt(pict, 0), pict.size() & 0xFFFF) << "size word";
+    EXPECT_EQ(wordAt(pict, pict.size() - 2), 0x00FF);
+    EXPECT_EQ(pict.size() % 2, 0U);
+}
+
+// A 3 x 2 picture laid out byte by byte as the recorder writes it.
+TEST(PictWriter, SmallPictureIsByteExact) {
+    QImage image(3, 2, QImage::Format_RGB32);
+    image.setPixel(0, 0, qRgb(0x00, 0x00, 0x00));
+    image.setPixel(1, 0, qRgb(0x25, 0x05, 0xFF));
+    image.setPixel(2, 0, qRgb(0x4A, 0x0A, 0x00));
+    image.setPixel(0, 1, qRgb(0x0B, 0x00, 0xFF));
+    image.setPixel(1, 1, qRgb(0x30, 0x05, 0x00));
+    image.setPixel(2, 1, qRgb(0x55, 0x0A, 0xFF));
+    const Bytes expected{
+        0x00, 0x94, 0x00, 0x00, 0x00, 0x00, 0x00, 0x02, 0x00, 0x03, 0x00, 0x11, 0x02, 0xff, 0x0c,
+        0x00, 0xff, 0xfe, 0x00, 0x00, 0x00, 0x48, 0x00, 0x00, 0x00, 0x48, 0x00, 0x00, 0x00, 0x00,
+        0x00, 0x00, 0x00, 0x02, 0x00, 0x03, 0x00, 0x00, 0x00, 0x00, 0x00, 0x1e, 0x00, 0x01, 0x00,
+        0x0a, 0x00, 0x00, 0x00, 0x00, 0x00, 0x02, 0x00, 0x03, 0x00, 0x9a, 0x00, 0x00, 0x00, 0xff,
+        0x80, 0x0c, 0x00, 0x00, 0x00, 0x00, 0x00, 0x02, 0x00, 0x03, 0x00, 0x00, 0x00, 0x04, 0x00,
+        0x00, 0x00, 0x00, 0x00, 0x48, 0x00, 0x00, 0x00, 0x48, 0x00, 0x00, 0x00, 0x10, 0x00, 0x20,
+        0x00, 0x03, 0x00, 0x08, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+        0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x02, 0x00, 0x03, 0x00, 0x00, 0x00, 0x00, 0x00, 0x02,
+        0x00, 0x03, 0x00, 0x40, 0x0a, 0x08, 0x00, 0x25, 0x4a, 0x00, 0x05, 0x0a, 0x00, 0xff, 0x00,
+        0x0a, 0x08, 0x0b, 0x30, 0x55, 0x00, 0x05, 0x0a, 0xff, 0x00, 0xff, 0x00, 0xff,
+    };
+    EXPECT_EQ(recordPicture(image), expected);
+}
+
+TEST(PictWriter, CountSizeFollowsRowBytesAbove250) {
+    // 62 pixels: rowBytes 248, one-byte counts; 63 pixels: rowBytes 252, two-byte counts.
+    const std::size_t pixData = 2 + 10 + 4 + 24 + 2 + 12 + 2 + 68;
+    const Bytes narrow = recordPicture(QImage(62, 1, QImage::Format_RGB32));
+    const Bytes wide = recordPicture(QImage(63, 1, QImage::Format_RGB32));
+    EXPECT_EQ(wordAt(narrow, 60), 0x8000 | 248);
+    EXPECT_EQ(wordAt(wide, 60), 0x8000 | 252);
+    // A white row packs the 186 plane bytes into runs of 128 and 58: 4 bytes.
+    QImage white(62, 1, QImage::Format_RGB32);
+    white.fill(qRgb(255, 255, 255));
+    const Bytes whiteNarrow = recordPicture(white);
+    EXPECT_EQ(whiteNarrow[pixData], 4) << "one count byte";
+    EXPECT_EQ(whiteNarrow[pixData + 1], 0x81);
+    QImage whiteWide(63, 1, QImage::Format_RGB32);
+    whiteWide.fill(qRgb(255, 255, 255));
+    const Bytes wideWhite = recordPicture(whiteWide);
+    EXPECT_EQ(wordAt(wideWhite, pixData), 4) << "count word";
+}
+
+TEST(PictWriter, OnePixelWideRowsAreStoredUnpacked) {
+    QImage image(1, 2, QImage::Format_RGB32);
+    image.setPixel(0, 0, qRgb(1, 2, 3));
+    image.setPixel(0, 1, qRgb(4, 5, 6));
+    const Bytes pict = recordPicture(image);
+    EXPECT_EQ(wordAt(pict, 60), 0x8004);
+    EXPECT_EQ(wordAt(pict, 72), 1) << "packType 1: no packing";
+    const std::size_t pixData = 2 + 10 + 4 + 24 + 2 + 12 + 2 + 68;
+    EXPECT_EQ(Bytes(pict.begin() + pixData, pict.begin() + pixData + 8),
+              (Bytes{0, 1, 2, 3, 0, 4, 5, 6}));
+    EXPECT_EQ(decodePicture(pict).image.pixel(0, 1), qRgb(4, 5, 6));
+}
+
+TEST(PictWriter, RoundTripsThroughTheReaderAtManyWidths) {
+    for (const int width : {1, 2, 3, 7, 8, 50, 62, 63, 64, 66, 67, 100, 201, 251, 400}) {
+        const QImage image = patternImage(width, 5, static_cast<unsigned>(width));
+        const PictDecodeResult back = decodePicture(recordPicture(image));
+        ASSERT_EQ(back.status, 0) << width;
+        EXPECT_EQ(firstDifference(back.image, image), "") << "width " << width;
+    }
+}
+
+TEST(PictWriter, CanvasesWiderThanOnePixelMapAreRecordedInBands) {
+    const QImage image = patternImage(kMaxPictBandWidth + 10, 3, 5);
+    const Bytes pict = recordPicture(image);
+    const PictDecodeResult back = decodePicture(pict);
+    ASSERT_EQ(back.status, 0);
+    EXPECT_EQ(firstDifference(back.image, image), "");
+    EXPECT_EQ(wordAt(pict, 6), 3) << "frame bottom";
+}
+
+TEST(PictWriter, OtherFormatsAreRecordedAsTheir32BitPixels) {
+    QImage indexed(10, 2, QImage::Format_Indexed8);
+    indexed.setColorTable({qRgb(10, 20, 30), qRgb(200, 100, 0)});
+    indexed.fill(1);
+    const PictDecodeResult back = decodePicture(recordPicture(indexed));
+    ASSERT_EQ(back.status, 0);
+    EXPECT_EQ(back.image.pixel(9, 1), qRgb(200, 100, 0));
+}
+
+TEST(PictWriter, RefusesWhatPictureCoordinatesCannotHold) {
+    EXPECT_THROW(recordPicture(QImage()), LException);
+    EXPECT_THROW(recordPicture(QImage(0x8000, 1, QImage::Format_RGB32)), LException);
+}
+
+} // namespace
