@@ -1,0 +1,233 @@
+#include "CanvasTestSupport.h"
+#include "OvalDrawing.h"
+#include "PenDrawing.h"
+#include "PolygonDrawing.h"
+#include "RectDrawing.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+using namespace canvas_test;
+
+namespace {
+
+class RasterTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetCurrentPort();
+        canvas.allocate(Rect{-20, -20, 60, 60}, 32);
+        eraseWhite(canvas);
+        SetPort(*canvas.getPort());
+        RGBForeColor(kBlack);
+    }
+    void TearDown() override { ResetCurrentPort(); }
+
+    std::string line(int h1, int v1, int h2, int v2, int penH, int penV) {
+        eraseWhite(canvas);
+        PenSize(penH, penV);
+        MoveTo(h1, v1);
+        LineTo(h2, v2);
+        return describe(spansOf(canvas, kBlack));
+    }
+    std::string oval(int width, int height) {
+        eraseWhite(canvas);
+        PaintOval(Rect{0, 0, static_cast<std::int16_t>(height), static_cast<std::int16_t>(width)});
+        return describe(spansOf(canvas, kBlack));
+    }
+
+    CGWorld canvas;
+};
+
+TEST_F(RasterTest, PenLinesPaintTheDigitalHexagonRowByRow) {
+    EXPECT_EQ(line(0, 0, 3, 1, 1, 1), "0:[0,2) 1:[2,4) ");
+    EXPECT_EQ(line(0, 0, 1, 3, 1, 1), "0:[0,1) 1:[0,1) 2:[1,2) 3:[1,2) ");
+    EXPECT_EQ(line(0, 0, 6, 6, 2, 2),
+              "0:[0,2) 1:[0,3) 2:[1,4) 3:[2,5) 4:[3,6) 5:[4,7) 6:[5,8) 7:[6,8) ");
+    EXPECT_EQ(line(0, 0, 10, 4, 3, 3),
+              "0:[0,3) 1:[0,6) 2:[0,8) 3:[1,11) 4:[4,13) 5:[6,13) 6:[9,13) ");
+    EXPECT_EQ(line(10, 0, 0, 4, 3, 3),
+              "0:[10,13) 1:[7,13) 2:[5,13) 3:[2,12) 4:[0,9) 5:[0,7) 6:[0,4) ");
+    // Drawing the same line backwards paints the same pixels.
+    EXPECT_EQ(line(10, 4, 0, 0, 3, 3), line(0, 0, 10, 4, 3, 3));
+}
+
+TEST_F(RasterTest, StraightAndZeroLengthLinesPaintRectangles) {
+    EXPECT_EQ(line(9, 9, 19, 9, 3, 3), "9:[9,22) 10:[9,22) 11:[9,22) ");
+    EXPECT_EQ(line(5, 5, 5, 5, 4, 4), "5:[5,9) 6:[5,9) 7:[5,9) 8:[5,9) ");
+    EXPECT_EQ(line(2, 8, 2, 3, 2, 1), "3:[2,4) 4:[2,4) 5:[2,4) 6:[2,4) 7:[2,4) 8:[2,4) ");
+    EXPECT_EQ(line(0, 0, 5, 5, 0, 3), "");
+    EXPECT_EQ(GetPort().penLocation, Point::at(5, 5));
+}
+
+TEST_F(RasterTest, LinesMatchTheUnionOfPenRectanglesOnTheOnePixelLine) {
+    // A one-pixel line has max(|dh|, |dv|) + 1 pixels; a wider pen stamps its rectangle at
+    // each of them. Compare both constructions on random lines.
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> coordinate(-15, 40);
+    std::uniform_int_distribution<int> pen(1, 6);
+    for (int i = 0; i < 200; ++i) {
+        const int h1 = coordinate(random), v1 = coordinate(random);
+        const int h2 = coordinate(random), v2 = coordinate(random);
+        const int penH = pen(random), penV = pen(random);
+        line(h1, v1, h2, v2, 1, 1);
+        const Spans thin = spansOf(canvas, kBlack);
+        int pixels = 0;
+        for (const auto& [row, list] : thin)
+            for (const auto& [a, b] : list)
+                pixels += b - a;
+        ASSERT_EQ(pixels, std::max(std::abs(h2 - h1), std::abs(v2 - v1)) + 1)
+            << h1 << "," << v1 << " -> " << h2 << "," << v2;
+        eraseWhite(canvas);
+        for (const auto& [row, list] : thin)
+            for (const auto& [a, b] : list)
+                for (int h = a; h < b; ++h)
+                    PaintRect(Rect{static_cast<std::int16_t>(row), static_cast<std::int16_t>(h),
+                                   static_cast<std::int16_t>(row + penV),
+                                   static_cast<std::int16_t>(h + penH)});
+        const std::string stamped = describe(spansOf(canvas, kBlack));
+        ASSERT_EQ(line(h1, v1, h2, v2, penH, penV), stamped)
+            << h1 << "," << v1 << " -> " << h2 << "," << v2 << " pen " << penH << "x" << penV;
+    }
+}
+
+TEST_F(RasterTest, OvalsFollowTheExactScanConversion) {
+    EXPECT_EQ(oval(1, 1), "0:[0,1) ");
+    EXPECT_EQ(oval(4, 4), "0:[1,3) 1:[0,4) 2:[0,4) 3:[1,3) ");
+    EXPECT_EQ(oval(7, 7), "0:[2,5) 1:[1,6) 2:[0,7) 3:[0,7) 4:[0,7) 5:[1,6) 6:[2,5) ");
+    EXPECT_EQ(oval(10, 10), "0:[3,7) 1:[1,9) 2:[1,9) 3:[0,10) 4:[0,10) 5:[0,10) 6:[0,10) "
+                            "7:[1,9) 8:[1,9) 9:[3,7) ");
+    EXPECT_EQ(oval(16, 3), "0:[2,14) 1:[0,16) 2:[1,15) ");
+    EXPECT_EQ(oval(16, 16), "0:[5,11) 1:[3,13) 2:[2,14) 3:[1,15) 4:[1,15) 5:[0,16) 6:[0,16) "
+                            "7:[0,16) 8:[0,16) 9:[0,16) 10:[0,16) 11:[1,15) 12:[1,15) "
+                            "13:[2,14) 14:[3,13) 15:[5,11) ");
+    EXPECT_EQ(oval(0, 5), "");
+}
+
+TEST_F(RasterTest, LargeOvalsAreSymmetricAndTerminate) {
+    canvas.allocate(Rect{0, 0, 400, 400}, 32);
+    SetPort(*canvas.getPort());
+    for (const auto& [w, h] : {std::pair{32, 32}, {301, 17}, {3, 390}, {1, 399}, {399, 1}}) {
+        std::vector<std::pair<int, int>> rows;
+        forEachOvalRow(0, 0, h, w, [&](int, int a, int b) { rows.push_back({a, b}); });
+        ASSERT_EQ(int(rows.size()), h);
+        for (int i = 0; i < h; ++i) {
+            EXPECT_GE(rows[std::size_t(i)].first, 0);
+            EXPECT_LE(rows[std::size_t(i)].second, w);
+        }
+        if (w == h) {
+            for (int i = 0; i < h / 2; ++i)
+                EXPECT_EQ(rows[std::size_t(i)], rows[std::size_t(h - 1 - i)]);
+        }
+    }
+    // Even a full 16-bit extent comes back, row for row.
+    int count = 0;
+    forEachOvalRow(-32768, -32768, 32767, 32767, [&](int, int, int) { ++count; });
+    EXPECT_EQ(count, 65535);
+}
+
+TEST_F(RasterTest, FramedOvalsAreRingsAsThickAsThePen) {
+    eraseWhite(canvas);
+    PenSize(2, 2);
+    FrameOval(Rect{0, 0, 16, 16});
+    const Spans ring = spansOf(canvas, kBlack);
+    EXPECT_EQ(ring.at(0), (std::vector<std::pair<int, int>>{{5, 11}}));
+    EXPECT_EQ(ring.at(8), (std::vector<std::pair<int, int>>{{0, 2}, {14, 16}}));
+    EXPECT_EQ(canvas.pixel(8, 8), kWhite);
+    // A pen that fills the oval paints it solid.
+    eraseWhite(canvas);
+    PenSize(3, 3);
+    FrameOval(Rect{0, 0, 5, 5});
+    const std::string solid = describe(spansOf(canvas, kBlack));
+    EXPECT_EQ(solid, oval(5, 5));
+}
+
+TEST_F(RasterTest, PolygonsFillByInversionPoints) {
+    PaintPoly({Point::at(0, 0), Point::at(4, 4), Point::at(0, 4)});
+    EXPECT_EQ(describe(spansOf(canvas, kBlack)), "0:[0,1) 1:[0,2) 2:[0,3) 3:[0,4) ");
+    eraseWhite(canvas);
+    PaintPoly({Point::at(0, 0), Point::at(4, 0), Point::at(0, 4)});
+    EXPECT_EQ(describe(spansOf(canvas, kBlack)), "0:[0,4) 1:[0,3) 2:[0,2) 3:[0,1) ");
+    eraseWhite(canvas);
+    PaintPoly({Point::at(2, 3), Point::at(12, 3), Point::at(12, 9), Point::at(2, 9)});
+    EXPECT_EQ(countOf(canvas, kBlack), 60);
+    EXPECT_EQ(extentOf(canvas, kBlack), (Rect{3, 2, 9, 12}));
+    eraseWhite(canvas);
+    PaintPoly({Point::at(0, 0), Point::at(10, 0)}); // empty bounding box
+    PaintPoly({Point::at(5, 5)});
+    EXPECT_EQ(countOf(canvas, kBlack), 0);
+}
+
+TEST_F(RasterTest, FramedPolygonsAreOpenPenLines) {
+    PenSize(1, 1);
+    FramePoly({Point::at(0, 0), Point::at(5, 0), Point::at(5, 5)});
+    EXPECT_EQ(countOf(canvas, kBlack), 11);
+    EXPECT_EQ(canvas.pixel(0, 1), kWhite); // not closed back to the start
+    EXPECT_EQ(GetPort().penLocation, Point::at(5, 5));
+}
+
+TEST_F(RasterTest, NothingIsEverWrittenOutsideTheBufferOrTheClip) {
+    // A buffer inside a larger image would show stray writes; here the sentinel is a clip
+    // that leaves a frame of untouched pixels inside the buffer.
+    ClipRect(Rect{0, 0, 40, 40});
+    GetPort().takeDamage();
+    PenSize(7, 9);
+    MoveTo(-32768, -32768);
+    LineTo(32767, 32767);
+    MoveTo(32767, -32768);
+    LineTo(-32768, 32767);
+    MoveTo(-30000, 20);
+    LineTo(30000, 25);
+    PaintOval(Rect{-32768, -32768, 32767, 32767});
+    PaintPoly({Point::at(-32768, -32768), Point::at(32767, 0), Point::at(-5, 32767)});
+    PaintRect(Rect{-32768, -32768, 32767, 32767});
+    FrameOval(Rect{-30000, -30000, 30000, 30000});
+    const Rect painted = extentOf(canvas, kBlack);
+    EXPECT_EQ(painted, (Rect{0, 0, 40, 40}));
+    EXPECT_EQ(GetPort().damage, QRect(0, 0, 40, 40));
+}
+
+TEST_F(RasterTest, PenCoordinatesWrapToSixteenBits) {
+    MoveTo(65536 + 3, 4);
+    EXPECT_EQ(GetPort().penLocation, Point::at(3, 4));
+    Move(-7, 0);
+    EXPECT_EQ(GetPort().penLocation, Point::at(-4, 4));
+    MoveTo(32767, 0);
+    Move(1, 0);
+    EXPECT_EQ(GetPort().penLocation.h, -32768);
+}
+
+TEST_F(RasterTest, RectanglesPaintEraseAndFrame) {
+    PaintRect(Rect{2, 3, 6, 9});
+    EXPECT_EQ(countOf(canvas, kBlack), 24);
+    RGBBackColor(kRed);
+    EraseRect(Rect{3, 4, 5, 6});
+    EXPECT_EQ(countOf(canvas, kRed), 4);
+    eraseWhite(canvas);
+    RGBBackColor(kWhite);
+    PenSize(2, 1);
+    FrameRect(Rect{0, 0, 5, 10});
+    EXPECT_EQ(countOf(canvas, kBlack), 10 + 10 + 3 * 2 * 2);
+    EXPECT_EQ(canvas.pixel(2, 1), kWhite);
+}
+
+TEST(RasterDepthTest, OneBitAndIndexedBuffersTakeTheNearestColour) {
+    ResetCurrentPort();
+    CGWorld mono(Rect{0, 0, 10, 20}, 1);
+    CGWorld indexed(Rect{0, 0, 10, 20}, 8);
+    for (CGWorld* world : {&mono, &indexed}) {
+        StGWorldDraw draw(*world, kWhite);
+        RGBForeColor(kBlack);
+        PenSize(3, 3);
+        MoveTo(2, 2);
+        LineTo(12, 2);
+        EXPECT_EQ(countOf(*world, kBlack), 39);
+        EXPECT_EQ(countOf(*world, kWhite), 200 - 39);
+    }
+    StGWorldDraw draw(indexed);
+    RGBForeColor(kRed);
+    PaintRect(Rect{0, 0, 1, 1});
+    EXPECT_EQ(indexed.pixel(0, 0), kRed);
+    ResetCurrentPort();
+}
+
+} // namespace
