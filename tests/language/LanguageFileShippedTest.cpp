@@ -1,0 +1,113 @@
+#include "LanguageFile.h"
+#include "LanguageTables.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace {
+
+const QString kShippedLanguages =
+    QStringLiteral(TURTLESCOPE_TEST_DATA "/../../resources/Languages");
+
+// The code each keyword slot stands for; 0 for the comment and argument slots.
+constexpr TokenCode kSlotCodes[kKeywordSlots] = {
+    kShape,     kClear,     kPenSize,   kSymmetry,  kPenUp, kPenDown,   kForward,  kBack,
+    kBack,      kForward,   kForward,   kLeft,      kRight, kRepeat,    kEndBlock, kColor,
+    kColor,     kErase,     kHome,      kDelay,     kSpeed, kOtherWord, kPen,      kOtherWord,
+    kOtherWord, kColor,     kColor,     kAssign,    kWrite, kFont,      kTextSize, kTextStyle,
+    kOtherWord, kOtherWord, kOtherWord, kOtherWord, kFill};
+constexpr TokenCode kAbbreviationCodes[kAbbreviationSlots] = {
+    kShape,  kPenSize, kPenUp, kPenDown, kForward, kBack, kLeft, kRight,
+    kRepeat, kColor,   kErase, kHome,    kAssign,  kBack, kShape};
+
+struct Shipped {
+    const char* fileName;
+    std::int16_t systemRegion;
+};
+
+class ShippedLanguageFile : public ::testing::TestWithParam<Shipped> {
+protected:
+    void TearDown() override { InitLanguageTablesFrom(ResourceChain(LoadApplicationResources())); }
+};
+
+TEST_P(ShippedLanguageFile, IsChosenForItsRegionAndComplete) {
+    const auto application = LoadApplicationResources();
+    ASSERT_TRUE(application);
+    auto file = LoadLanguageFile(kShippedLanguages, GetParam().systemRegion, application.get());
+    ASSERT_TRUE(file);
+    const auto direct = ResourceFile::open(kShippedLanguages + "/" + GetParam().fileName);
+    ASSERT_TRUE(direct);
+    EXPECT_EQ(file->toJson(), direct->toJson());
+    EXPECT_EQ(file->fileType(), kLanguageFileType);
+    EXPECT_EQ(file->creator(), kApplicationCreator);
+
+    const std::pair<int, int> lists[] = {{128, 20}, {129, 10}, {130, 37}, {131, 15},
+                                         {132, 15}, {133, 10}, {134, 37}};
+    for (const auto& [id, count] : lists) {
+        const auto items = DecodeStringList(*file->get(kStringListType, std::int16_t(id)));
+        ASSERT_TRUE(items) << id;
+        EXPECT_EQ(items->size(), std::size_t(count)) << id;
+    }
+}
+
+TEST_P(ShippedLanguageFile, EveryWordClassifiesToItsSlotsCode) {
+    ResourceChain chain(LoadApplicationResources());
+    ASSERT_TRUE(InstallLanguageFile(chain, kShippedLanguages, GetParam().systemRegion));
+    InitLanguageTablesFrom(chain);
+    const ResourceFile& file = *chain.languageFile();
+    std::set<std::string> argumentWords;
+
+    const auto check = [&](const auto& entry, TokenCode code, int list, int item) {
+        const std::string raw = file.GetIndString(kStringListType, std::int16_t(list), item)->str();
+        SCOPED_TRACE(raw);
+        EXPECT_EQ(entry.str(), raw) << "cut or not lower case";
+        EXPECT_GT(entry.length(), 1u);
+        EXPECT_EQ(ClassifyWord(entry.view()), code);
+        if (code == kOtherWord) {
+            EXPECT_TRUE(argumentWords.insert(entry.str()).second) << "used twice";
+        }
+    };
+    for (int slot = 0; slot < kKeywordSlots; ++slot) {
+        check(KeywordSet1(slot), kSlotCodes[slot], 130, slot + 1);
+        // A word of set 1 repeated in set 2 in the same slot is the same word.
+        if (KeywordSet2(slot).view() != KeywordSet1(slot).view())
+            check(KeywordSet2(slot), kSlotCodes[slot], 134, slot + 1);
+    }
+    for (int slot = 0; slot < kAbbreviationSlots; ++slot) {
+        check(Abbreviation(0, slot), kAbbreviationCodes[slot], 131, slot + 1);
+        check(Abbreviation(1, slot), kAbbreviationCodes[slot], 132, slot + 1);
+    }
+    for (int slot = 0; slot < kColourSlots; ++slot) {
+        check(ColourName1(slot), kOtherWord, 129, slot + 1);
+        check(ColourName2(slot), kOtherWord, 133, slot + 1);
+    }
+    for (int n = 1; n <= kParserMessages; ++n)
+        EXPECT_FALSE(ParserMessageText(n).empty()) << n;
+    EXPECT_TRUE(ParserMessageText(2).view().ends_with(": "));
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, ShippedLanguageFile,
+                         ::testing::Values(Shipped{"Deutsch.json", 92},
+                                           Shipped{"Francais.json", 11}),
+                         [](const auto& info) {
+                             return std::string(info.param.fileName).substr(0, 7);
+                         });
+
+TEST(ShippedLanguages, AreCopiedBesideTheExecutablesAndNoDefaultShips) {
+    const QDir source(kShippedLanguages);
+    const QStringList names = source.entryList(QDir::Files);
+    EXPECT_EQ(names,
+              (QStringList{QStringLiteral("Deutsch.json"), QStringLiteral("Francais.json")}));
+    for (const QString& name : names) {
+        QFile original(source.filePath(name));
+        QFile copy(QStringLiteral(TURTLESCOPE_BIN_DIR "/Languages/") + name);
+        ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+        ASSERT_TRUE(copy.open(QIODevice::ReadOnly)) << name.toStdString();
+        EXPECT_EQ(original.readAll(), copy.readAll());
+    }
+    EXPECT_FALSE(QFile::exists(QStringLiteral(TURTLESCOPE_BIN_DIR "/Languages/Default")));
+}
+
+} // namespace
