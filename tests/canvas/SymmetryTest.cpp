@@ -1,0 +1,292 @@
+#include "Brush.h"
+#include "CanvasTestSupport.h"
+#include "Guides.h"
+#include "LanguageTables.h"
+#include "PenDrawing.h"
+#include "Reflection.h"
+#include "Segments.h"
+
+#include <gtest/gtest.h>
+
+using namespace canvas_test;
+
+namespace {
+
+std::vector<Point> imagesOf(Point p, Point c, int m) {
+    const SymmetryImages images = symmetryImages(p, c, m);
+    return {images.begin(), images.end()};
+}
+
+constexpr Point kCentre = Point::at(100, 100);
+
+TEST(ReflectionTest, MirrorModesGiveTheSquaresImagesInOrder) {
+    EXPECT_EQ(imagesOf(Point::at(90, 50), kCentre, 1), (std::vector{Point::at(90, 50)}));
+    EXPECT_EQ(imagesOf(Point::at(90, 50), kCentre, 2),
+              (std::vector{Point::at(110, 50), Point::at(90, 50)}));
+    EXPECT_EQ(imagesOf(Point::at(90, 50), kCentre, 4),
+              (std::vector{Point::at(110, 50), Point::at(90, 50), Point::at(90, 150),
+                           Point::at(110, 150)}));
+    EXPECT_EQ(imagesOf(Point::at(110, 120), kCentre, 8),
+              (std::vector{Point::at(90, 120), Point::at(110, 120), Point::at(110, 80),
+                           Point::at(90, 80), Point::at(80, 90), Point::at(120, 90),
+                           Point::at(120, 110), Point::at(80, 110)}));
+    EXPECT_TRUE(imagesOf(Point::at(1, 2), kCentre, 0).empty());
+    EXPECT_TRUE(imagesOf(Point::at(1, 2), kCentre, -4).empty());
+    EXPECT_EQ(imagesOf(Point::at(1, 2), kCentre, 3), (std::vector<Point>(3, Point::at(1, 2))));
+    // Huge modes only repeat the point; the list stops at eight.
+    EXPECT_EQ(imagesOf(Point::at(1, 2), kCentre, 1000000),
+              (std::vector<Point>(8, Point::at(1, 2))));
+}
+
+TEST(ReflectionTest, SixFoldImagesAreTheTruncatedHexagonCorners) {
+    EXPECT_EQ(imagesOf(Point::at(150, 100), kCentre, 6),
+              (std::vector{Point::at(150, 100), Point::at(50, 100), Point::at(125, 143),
+                           Point::at(75, 56), Point::at(74, 143), Point::at(124, 55)}));
+    EXPECT_EQ(imagesOf(Point::at(100, 50), kCentre, 6),
+              (std::vector{Point::at(100, 50), Point::at(100, 50), Point::at(56, 125),
+                           Point::at(56, 125), Point::at(143, 125), Point::at(143, 124)}));
+}
+
+TEST(ReflectionTest, IntegerReflectionsWrapInSixteenBits) {
+    const Point c = Point::at(30000, -30000);
+    EXPECT_EQ(reflectPoint(Point::at(-30000, 0), c, 0, 2), Point::at(90000 - 65536, 0));
+    EXPECT_EQ(reflectPoint(Point::at(0, 30000), c, 2, 4), Point::at(0, -90000 + 65536));
+    EXPECT_EQ(reflectPoint(Point::at(-32768, 32767), c, 4, 8),
+              Point::at(30000 + 62767 - 65536, -30000 - 62768 + 65536));
+    // Six-fold reflections of far-off points stay defined and wrap too.
+    const Point far = reflectPoint(Point::at(32767, -32768), Point::at(-32768, 32767), 3, 6);
+    (void)far;
+    EXPECT_EQ(reflectPoint(Point::at(5, 6), kCentre, 1, 7), Point::at(5, 6));
+}
+
+TEST(PenShapeTest, PensTurnAcrossTheSegment) {
+    InitLanguageTables();
+    EXPECT_EQ(penShapeAcross(20, 0, 8).penH, 1);
+    EXPECT_EQ(penShapeAcross(20, 0, 8).penV, 8);
+    EXPECT_EQ(penShapeAcross(0, -20, 8).penH, 8);
+    EXPECT_EQ(penShapeAcross(0, -20, 8).penV, 1);
+    const PenShape diagonal32 = penShapeAcross(50, 50, 32);
+    EXPECT_EQ(diagonal32.penH, 22); // the angle is 44, not 45
+    EXPECT_EQ(diagonal32.penV, 23);
+    const PenShape diagonal8 = penShapeAcross(-7, 7, 8);
+    EXPECT_EQ(diagonal8.penH, 5);
+    EXPECT_EQ(diagonal8.penV, 5);
+    EXPECT_EQ(penShapeAcross(20, 10, 16).penH, 7);
+    EXPECT_EQ(penShapeAcross(20, 10, 16).penV, 14);
+    EXPECT_EQ(penShapeAcross(10, 20, 16).penH, 14);
+    EXPECT_EQ(penShapeAcross(10, 20, 16).penV, 7);
+    // Thin pens never shrink below one pixel.
+    EXPECT_EQ(penShapeAcross(100, 1, 3).penH, 1);
+    EXPECT_EQ(penShapeAcross(-32768, 32767, 2).penV, 1);
+}
+
+class BrushTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetCurrentPort();
+        InitLanguageTables();
+        canvas.allocate(Rect{0, 0, 200, 200}, 32);
+        eraseWhite(canvas);
+        SetPort(*canvas.getPort());
+        RGBForeColor(kBlack);
+    }
+    void TearDown() override { ResetCurrentPort(); }
+
+    // Bounding boxes of the separate marks: the picture is cut into the given windows.
+    Rect extentWithin(const Rect& window) {
+        CGWorld part(window, 32);
+        StGWorldDraw draw(part, kWhite);
+        canvas.copyToPort(*part.getPort(), canvas.getBounds(), 0);
+        return extentOf(part, kBlack);
+    }
+
+    CGWorld canvas;
+    PaintState state;
+};
+
+TEST_F(BrushTest, ThinHorizontalStrokeIsABandWithoutDots) {
+    state.penWidth = 3;
+    state.turtlePoint = Point::at(10, 10);
+    drawStroke(state, Point::at(20, 10), kCentre);
+    EXPECT_EQ(describe(spansOf(canvas, kBlack)), "9:[9,22) 10:[9,22) 11:[9,22) ");
+}
+
+TEST_F(BrushTest, DotsAppearAtEveryMirrorImage) {
+    state.penWidth = 8;
+    state.symmetry = 2;
+    paintDot(state, Point::at(90, 50), kCentre);
+    EXPECT_EQ(extentWithin(Rect{0, 0, 100, 100}), (Rect{46, 86, 54, 94}));
+    EXPECT_EQ(extentWithin(Rect{0, 100, 100, 200}), (Rect{46, 106, 54, 114}));
+    EXPECT_EQ(countOf(canvas, kBlack), 2 * 52);
+
+    eraseWhite(canvas);
+    state.symmetry = 4;
+    paintDot(state, Point::at(90, 50), kCentre);
+    EXPECT_EQ(extentWithin(Rect{100, 0, 200, 100}), (Rect{146, 86, 154, 94}));
+    EXPECT_EQ(extentWithin(Rect{100, 100, 200, 200}), (Rect{146, 106, 154, 114}));
+    EXPECT_EQ(countOf(canvas, kBlack), 4 * 52);
+
+    eraseWhite(canvas);
+    state.symmetry = 8;
+    state.penWidth = 4;
+    paintDot(state, Point::at(110, 120), kCentre);
+    for (const Point q :
+         {Point::at(90, 80), Point::at(110, 80), Point::at(90, 120), Point::at(110, 120),
+          Point::at(80, 90), Point::at(120, 90), Point::at(80, 110), Point::at(120, 110)}) {
+        EXPECT_EQ(canvas.pixel(q.h, q.v), kBlack) << q.h << "," << q.v;
+        EXPECT_EQ(canvas.pixel(q.h - 2, q.v - 2), kWhite);
+    }
+    EXPECT_EQ(countOf(canvas, kBlack), 8 * 12);
+}
+
+TEST_F(BrushTest, SixFoldDotsAtTheHexagonCorners) {
+    state.penWidth = 2;
+    state.symmetry = 6;
+    paintDot(state, Point::at(150, 100), kCentre);
+    // r = 1: a 2x2 disc to the upper left of each image.
+    for (const Point q : imagesOf(Point::at(150, 100), kCentre, 6))
+        EXPECT_EQ(canvas.pixel(q.h - 1, q.v - 1), kBlack) << q.h << "," << q.v;
+    EXPECT_EQ(countOf(canvas, kBlack), 6 * 4);
+    eraseWhite(canvas);
+    paintDot(state, Point::at(100, 50), kCentre);      // on an axis: three distinct places
+    EXPECT_EQ(countOf(canvas, kBlack), 4 + 4 + 4 + 2); // (143, 124) overlaps (143, 125)
+}
+
+TEST_F(BrushTest, ShortWideStrokeOnlyStampsTheEndDot) {
+    state.penWidth = 16;
+    state.turtlePoint = Point::at(50, 50);
+    drawStroke(state, Point::at(52, 50), kCentre);
+    EXPECT_EQ(extentOf(canvas, kBlack), (Rect{42, 44, 58, 60}));
+    EXPECT_EQ(countOf(canvas, kBlack), 208); // the 16 x 16 disc
+}
+
+TEST_F(BrushTest, WideStrokeHasDotsAndATurnedPen) {
+    state.penWidth = 16;
+    state.turtlePoint = Point::at(20, 100);
+    state.strokeStart = false;
+    drawStroke(state, Point::at(80, 100), kCentre);
+    // A 1 x 16 pen centred on v = 100 from h = 20 to 80, capped by the end dot only.
+    EXPECT_EQ(extentOf(canvas, kBlack), (Rect{92, 20, 108, 88}));
+    EXPECT_EQ(GetPort().penSize, Point::at(1, 16));
+    eraseWhite(canvas);
+    state.strokeStart = true;
+    drawStroke(state, Point::at(80, 100), kCentre);
+    EXPECT_EQ(extentOf(canvas, kBlack), (Rect{92, 12, 108, 88}));
+}
+
+TEST_F(BrushTest, DiagonalMirrorImagesUseTheExchangedPen) {
+    state.penWidth = 16;
+    state.symmetry = 8;
+    state.turtlePoint = Point::at(120, 130);
+    drawSegment(state, Point::at(160, 130), kCentre, 1, 8);
+    const Spans spans = spansOf(canvas, kBlack);
+    using Row = std::vector<std::pair<int, int>>;
+    // Images 0 and 1, horizontal with the 1 x 8 pen (halves 0, 4): rows 126 .. 133.
+    EXPECT_EQ(spans.at(126), (Row{{40, 81}, {120, 161}}));
+    EXPECT_EQ(spans.at(125), (Row{{66, 74}, {126, 134}})); // only the vertical images
+    // Images 4 to 7 cross the diagonal: vertical segments at h = 70 and 130 drawn with the
+    // exchanged 8 x 1 pen and exchanged halves, so they are 8 pixels wide around their axis.
+    EXPECT_EQ(spans.at(50), (Row{{66, 74}, {126, 134}}));
+    EXPECT_EQ(spans.at(150), (Row{{66, 74}, {126, 134}}));
+    EXPECT_EQ(spans.at(40), (Row{{66, 74}, {126, 134}}));
+    EXPECT_EQ(spans.count(161), 0u);
+    EXPECT_EQ(GetPort().penSize, Point::at(8, 1));
+}
+
+TEST_F(BrushTest, SixFoldImagesGetTheirOwnPens) {
+    state.penWidth = 8;
+    state.symmetry = 6;
+    state.turtlePoint = Point::at(110, 100);
+    const Point end = Point::at(170, 100);
+    drawSegment(state, end, kCentre, 1, 8);
+
+    // The same picture made by hand: images 0 and 1 with the given pen, each later image
+    // with the pen across its own direction.
+    CGWorld expected(canvas.getBounds(), 32);
+    eraseWhite(expected);
+    {
+        StGWorldDraw draw(expected);
+        const SymmetryImages starts = symmetryImages(state.turtlePoint, kCentre, 6);
+        const SymmetryImages ends = symmetryImages(end, kCentre, 6);
+        for (int k = 0; k < 6; ++k) {
+            PenHalves halves{0, 4};
+            PenSize(1, 8);
+            if (k >= 2)
+                halves = penForSegment(ends[k], starts[k], 8);
+            MoveTo(starts[k].h - halves.halfH, starts[k].v - halves.halfV);
+            LineTo(ends[k].h - halves.halfH, ends[k].v - halves.halfV);
+        }
+    }
+    EXPECT_EQ(canvas.image(), expected.image());
+    // The images at 60 degrees are not drawn with the thin 1 x 8 pen of the original.
+    const SymmetryImages starts = symmetryImages(state.turtlePoint, kCentre, 6);
+    const SymmetryImages ends = symmetryImages(end, kCentre, 6);
+    const PenHalves halves = penForSegment(ends[2], starts[2], 8);
+    EXPECT_GE(GetPort().penSize.h, 6);
+    EXPECT_GE(halves.halfH, 3);
+}
+
+TEST_F(BrushTest, StrokesFarOutsideNeverWriteOutside) {
+    ClipRect(Rect{10, 10, 190, 190});
+    state.penWidth = 32;
+    state.symmetry = 8;
+    state.turtlePoint = Point::at(-32000, -32000);
+    drawStroke(state, Point::at(32000, 32000), kCentre);
+    state.symmetry = 6;
+    drawStroke(state, Point::at(32767, -32768), Point::at(-32768, 32767));
+    const Rect painted = extentOf(canvas, kBlack);
+    EXPECT_GE(painted.top, 10);
+    EXPECT_GE(painted.left, 10);
+    EXPECT_LE(painted.bottom, 190);
+    EXPECT_LE(painted.right, 190);
+    EXPECT_GT(countOf(canvas, kBlack), 0);
+}
+
+TEST(GuidesTest, SixFoldGuidesReachTheLargerSideFromTheCentre) {
+    ResetCurrentPort();
+    // A screen big enough to show whole guides: frame 400 x 300 at the middle of it.
+    CGWorld screen(Rect{-500, -500, 900, 900}, 32);
+    eraseWhite(screen);
+    GrafPort& port = *screen.getPort();
+    port.foreColour = kRed;
+    port.penSize = Point::at(5, 5);
+    GrafPort& before = GetPort();
+    const Rect frame{0, 0, 300, 400};
+    drawGuides(port, frame, 6);
+    EXPECT_EQ(&GetPort(), &before);
+    EXPECT_EQ(port.foreColour, kRed);
+    EXPECT_EQ(port.penSize, Point::at(5, 5));
+    constexpr RGBColour grey{0xDDDD, 0xDDDD, 0xDDDD};
+    // Centre (200, 150): vertical from v = -250 to 550 (800 long), diagonals +-692 by +-400.
+    EXPECT_EQ(extentOf(screen, grey), (Rect{-250, 200 - 692, 551, 200 + 693}));
+    for (int v = -250; v <= 550; v += 50)
+        EXPECT_EQ(screen.pixel(200, v), grey) << v;
+    EXPECT_EQ(screen.pixel(200 + 692, 150 - 400), grey);
+    EXPECT_EQ(screen.pixel(200 - 692, 150 - 400), grey);
+    EXPECT_EQ(screen.pixel(200 + 692, 150 + 400), grey);
+    EXPECT_EQ(screen.pixel(200 - 692, 150 + 400), grey);
+}
+
+TEST(GuidesTest, MirrorGuidesFollowTheMode) {
+    ResetCurrentPort();
+    CGWorld screen(Rect{0, 0, 300, 400}, 32);
+    const Rect frame{0, 0, 300, 400};
+    constexpr RGBColour grey{0xDDDD, 0xDDDD, 0xDDDD};
+    eraseWhite(screen);
+    drawGuides(*screen.getPort(), frame, 2);
+    EXPECT_EQ(describe(spansOf(screen, grey)).substr(0, 20), "0:[200,201) 1:[200,2");
+    EXPECT_EQ(countOf(screen, grey), 300);
+    eraseWhite(screen);
+    drawGuides(*screen.getPort(), frame, 4);
+    EXPECT_EQ(countOf(screen, grey), 300 + 400 - 1);
+    eraseWhite(screen);
+    drawGuides(*screen.getPort(), frame, 8);
+    EXPECT_EQ(screen.pixel(0, 0), kWhite);
+    EXPECT_EQ(screen.pixel(50, 0), grey); // (200 - 150, 150 - 150) on the falling diagonal
+    eraseWhite(screen);
+    drawGuides(*screen.getPort(), frame, 1);
+    drawGuides(*screen.getPort(), frame, 3);
+    EXPECT_EQ(countOf(screen, grey), 0);
+}
+
+} // namespace
