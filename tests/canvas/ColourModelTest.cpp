@@ -1,0 +1,65 @@
+#include "ColourModel.h"
+
+#include "HueCycling.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace {
+
+int distance(const RGBColour& a, const RGBColour& b) {
+    return std::max(
+        {std::abs(a.red - b.red), std::abs(a.green - b.green), std::abs(a.blue - b.blue)});
+}
+
+TEST(ColourModelTest, PrimariesSitAtSixthsOfTheTurn) {
+    EXPECT_EQ(RGB2HSV({0xFFFF, 0, 0}), (HSVColour{0, 0xFFFF, 0xFFFF}));
+    EXPECT_EQ(RGB2HSV({0xFFFF, 0xFFFF, 0}).hue, 10923);
+    EXPECT_EQ(RGB2HSV({0, 0xFFFF, 0}).hue, 21845);
+    EXPECT_EQ(RGB2HSV({0, 0, 0xFFFF}).hue, 43691);
+    EXPECT_EQ(RGB2HSV({0xFFFF, 0, 0xFFFF}).hue, 54613);
+    EXPECT_EQ(RGB2HSV({0x8000, 0x8000, 0x8000}), (HSVColour{0, 0, 0x8000}));
+    EXPECT_EQ(RGB2HSV({0, 0, 0}), (HSVColour{0, 0, 0}));
+    EXPECT_EQ(HSV2RGB({0, 0xFFFF, 0xFFFF}), (RGBColour{0xFFFF, 0, 0}));
+    EXPECT_EQ(HSV2RGB({32768, 0xFFFF, 0xFFFF}), (RGBColour{0, 0xFFFF, 0xFFFF}));
+    EXPECT_EQ(HSV2RGB({1234, 0, 0x4000}), (RGBColour{0x4000, 0x4000, 0x4000}));
+}
+
+TEST(ColourModelTest, RoundTripsStayWithinTheHueResolution) {
+    std::mt19937 random(11);
+    std::uniform_int_distribution<int> channel(0, 0xFFFF);
+    for (int i = 0; i < 20000; ++i) {
+        const RGBColour colour{std::uint16_t(channel(random)), std::uint16_t(channel(random)),
+                               std::uint16_t(channel(random))};
+        // One hue unit moves a channel by up to 6 / 65536 of its range.
+        ASSERT_LE(distance(HSV2RGB(RGB2HSV(colour)), colour), 4)
+            << colour.red << " " << colour.green << " " << colour.blue;
+    }
+}
+
+TEST(ColourModelTest, AdvanceHueRotatesThePenColour) {
+    PaintState state;
+    state.penColour = {0xFFFF, 0, 0};
+    advanceHue(state, 21845);
+    EXPECT_LE(distance(state.penColour, {0, 0xFFFF, 0}), 8);
+    advanceHue(state, 21845);
+    EXPECT_LE(distance(state.penColour, {0, 0, 0xFFFF}), 8);
+    // Small steps move the hue by the step (give or take the rounding of the channels)
+    // and wrap around from the last sixth back to red.
+    state.penColour = {0xFFFF, 0, 0};
+    std::uint16_t expected = 0;
+    for (int i = 0; i < 400; ++i) {
+        advanceHue(state, kHueStepPerTurtleLine);
+        expected = std::uint16_t(expected + kHueStepPerTurtleLine);
+        const int drift = std::abs(int(std::int16_t(RGB2HSV(state.penColour).hue - expected)));
+        ASSERT_LE(drift, 8) << i;
+    }
+    EXPECT_EQ(RGB2HSV(state.penColour).value, 0xFFFF);
+    // Greys have no hue to turn.
+    state.penColour = {0x7000, 0x7000, 0x7000};
+    advanceHue(state, kHueStepPerFill);
+    EXPECT_EQ(state.penColour, (RGBColour{0x7000, 0x7000, 0x7000}));
+}
+
+} // namespace

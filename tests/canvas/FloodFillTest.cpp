@@ -1,0 +1,131 @@
+#include "FloodFill.h"
+
+#include "CanvasTestSupport.h"
+#include "PenDrawing.h"
+#include "RectDrawing.h"
+#include "SeedFill.h"
+
+#include <gtest/gtest.h>
+
+using namespace canvas_test;
+
+namespace {
+
+class FloodFillTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetCurrentPort();
+        canvas.allocate(Rect{0, 0, 100, 200}, 32);
+        eraseWhite(canvas);
+        state.penColour = kRed;
+    }
+    void TearDown() override { ResetCurrentPort(); }
+
+    void drawBox(const Rect& box, const RGBColour& colour) {
+        StGWorldDraw draw(canvas);
+        RGBForeColor(colour);
+        PenSize(1, 1);
+        FrameRect(box);
+    }
+
+    CGWorld canvas;
+    PaintState state;
+    const Point centre = Point::at(100, 50);
+};
+
+TEST_F(FloodFillTest, FillStopsAtAClosedLine) {
+    drawBox(Rect{10, 10, 30, 40}, kBlack);
+    floodFill(state, canvas, Point::at(20, 20), centre);
+    EXPECT_EQ(countOf(canvas, kRed), 28 * 18);
+    EXPECT_EQ(extentOf(canvas, kRed), (Rect{11, 11, 29, 39}));
+    EXPECT_EQ(countOf(canvas, kBlack), 2 * 30 + 2 * 18);
+    // The seed on the line fills just the line.
+    floodFill(state, canvas, Point::at(10, 10), centre);
+    EXPECT_EQ(countOf(canvas, kBlack), 0);
+}
+
+TEST_F(FloodFillTest, ADiagonalLineHoldsThePaintIn) {
+    {
+        StGWorldDraw draw(canvas);
+        RGBForeColor(kBlack);
+        PenSize(1, 1);
+        MoveTo(0, 50);
+        LineTo(50, 0); // one pixel per row: only diagonal neighbours across it
+    }
+    floodFill(state, canvas, Point::at(0, 0), centre);
+    EXPECT_EQ(countOf(canvas, kRed), 50 * 51 / 2);
+    EXPECT_EQ(canvas.pixel(60, 60), kWhite);
+}
+
+TEST_F(FloodFillTest, FillingAnAreaOfThePenColourChangesNothing) {
+    drawBox(Rect{10, 10, 30, 40}, kBlack);
+    floodFill(state, canvas, Point::at(20, 20), centre);
+    const QImage before = canvas.image().copy();
+    floodFill(state, canvas, Point::at(20, 20), centre);
+    EXPECT_EQ(canvas.image(), before);
+}
+
+TEST_F(FloodFillTest, EachImageSeesTheEarlierImagesPaint) {
+    // A box straddling the mirror line: the first image fills it, and the mirror image's
+    // seed, inside the same box, then finds red and fills only red.
+    drawBox(Rect{10, 80, 40, 130}, kBlack);
+    state.symmetry = 2;
+    floodFill(state, canvas, Point::at(90, 20), centre);
+    EXPECT_EQ(countOf(canvas, kRed), 48 * 28);
+    // With a new colour both images fill the same area once more, nothing beyond it.
+    state.penColour = kBlue;
+    floodFill(state, canvas, Point::at(90, 20), centre);
+    EXPECT_EQ(countOf(canvas, kBlue), 48 * 28);
+    EXPECT_EQ(countOf(canvas, kRed), 0);
+    // Two separate boxes mirrored onto each other: both are filled.
+    eraseWhite(canvas);
+    drawBox(Rect{10, 10, 30, 40}, kBlack);
+    drawBox(Rect{10, 160, 30, 190}, kBlack);
+    state.penColour = kGreen;
+    floodFill(state, canvas, Point::at(20, 20), centre);
+    EXPECT_EQ(countOf(canvas, kGreen), 2 * 28 * 18);
+}
+
+TEST_F(FloodFillTest, SeedsOutsideTheCanvasFillNothing) {
+    state.symmetry = 2; // the mirror image of (-300, 20) is (500, 20): also outside
+    floodFill(state, canvas, Point::at(-300, 20), centre);
+    floodFill(state, canvas, Point::at(20, 100), centre);
+    EXPECT_EQ(countOf(canvas, kWhite), 200 * 100);
+    CGWorld empty;
+    floodFill(state, empty, Point::at(1, 1), centre); // no canvas: nothing, no crash
+}
+
+TEST(SeedCFillTest, MaskMarksConnectedPixelsOfTheSeedColourOnly) {
+    ResetCurrentPort();
+    CGWorld source(Rect{0, 0, 8, 16}, 32);
+    eraseWhite(source);
+    {
+        StGWorldDraw draw(source);
+        RGBForeColor(kBlack);
+        PaintRect(Rect{0, 5, 8, 6});                     // a wall at h = 5
+        RGBForeColor(RGBColour{0xFFFF, 0xFFFF, 0xFEFE}); // white to the eye, not exactly
+        PaintRect(Rect{3, 1, 4, 2});
+    }
+    CGWorld mask(Rect{0, 0, 8, 16}, 1);
+    mask.image().fill(1); // stale bits must not survive
+    ASSERT_EQ(SeedCFill(*source.getPixMap(), *mask.getPixMap(), source.getBounds(),
+                        mask.getBounds(), 0, 0),
+              0);
+    int ones = 0;
+    for (int v = 0; v < 8; ++v)
+        for (int h = 0; h < 16; ++h)
+            ones += mask.image().pixelIndex(h, v);
+    EXPECT_EQ(ones, 8 * 5 - 1);
+    EXPECT_EQ(mask.image().pixelIndex(1, 3), 0);
+    EXPECT_EQ(mask.image().pixelIndex(6, 0), 0);
+    CGWorld wrongSize(Rect{0, 0, 8, 15}, 1);
+    EXPECT_NE(SeedCFill(*source.getPixMap(), *wrongSize.getPixMap(), source.getBounds(),
+                        wrongSize.getBounds(), 0, 0),
+              0);
+    CGWorld notAMask(Rect{0, 0, 8, 16}, 32);
+    EXPECT_NE(SeedCFill(*source.getPixMap(), *notAMask.getPixMap(), source.getBounds(),
+                        notAMask.getBounds(), 0, 0),
+              0);
+}
+
+} // namespace
