@@ -3,6 +3,7 @@
 #include "RegionCode.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <algorithm>
 #include <filesystem>
 #include <optional>

@@ -184,9 +184,11 @@ std::unique_ptr<ResourceFile> readDocument(const QJsonObject& root) {
 
     auto file = std::make_unique<ResourceFile>();
     if (root.contains(QStringLiteral("fileType")))
-        file->setFileType(codeField(root.value(QStringLiteral("fileType")), "fileType"));
+        file->setFileType(
+            codeField(root.value(QStringLiteral("fileType")), QStringLiteral("fileType")));
     if (root.contains(QStringLiteral("creator")))
-        file->setCreator(codeField(root.value(QStringLiteral("creator")), "creator"));
+        file->setCreator(
+            codeField(root.value(QStringLiteral("creator")), QStringLiteral("creator")));
     file->setFinderFlags(
         std::uint16_t(optionalInteger(root, QStringLiteral("finderFlags"), 0, 0, 0xFFFF)));
 
@@ -211,7 +213,8 @@ void setError(QString* error, const QString& reason) {
 // Only regular files are read: a FIFO or a device would block or never end.
 bool isRegularLocalFile(const QString& path) {
     std::error_code ec;
-    return std::filesystem::is_regular_file(std::filesystem::path(path.toStdString()), ec);
+    return std::filesystem::is_regular_file(
+        std::filesystem::path(QFile::encodeName(path).toStdString()), ec);
 }
 
 } // namespace
