@@ -55,24 +55,28 @@ UnpackResult unpackBits(std::span<const std::uint8_t> src, std::span<std::uint8_
             const std::size_t bytes = (std::size_t{flag} + 1) * unit;
             if (bytes > src.size() - in) {
                 result.malformed = true;
-                return result;
+                break;
             }
             const std::size_t n = std::min(bytes, room);
             std::copy_n(src.begin() + static_cast<std::ptrdiff_t>(in), n,
                         dst.begin() + static_cast<std::ptrdiff_t>(result.produced));
             result.produced += n;
+            result.overflowed = bytes > room;
             in += bytes;
         } else {
             if (unit > src.size() - in) {
                 result.malformed = true;
-                return result;
+                break;
             }
-            const std::size_t count = 257 - std::size_t{flag};
-            for (std::size_t k = 0; k < count && result.produced < dst.size(); ++k)
-                for (std::size_t b = 0; b < unit && result.produced < dst.size(); ++b)
-                    dst[result.produced++] = src[in + b];
+            const std::size_t bytes = (257 - std::size_t{flag}) * unit;
+            const std::size_t n = std::min(bytes, room);
+            for (std::size_t k = 0; k < n; ++k)
+                dst[result.produced + k] = src[in + k % unit];
+            result.produced += n;
+            result.overflowed = bytes > room;
             in += unit;
         }
     }
+    result.consumed = in;
     return result;
 }

@@ -151,23 +151,29 @@ void storeRow(const RowShape& shape, Layout layout, const std::uint8_t* row, QRg
     }
 }
 
-// Reads every row with one framing; false when a row does not come out whole.
-bool decodeRows(PictCursor& c, const RowShape& shape, Framing framing, QImage* image) {
+// How well a framing fits the data: rows that do not come out whole rule it out; packed rows
+// that each fill their row to the byte are the strongest evidence, since data framed some
+// other way hardly ever does that by chance.
+enum class Fit : std::uint8_t { None, Loose, Exact };
+
+Fit decodeRows(PictCursor& c, const RowShape& shape, Framing framing, QImage* image) {
     std::vector<std::uint8_t> row(shape.unpackedLength(framing.layout));
     const std::size_t needed = shape.needed(framing.layout);
     const bool words = framing.layout == Layout::Pixels16;
+    bool exact = framing.rows != RowFraming::Raw;
     try {
         for (int y = 0; y < shape.height; ++y) {
             const std::uint8_t* pixels = nullptr;
             if (framing.rows == RowFraming::Raw) {
                 if (shape.rawLength(framing.layout) < needed)
-                    return false;
+                    return Fit::None;
                 pixels = c.take(shape.rawLength(framing.layout)).data();
             } else {
                 const std::size_t count = framing.rows == RowFraming::WordCounts ? c.u16() : c.u8();
                 const auto result = unpackBits(c.take(count), row, words);
                 if (result.malformed || result.produced < needed)
-                    return false;
+                    return Fit::None;
+                exact = exact && result.exact(count, row.size());
                 pixels = row.data();
             }
             if (image != nullptr && shape.width > 0)
@@ -175,9 +181,9 @@ bool decodeRows(PictCursor& c, const RowShape& shape, Framing framing, QImage* i
                          reinterpret_cast<QRgb*>(image->scanLine(y)));
         }
     } catch (const LException&) {
-        return false;
+        return Fit::None;
     }
-    return true;
+    return exact ? Fit::Exact : Fit::Loose;
 }
 
 RowFraming countRule(std::size_t rowBytes) {
@@ -264,21 +270,39 @@ void readPixelData(PictCursor& c, const RowShape& shape, const std::vector<Frami
     // Even packed rows take a byte each: refuse heights the data cannot hold before allocating.
     if (static_cast<std::size_t>(shape.height) > c.remaining())
         throwBadPicture();
+    // Best: rows whole and the opcode stream goes on after them, exact packing first; then
+    // rows that are merely whole.
+    std::optional<std::size_t> best;
+    Fit bestFit = Fit::None;
     std::optional<std::size_t> fallback;
-    for (std::size_t i = 0; i < framings.size(); ++i) {
+    std::optional<std::size_t> lastDecoded; // whose pixels the image holds now
+    PictCursor lastEnd = c;
+    for (std::size_t i = 0; i < framings.size() && bestFit != Fit::Exact; ++i) {
         PictCursor trial = c;
-        if (!decodeRows(trial, shape, framings[i], image))
+        const Fit fit = decodeRows(trial, shape, framings[i], image);
+        if (fit == Fit::None)
             continue;
-        if (framings.size() == 1 || opcodeStreamContinues(trial, version)) {
+        lastDecoded = i;
+        lastEnd = trial;
+        if (framings.size() == 1) {
             c = trial;
             return;
         }
         if (!fallback)
             fallback = i;
+        if (fit > bestFit && opcodeStreamContinues(trial, version)) {
+            best = i;
+            bestFit = fit;
+        }
     }
-    if (!fallback)
+    const std::optional<std::size_t> chosen = best ? best : fallback;
+    if (!chosen)
         throwBadPicture();
-    if (!decodeRows(c, shape, framings[*fallback], image))
+    if (chosen == lastDecoded) {
+        c = lastEnd;
+        return;
+    }
+    if (decodeRows(c, shape, framings[*chosen], image) == Fit::None)
         throwBadPicture();
 }
 

@@ -58,6 +58,21 @@ TEST(PackBits, StopsAtTheDestinationAndSkipsNoOps) {
     EXPECT_EQ(longer[2], 0xEE) << "nothing is written past what was produced";
 }
 
+TEST(PackBits, ExactWhenSourceAndDestinationEndTogether) {
+    Bytes dst(4);
+    const Bytes fits{0xFE, 1, 0, 2};
+    EXPECT_TRUE(unpackBits(fits, dst).exact(fits.size(), dst.size()));
+    const Bytes surplus{0xFE, 1, 0, 2, 0, 3};
+    const UnpackResult extra = unpackBits(surplus, dst);
+    EXPECT_EQ(extra.consumed, 4U);
+    EXPECT_FALSE(extra.exact(surplus.size(), dst.size()));
+    const Bytes overlong{0xFC, 1};
+    const UnpackResult over = unpackBits(overlong, dst);
+    EXPECT_TRUE(over.overflowed);
+    EXPECT_EQ(dst, (Bytes{1, 1, 1, 1}));
+    EXPECT_FALSE(over.exact(overlong.size(), dst.size()));
+}
+
 TEST(PackBits, HostileRunsAreReportedNotOverread) {
     Bytes dst(64, 0);
     // Literal promising more bytes than remain.

@@ -1,0 +1,131 @@
+// Interoperability with picture code no one here wrote: files written by ImageMagick and by
+// netpbm's ppmtopict (committed, and made live when the tools are installed), and our files
+// read back by ImageMagick.
+
+#include "PictReader.h"
+#include "PictTestSupport.h"
+#include "PictureFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+using picttest::firstDifference;
+
+const QString kDataDir = QStringLiteral(TURTLESCOPE_TEST_DATA "/pict");
+
+QImage loadPng(const QString& path) {
+    return QImage(path).convertToFormat(QImage::Format_RGB32);
+}
+
+bool toolAvailable(const QString& name) {
+    return !QStandardPaths::findExecutable(name).isEmpty();
+}
+
+// Runs a tool; standard output goes to `output` when given.
+bool run(const QString& program, const QStringList& args, const QString& output = {}) {
+    QProcess process;
+    if (!output.isEmpty())
+        process.setStandardOutputFile(output);
+    process.start(program, args);
+    return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit &&
+           process.exitCode() == 0;
+}
+
+// The same noisy picture with white patches as the committed data's.
+QImage sourceImage(int width, int height, unsigned seed) {
+    QImage image(width, height, QImage::Format_RGB32);
+    std::uint32_t s = seed * 2654435761U + 1U;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            s = s * 1664525U + 1013904223U;
+            image.setPixel(x, y,
+                           (x / 4 + y) % 3 == 0
+                               ? qRgb(255, 255, 255)
+                               : qRgb(static_cast<int>(s >> 24), static_cast<int>((s >> 16) & 255U),
+                                      (x * 7 + y) & 255));
+        }
+    return image;
+}
+
+TEST(PictInterop, CommittedFilesOfOtherWritersReadWithTheRightPixels) {
+    const QStringList picts = QDir(kDataDir).entryList({"*.pict"}, QDir::Files, QDir::Name);
+    ASSERT_GE(picts.size(), 30);
+    for (const QString& name : picts) {
+        const QString base = kDataDir + "/" + name.chopped(5);
+        const QImage expected = loadPng(base + ".png");
+        ASSERT_FALSE(expected.isNull()) << name.toStdString();
+        const PictDecodeResult r = readPictureFileData(base + ".pict");
+        ASSERT_EQ(r.status, 0) << name.toStdString();
+        EXPECT_EQ(firstDifference(r.image, expected), "") << name.toStdString();
+    }
+}
+
+class LiveTools : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(mDir.isValid()); }
+    QString path(const QString& name) const { return mDir.filePath(name); }
+    QTemporaryDir mDir;
+};
+
+TEST_F(LiveTools, ImageMagickReadsOurPictureFilesWithTheSamePixels) {
+    if (!toolAvailable("convert"))
+        GTEST_SKIP() << "ImageMagick is not installed";
+    // ImageMagick reads the picture document form (it needs the 512-byte header); widths from
+    // 67 up avoid its own count-size rule, which differs from the documented one.
+    for (const int width : {67, 100, 250, 400}) {
+        const QImage image = sourceImage(width, 7, static_cast<unsigned>(width));
+        const QString pict = path(QString("ours-%1.pict").arg(width));
+        const QString png = path(QString("ours-%1.png").arg(width));
+        ASSERT_EQ(writePictureFile(image, pict), 0);
+        ASSERT_TRUE(run("convert", {pict, png})) << width;
+        EXPECT_EQ(firstDifference(loadPng(png), image), "") << "width " << width;
+    }
+}
+
+TEST_F(LiveTools, WeReadImageMagickPicturesDirectAndIndexed) {
+    if (!toolAvailable("convert"))
+        GTEST_SKIP() << "ImageMagick is not installed";
+    for (const int width : {1, 3, 7, 62, 63, 65, 66, 67, 199, 200, 201, 230, 251}) {
+        const QImage image = sourceImage(width, 4, static_cast<unsigned>(width) + 7);
+        const QString png = path(QString("src-%1.png").arg(width));
+        ASSERT_TRUE(image.save(png));
+        const QString direct = path(QString("direct-%1.pict").arg(width));
+        ASSERT_TRUE(run("convert", {png, direct}));
+        const PictDecodeResult d = readPictureFileData(direct);
+        ASSERT_EQ(d.status, 0) << "direct width " << width;
+        EXPECT_EQ(firstDifference(d.image, image), "") << "direct width " << width;
+
+        const QString palettePng = path(QString("pal-%1.png").arg(width));
+        const QString indexed = path(QString("indexed-%1.pict").arg(width));
+        ASSERT_TRUE(run("convert", {png, "-colors", "10", palettePng}));
+        ASSERT_TRUE(run("convert", {palettePng, "-type", "Palette", indexed}));
+        const PictDecodeResult i = readPictureFileData(indexed);
+        ASSERT_EQ(i.status, 0) << "indexed width " << width;
+        EXPECT_EQ(firstDifference(i.image, loadPng(palettePng)), "") << "indexed width " << width;
+    }
+}
+
+TEST_F(LiveTools, WeReadPpmtopictPictures) {
+    if (!toolAvailable("ppmtopict") || !toolAvailable("convert"))
+        GTEST_SKIP() << "netpbm or ImageMagick is not installed";
+    for (const int width : {8, 9, 150, 201, 202, 225, 250, 251, 300}) {
+        const QImage image = sourceImage(width, 5, static_cast<unsigned>(width) + 3);
+        const QString png = path(QString("src-%1.png").arg(width));
+        const QString ppm = path(QString("pal-%1.ppm").arg(width));
+        const QString pict = path(QString("ppm-%1.pict").arg(width));
+        ASSERT_TRUE(image.save(png));
+        ASSERT_TRUE(run("convert", {png, "-colors", "16", ppm}));
+        ASSERT_TRUE(run("ppmtopict", {ppm}, pict));
+        const PictDecodeResult r = readPictureFileData(pict);
+        ASSERT_EQ(r.status, 0) << "width " << width;
+        EXPECT_EQ(firstDifference(r.image, loadPng(ppm)), "") << "width " << width;
+    }
+}
+
+} // namespace
