@@ -8,43 +8,71 @@
 
 namespace {
 
-// Reads source pixels as comparable values and tracks the filled bits, both indexed by
-// position within the fill area.
-class FillArea {
+// Rows of a 32-bit source, read straight from memory.
+class DirectSource {
 public:
-    FillArea(const PixMap& source, PixMap& mask, const PixelArea& area, int maskDh, int maskDv)
-        : mSource(source), mMask(mask), mArea(area), mMaskDh(maskDh), mMaskDv(maskDv),
-          mFast(source.image.format() == QImage::Format_RGB32) {}
+    explicit DirectSource(const PixMap& source)
+        : mBits(source.image.constBits()), mStride(source.image.bytesPerLine()),
+          mTop(source.bounds.top), mLeft(source.bounds.left) {}
 
-    std::uint32_t value(int h, int v) const {
-        if (mFast) {
-            const auto* row = reinterpret_cast<const std::uint32_t*>(
-                mSource.image.constScanLine(v - mSource.bounds.top));
-            return row[h - mSource.bounds.left] & 0xFFFFFFu;
-        }
-        return readRawPixel(mSource, h, v);
+    struct Row {
+        const std::uint32_t* pixels; // indexed by h
+        std::uint32_t operator[](int h) const { return pixels[h] & 0xFFFFFFu; }
+    };
+    Row row(int v) const {
+        return {reinterpret_cast<const std::uint32_t*>(mBits + qsizetype(v - mTop) * mStride) -
+                mLeft};
     }
-    const std::uint8_t* maskRow(int v) const {
-        return mMask.image.constScanLine(v + mMaskDv - mMask.bounds.top);
-    }
-    bool filled(const std::uint8_t* row, int h) const {
-        const int x = h + mMaskDh - mMask.bounds.left;
-        return (row[x >> 3] & (0x80u >> (x & 7))) != 0;
-    }
-    void fill(int v, int h0, int h1) {
-        const int offset = mMaskDh - mMask.bounds.left;
-        setMonoBits(mMask.image.scanLine(v + mMaskDv - mMask.bounds.top), h0 + offset, h1 + offset,
-                    true);
-    }
-    const PixelArea& area() const { return mArea; }
+
+private:
+    const std::uint8_t* mBits;
+    qsizetype mStride;
+    int mTop;
+    int mLeft;
+};
+
+// Rows of any other source, through the general pixel reader.
+class GeneralSource {
+public:
+    explicit GeneralSource(const PixMap& source) : mSource(source) {}
+
+    struct Row {
+        const PixMap* source;
+        int v;
+        std::uint32_t operator[](int h) const { return readRawPixel(*source, h, v); }
+    };
+    Row row(int v) const { return {&mSource, v}; }
 
 private:
     const PixMap& mSource;
-    PixMap& mMask;
-    PixelArea mArea;
-    int mMaskDh;
-    int mMaskDv;
-    bool mFast;
+};
+
+// The mask's bits in source coordinates.
+class MaskBits {
+public:
+    MaskBits(PixMap& mask, int maskDh, int maskDv)
+        : mBits(mask.image.bits()), mStride(mask.image.bytesPerLine()),
+          mOffsetH(maskDh - mask.bounds.left), mOffsetV(maskDv - mask.bounds.top) {}
+
+    std::uint8_t* row(int v) const { return mBits + qsizetype(v + mOffsetV) * mStride; }
+    bool isSet(const std::uint8_t* row, int h) const {
+        const int x = h + mOffsetH;
+        return (row[x >> 3] & (0x80u >> (x & 7))) != 0;
+    }
+    // True when h starts a mask byte whose eight pixels are all set.
+    bool startsFullByte(const std::uint8_t* row, int h) const {
+        const int x = h + mOffsetH;
+        return (x & 7) == 0 && row[x >> 3] == 0xFF;
+    }
+    void set(std::uint8_t* row, int h0, int h1) const {
+        setMonoBits(row, h0 + mOffsetH, h1 + mOffsetH, true);
+    }
+
+private:
+    std::uint8_t* mBits;
+    qsizetype mStride;
+    int mOffsetH;
+    int mOffsetV;
 };
 
 struct Seed {
@@ -54,32 +82,41 @@ struct Seed {
 
 // Scanline flood: each popped seed grows into its whole run, and each run of matching,
 // unfilled pixels in the rows above and below gets one seed.
-void floodFrom(FillArea& fill, Seed start, std::uint32_t match) {
-    const PixelArea& area = fill.area();
+template <typename Source>
+void floodFrom(const Source& source, const MaskBits& mask, const PixelArea& area, Seed start) {
+    const std::uint32_t match = source.row(start.v)[start.h];
     std::vector<Seed> stack{start};
     while (!stack.empty()) {
         const Seed seed = stack.back();
         stack.pop_back();
-        const std::uint8_t* maskRow = fill.maskRow(seed.v);
-        if (fill.filled(maskRow, seed.h) || fill.value(seed.h, seed.v) != match)
+        std::uint8_t* maskRow = mask.row(seed.v);
+        const auto pixels = source.row(seed.v);
+        if (mask.isSet(maskRow, seed.h) || pixels[seed.h] != match)
             continue;
         int h0 = seed.h;
-        while (h0 > area.left && fill.value(h0 - 1, seed.v) == match)
+        while (h0 > area.left && pixels[h0 - 1] == match)
             --h0;
         int h1 = seed.h + 1;
-        while (h1 < area.right && fill.value(h1, seed.v) == match)
+        while (h1 < area.right && pixels[h1] == match)
             ++h1;
-        fill.fill(seed.v, h0, h1);
+        mask.set(maskRow, h0, h1);
         for (const int v : {seed.v - 1, seed.v + 1}) {
             if (v < area.top || v >= area.bottom)
                 continue;
-            const std::uint8_t* row = fill.maskRow(v);
+            const std::uint8_t* neighbourMask = mask.row(v);
+            const auto neighbour = source.row(v);
             bool inRun = false;
-            for (int h = h0; h < h1; ++h) {
-                const bool open = !fill.filled(row, h) && fill.value(h, v) == match;
+            for (int h = h0; h < h1;) {
+                if (h + 8 <= h1 && mask.startsFullByte(neighbourMask, h)) {
+                    inRun = false; // the row we came from: nothing left to find there
+                    h += 8;
+                    continue;
+                }
+                const bool open = !mask.isSet(neighbourMask, h) && neighbour[h] == match;
                 if (open && !inRun)
                     stack.push_back({h, v});
                 inRun = open;
+                ++h;
             }
         }
     }
@@ -105,7 +142,10 @@ std::int16_t SeedCFill(const PixMap& source, PixMap& mask, const Rect& srcRect, 
     if (area.isEmpty() || seedH < area.left || seedH >= area.right || seedV < area.top ||
         seedV >= area.bottom)
         return kNoError;
-    FillArea fill(source, mask, area, maskDh, maskDv);
-    floodFrom(fill, {seedH, seedV}, fill.value(seedH, seedV));
+    const MaskBits bits(mask, maskDh, maskDv);
+    if (source.image.format() == QImage::Format_RGB32)
+        floodFrom(DirectSource(source), bits, area, {seedH, seedV});
+    else
+        floodFrom(GeneralSource(source), bits, area, {seedH, seedV});
     return kNoError;
 }
