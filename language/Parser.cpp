@@ -129,16 +129,16 @@ CInstruction* AppendNode(RunContext& context, std::unique_ptr<CInstruction> node
 CVariable* FindVariable(RunContext& context, std::string_view name, bool create) {
     if (name.empty())
         return nullptr;
-    for (const auto& variable : context.variables) {
-        if (variable->name == name)
-            return variable.get();
-    }
+    if (const auto found = context.variablesByName.find(std::string(name));
+        found != context.variablesByName.end())
+        return found->second;
     if (!create)
         return nullptr;
     auto variable = std::make_unique<CVariable>();
     variable->name.assign(name);
     CVariable* const created = variable.get();
     context.variables.addItem(std::move(variable));
+    context.variablesByName.emplace(created->name.str(), created);
     return created;
 }
 
@@ -157,4 +157,13 @@ CShapeInstruction* FindShape(std::string_view name, CInstruction* first) {
         }
     }
     return nullptr;
+}
+
+void RegisterShape(RunContext& context, CShapeInstruction& shape) {
+    context.shapesByName.try_emplace(shape.Name().str(), &shape);
+}
+
+CShapeInstruction* FindDefinedShape(const RunContext& context, std::string_view name) {
+    const auto found = context.shapesByName.find(std::string(name));
+    return found == context.shapesByName.end() ? nullptr : found->second;
 }

@@ -38,6 +38,11 @@ CVariable* FindVariable(RunContext& context, std::string_view name, bool create)
 // The first shape of that name defined in the list that starts at first, at any depth.
 CShapeInstruction* FindShape(std::string_view name, CInstruction* first);
 
+// Records a shape under its name unless one of that name came earlier, so that FindDefinedShape
+// answers what FindShape on the whole tree would, without walking it.
+void RegisterShape(RunContext& context, CShapeInstruction& shape);
+CShapeInstruction* FindDefinedShape(const RunContext& context, std::string_view name);
+
 // A colour name, a single digit or a variable; number is the colour command, or 0 with the
 // variable bound to node.
 bool ParseColourArgument(RunContext& context, std::int32_t& number, TextCursor& cursor,

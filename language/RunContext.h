@@ -11,7 +11,9 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 #include <string_view>
+#include <unordered_map>
 
 // What the parser asks of its surroundings. An empty function gives the default behaviour.
 struct ParseHooks {
@@ -48,6 +50,11 @@ struct RunContext {
     int messageNumber = 0;
     std::int32_t errorStart = 0;
     std::int32_t errorEnd = 0;
+
+    // Name look-ups without walking the tree or the variable list: the first shape defined with
+    // each name (text order, which is the tree's depth-first order) and each variable.
+    std::unordered_map<std::string, CShapeInstruction*> shapesByName;
+    std::unordered_map<std::string, CVariable*> variablesByName;
 
     int nestingDepth = 0;
     ParseHooks hooks;

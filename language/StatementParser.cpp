@@ -261,6 +261,7 @@ bool parseShape(RunContext& context, TextCursor& cursor, std::uint32_t& remainin
         return false;
     LowerCaseWord(name);
     node->SetName(name.view());
+    RegisterShape(context, *node);
     node->SetEndOffset(context.currentOffset);
     return ParseBlock(context, cursor, remaining, node);
 }
@@ -291,7 +292,7 @@ bool parseAssign(RunContext& context, TextCursor& cursor, std::uint32_t& remaini
 // A word that is no keyword: a shape to run, an assignment, or a variable operand.
 bool parseName(RunContext& context, const LStr255& word, TextCursor& cursor,
                std::uint32_t& remaining, CSubInstruction* parent) {
-    if (CShapeInstruction* const shape = FindShape(word.view(), context.firstInstruction.get())) {
+    if (CShapeInstruction* const shape = FindDefinedShape(context, word.view())) {
         auto* const node = static_cast<CRunShapeInstruction*>(
             AppendNode(context, std::make_unique<CRunShapeInstruction>(), parent));
         node->SetTarget(shape);

@@ -114,6 +114,22 @@ TEST_F(ParserTree, ShapesAreFoundOnceDefinedAtAnyDepth) {
     EXPECT_EQ(message("sq\nshape sq [ ]"), kMsgUnknownWord);
 }
 
+TEST_F(ParserTree, FindShapeWalksTheTreeInTextOrder) {
+    const auto context = Parse("repeat 2 [ forward 1 ]\n"
+                               "repeat 2 [ shape b [ shape a [ ] ] ]\n"
+                               "shape a [ ]\nshape c [ ]\na b c");
+    ASSERT_TRUE(context->parseSucceeded);
+    CInstruction* root = context->firstInstruction.get();
+    for (const char* name : {"a", "b", "c"}) {
+        CShapeInstruction* const found = FindShape(name, root);
+        ASSERT_NE(found, nullptr) << name;
+        EXPECT_EQ(found->Name().view(), name);
+        EXPECT_EQ(found, FindDefinedShape(*context, name)) << "the parser's index agrees";
+    }
+    EXPECT_EQ(FindShape("a", root)->StartOffset(), 44) << "the nested, earlier definition";
+    EXPECT_EQ(FindShape("d", root), nullptr);
+}
+
 TEST_F(ParserTree, ShapeNamesRunThroughBracketsAndAreCutAt63Bytes) {
     EXPECT_EQ(tree("shape sq[ forward 1 ]"), "16:1'sq['[1:1]");
     EXPECT_EQ(message("shape sq[ forward 1 ]\nsq"), kMsgUnknownWord);

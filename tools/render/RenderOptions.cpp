@@ -132,10 +132,10 @@ ParsedCommandLine ParseRenderCommandLine(const QStringList& arguments) {
     QString& error = result.error;
     if (!readSize(parser, options, error))
         return result;
-    if (!readInteger(parser, QStringLiteral("pen"), 2000, 2010, options.penCommand, error))
-        return result;
-    if (options.penCommand > 2004 && options.penCommand != 2010) {
-        error = QStringLiteral("--pen expects 2000 to 2004 or 2010");
+    if (!readInteger(parser, QStringLiteral("pen"), 2000, 2010, options.penCommand, error) ||
+        (options.penCommand > 2004 && options.penCommand != 2010)) {
+        error = QStringLiteral("--pen expects 2000 to 2004, or 2010 for the fill tool, not \"%1\"")
+                    .arg(parser.value(QStringLiteral("pen")));
         return result;
     }
     if (!readInteger(parser, QStringLiteral("colour"), 3000, 3008, options.colourCommand, error) ||

@@ -1,0 +1,68 @@
+// Parses arbitrary bytes, then walks the tree and evaluates every expression list in it.
+
+#include "Expressions.h"
+#include "Instruction.h"
+#include "LanguageTables.h"
+#include "Parser.h"
+#include "ResourceChain.h"
+#include "RunContext.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+namespace {
+
+// Checks what must hold of every node, and evaluates each inner list.
+void walk(RunContext& context, CInstruction* root, const CInstruction* first, int depth) {
+    if (depth > kMaxNestingDepth + 1)
+        std::abort(); // the nesting bound was not kept
+    for (const CInstruction* node = first; node; node = node->Next()) {
+        if (node->Code() > kLastTokenCode || node->StartOffset() > node->EndOffset() ||
+            node->StartOffset() < 0)
+            std::abort();
+        if (const auto* run = dynamic_cast<const CRunShapeInstruction*>(node);
+            run && !run->Target())
+            std::abort();
+        if (const CInstruction* inner = node->FirstChild()) {
+            const CInstruction* stop = nullptr;
+            EvalSum(context, inner, stop);
+            EvalOperand(context, node);
+            walk(context, root, inner, depth + 1);
+        }
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const bool tablesReady = [] {
+        InitLanguageTablesFrom(ResourceChain(LoadApplicationResources()));
+        return true;
+    }();
+    (void)tablesReady;
+
+    // The first byte seeds the variables' values, so evaluation meets zeros, signs and extremes.
+    const std::int32_t seeds[] = {0, 1, -1, 2147483647, -2147483647 - 1, 7};
+    const std::int32_t seed = size > 0 ? seeds[data[0] % 6] : 0;
+
+    ParseHooks hooks;
+    hooks.fontNumber = [](std::string_view name) -> std::int16_t {
+        return static_cast<std::int16_t>(name.size());
+    };
+    RunContext context(std::move(hooks));
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const bool parsed = ParseProgram(context, text);
+    if (context.nestingDepth != 0)
+        std::abort();
+    if (!parsed && (context.errorStart < 0 || context.errorStart > context.errorEnd ||
+                    static_cast<std::size_t>(context.errorEnd) > size))
+        std::abort();
+    for (auto& variable : context.variables)
+        variable->value = seed;
+    walk(context, context.firstInstruction.get(), context.firstInstruction.get(), 0);
+    const CInstruction* stop = nullptr;
+    EvalSum(context, context.firstInstruction.get(), stop);
+    return 0;
+}
