@@ -71,6 +71,8 @@ std::int16_t writePictureFile(const CGWorld& canvas, const QString& path) {
 
 PictDecodeResult readPictureFileData(const QString& path, const PictLimits& limits) {
     QFile file(path);
+    if (!file.exists())
+        return PictDecodeResult{kFileNotFound, {}, {}};
     if (!file.open(QIODevice::ReadOnly))
         return PictDecodeResult{fileErrorCode(file.error(), path), {}, {}};
     if (file.size() > kMaxPictureFileSize)

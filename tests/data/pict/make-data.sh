@@ -43,3 +43,7 @@ for w in 8 9 200 201 202 220 251; do
     convert "ppmtopict-$w.png" "$work/p.ppm"
     ppmtopict "$work/p.ppm" > "ppmtopict-$w.pict" 2>/dev/null
 done
+
+# A GIF (Qt reads GIF but cannot write it): red left half, blue right half, green top-left.
+convert -size 40x20 xc:red \( -size 20x20 xc:blue \) -geometry +20+0 -composite \
+    -fill lime -draw 'point 0,0' halves-40x20.gif

@@ -1,0 +1,127 @@
+#include "PictureFile.h"
+
+#include "CGWorld.h"
+#include "PictTestSupport.h"
+#include "PictWriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+using picttest::firstDifference;
+using picttest::patternImage;
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+class PictureFileTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(mDir.isValid()); }
+    QString path(const QString& name) const { return mDir.filePath(name); }
+    QStringList entries() const {
+        return QDir(mDir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+    QTemporaryDir mDir;
+};
+
+TEST_F(PictureFileTest, FileIs512ZeroBytesThenThePicture) {
+    const QImage image = patternImage(400, 300);
+    const QString file = path("a.pict");
+    ASSERT_EQ(writePictureFile(image, file), 0);
+    const QByteArray bytes = readAll(file);
+    const auto picture = recordPicture(image);
+    ASSERT_EQ(bytes.size(), static_cast<qsizetype>(512 + picture.size()));
+    EXPECT_EQ(bytes.left(512), QByteArray(512, '\0'));
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(picture.data()),
+                         static_cast<qsizetype>(picture.size())),
+              bytes.mid(512));
+    const PictDecodeResult back = readPictureFileData(file);
+    ASSERT_EQ(back.status, 0);
+    EXPECT_EQ(back.frame, (Rect{0, 0, 300, 400}));
+    EXPECT_EQ(firstDifference(back.image, image), "");
+}
+
+TEST_F(PictureFileTest, SavingAgainLeavesExactlyTheNewPicture) {
+    const QString file = path("again.pict");
+    ASSERT_EQ(writePictureFile(patternImage(300, 200, 3), file), 0);
+    QImage white(20, 10, QImage::Format_RGB32);
+    white.fill(qRgb(255, 255, 255));
+    ASSERT_EQ(writePictureFile(white, file), 0);
+    EXPECT_EQ(readAll(file).size(), static_cast<qsizetype>(512 + recordPicture(white).size()));
+    EXPECT_EQ(entries(), QStringList{"again.pict"}) << "no temporary file is left behind";
+}
+
+TEST_F(PictureFileTest, EmptyImagesAndCanvasesAreRefusedWithoutTouchingTheFile) {
+    const QString file = path("none.pict");
+    EXPECT_EQ(writePictureFile(QImage(), file), kMemoryFull);
+    EXPECT_EQ(writePictureFile(QImage(0, 5, QImage::Format_RGB32), file), kMemoryFull);
+    const CGWorld empty;
+    EXPECT_EQ(writePictureFile(empty, file), kMemoryFull);
+    EXPECT_FALSE(QFile::exists(file));
+}
+
+TEST_F(PictureFileTest, WritesTheCanvasOfAWorld) {
+    CGWorld world(Rect{0, 0, 30, 40}, 32);
+    ASSERT_TRUE(world.isValid());
+    world.image().fill(qRgb(0, 128, 255));
+    ASSERT_EQ(writePictureFile(world, path("w.pict")), 0);
+    const PictDecodeResult back = readPictureFileData(path("w.pict"));
+    ASSERT_EQ(back.status, 0);
+    EXPECT_EQ(back.image.pixel(39, 29), qRgb(0, 128, 255));
+}
+
+TEST_F(PictureFileTest, AFailedWriteLeavesTheOldFileIntact) {
+    const QString file = path("keep.pict");
+    const QByteArray old("the old picture");
+    writeBytes(file, old);
+
+    // The file size limit makes the write fail half way, as a full disk would.
+    struct rlimit saved {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit limited = saved;
+    limited.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    const std::int16_t status = writePictureFile(patternImage(200, 200), file);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_NE(status, 0);
+    EXPECT_EQ(readAll(file), old);
+    EXPECT_EQ(entries(), QStringList{"keep.pict"}) << "the temporary file is removed";
+}
+
+TEST_F(PictureFileTest, UnwritableLocationsGiveFileErrors) {
+    EXPECT_EQ(writePictureFile(patternImage(8, 8), path("missing/dir/x.pict")), kFileNotFound);
+    if (geteuid() == 0)
+        GTEST_SKIP() << "permissions do not bind the superuser";
+    const QString file = path("locked/keep.pict");
+    ASSERT_TRUE(QDir(mDir.path()).mkdir("locked"));
+    writeBytes(file, "old");
+    ASSERT_TRUE(QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::ExeOwner));
+    EXPECT_EQ(writePictureFile(patternImage(8, 8), file), kAccessDenied);
+    QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(readAll(file), QByteArray("old"));
+}
+
+TEST_F(PictureFileTest, ReadingMissingOrForeignFilesFails) {
+    EXPECT_EQ(readPictureFileData(path("nothing.pict")).status, kFileNotFound);
+    writeBytes(path("text.pict"), QByteArray(700, 'x'));
+    EXPECT_EQ(readPictureFileData(path("text.pict")).status, kBadPictureData);
+}
+
+} // namespace
