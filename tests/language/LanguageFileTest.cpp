@@ -11,7 +11,7 @@
 
 namespace {
 
-struct FileSpec {
+struct FileTraits {
     int major = 1;
     int minor = 0;
     int bugfix = 0;
@@ -22,16 +22,17 @@ struct FileSpec {
 };
 
 // A language file whose long version string names it, so a test can tell which one was chosen.
-void writeLanguageFile(const QString& path, const std::string& marker, const FileSpec& spec = {}) {
+void writeLanguageFile(const QString& path, const std::string& marker,
+                       const FileTraits& traits = {}) {
     ResourceFile file;
-    file.setFileType(spec.fileType);
-    file.setCreator(spec.creator);
-    if (spec.withVersion) {
+    file.setFileType(traits.fileType);
+    file.setCreator(traits.creator);
+    if (traits.withVersion) {
         VersionRecord version;
-        version.major = spec.major;
-        version.minor = spec.minor;
-        version.bugfix = spec.bugfix;
-        version.region = spec.region;
+        version.major = traits.major;
+        version.minor = traits.minor;
+        version.bugfix = traits.bugfix;
+        version.region = traits.region;
         version.longVersion = marker;
         file.put(kVersionType, 1, *EncodeVersion(version));
     }
@@ -84,28 +85,28 @@ TEST_F(LanguageFileChoice, AFileInThePlaceOfTheFolderMeansNoLanguageFile) {
 }
 
 TEST_F(LanguageFileChoice, DefaultOfTheSameMajorAndMinorIsTakenWhateverItsRegion) {
-    FileSpec spec;
-    spec.region = 49;
-    spec.bugfix = 7; // the fix level does not count
-    spec.fileType = FourCC("TEXT");
-    writeLanguageFile(inLanguages("Default"), "default", spec);
+    FileTraits traits;
+    traits.region = 49;
+    traits.bugfix = 7; // the fix level does not count
+    traits.fileType = FourCC("TEXT");
+    writeLanguageFile(inLanguages("Default"), "default", traits);
     writeLanguageFile(inLanguages("German.json"), "german");
     EXPECT_EQ(choose(3), "default");
 }
 
 TEST_F(LanguageFileChoice, DefaultOfAnotherVersionGivesWayToTheRegionMatchInASubfolder) {
     for (const auto& [major, minor] : {std::pair{2, 0}, std::pair{1, 1}}) {
-        FileSpec spec;
-        spec.major = major;
-        spec.minor = minor;
-        writeLanguageFile(inLanguages("Default"), "default", spec);
+        FileTraits traits;
+        traits.major = major;
+        traits.minor = minor;
+        writeLanguageFile(inLanguages("Default"), "default", traits);
         writeLanguageFile(inLanguages("Deutsch/German.json"), "german");
         EXPECT_EQ(choose(3), "german") << major << "." << minor;
     }
 }
 
 TEST_F(LanguageFileChoice, DefaultWithoutVersionOrUnreadableIsSkipped) {
-    FileSpec noVersion;
+    FileTraits noVersion;
     noVersion.withVersion = false;
     writeLanguageFile(inLanguages("Default"), "default", noVersion);
     writeLanguageFile(inLanguages("German.json"), "german");
@@ -152,7 +153,7 @@ TEST_F(LanguageFileChoice, ScansOneLevelOfSubfoldersOnly) {
 }
 
 TEST_F(LanguageFileChoice, SystemRegionsAreMappedBeforeTheScan) {
-    FileSpec french;
+    FileTraits french;
     french.region = 1;
     writeLanguageFile(inLanguages("fr/French.json"), "french", french);
     writeLanguageFile(inLanguages("de/German.json"), "german");
@@ -164,15 +165,15 @@ TEST_F(LanguageFileChoice, SystemRegionsAreMappedBeforeTheScan) {
 }
 
 TEST_F(LanguageFileChoice, ScannedFilesMustHaveTheRightTypeCreatorAndVersion) {
-    FileSpec wrongType;
+    FileTraits wrongType;
     wrongType.fileType = FourCC("TEXT");
-    FileSpec wrongCreator;
+    FileTraits wrongCreator;
     wrongCreator.creator = FourCC("ttxt");
-    FileSpec wrongMajor;
+    FileTraits wrongMajor;
     wrongMajor.major = 2;
-    FileSpec wrongMinor;
+    FileTraits wrongMinor;
     wrongMinor.minor = 1;
-    FileSpec noVersion;
+    FileTraits noVersion;
     noVersion.withVersion = false;
     writeLanguageFile(inLanguages("a.json"), "type", wrongType);
     writeLanguageFile(inLanguages("b.json"), "creator", wrongCreator);
@@ -192,7 +193,7 @@ TEST_F(LanguageFileChoice, TheFirstMatchInNameOrderWins) {
 }
 
 TEST_F(LanguageFileChoice, WithoutAnApplicationVersionAnyDefaultIsTaken) {
-    FileSpec odd;
+    FileTraits odd;
     odd.major = 9;
     writeLanguageFile(inLanguages("Default"), "default", odd);
     EXPECT_EQ(markerOf(LoadLanguageFile(languages(), 3, nullptr)), "default");
