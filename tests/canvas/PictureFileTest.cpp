@@ -105,8 +105,12 @@ TEST_F(PictureFileTest, AFailedWriteLeavesTheOldFileIntact) {
     EXPECT_EQ(entries(), QStringList{"keep.pict"}) << "the temporary file is removed";
 }
 
-TEST_F(PictureFileTest, UnwritableLocationsGiveFileErrors) {
+TEST_F(PictureFileTest, AMissingFolderIsFileNotFound) {
     EXPECT_EQ(writePictureFile(patternImage(8, 8), path("missing/dir/x.pict")), kFileNotFound);
+    EXPECT_FALSE(QFile::exists(path("missing")));
+}
+
+TEST_F(PictureFileTest, ALockedFolderIsAccessDeniedAndKeepsTheOldFile) {
     if (geteuid() == 0)
         GTEST_SKIP() << "permissions do not bind the superuser";
     const QString file = path("locked/keep.pict");
