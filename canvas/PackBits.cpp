@@ -70,8 +70,12 @@ UnpackResult unpackBits(std::span<const std::uint8_t> src, std::span<std::uint8_
             }
             const std::size_t bytes = (257 - std::size_t{flag}) * unit;
             const std::size_t n = std::min(bytes, room);
-            for (std::size_t k = 0; k < n; ++k)
-                dst[result.produced + k] = src[in + k % unit];
+            auto* out = dst.data() + result.produced;
+            if (unit == 1)
+                std::fill_n(out, n, src[in]);
+            else
+                for (std::size_t k = 0; k < n; ++k)
+                    out[k] = src[in + (k & 1U)];
             result.produced += n;
             result.overflowed = bytes > room;
             in += unit;
