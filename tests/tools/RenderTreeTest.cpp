@@ -90,6 +90,20 @@ TEST_F(RenderTool, ParseErrorWithoutTreePrintsOnlyTheDiagnostic) {
     EXPECT_EQ(result.err.toStdString(), "-:3:8: error: A repeat count must be at least 1.\n");
 }
 
+TEST_F(RenderTool, FontNamesGoThroughThePictureFontTable) {
+    const RunResult result = run({QStringLiteral("--tree"), QStringLiteral("-")},
+                                 "font serif font Monospace font nosuchfont font 22");
+    EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_NE(result.out.indexOf("{\"code\": 33, \"number\": 20, \"start\": 0, \"end\": 10}, "
+                                 "{\"code\": 33, \"number\": 4, \"start\": 11, \"end\": 25}, "
+                                 "{\"code\": 33, \"number\": 0, \"start\": 26, \"end\": 41}, "
+                                 "{\"code\": 33, \"number\": 22,"),
+              -1)
+        << result.out.toStdString();
+    EXPECT_TRUE(result.err.isEmpty())
+        << "Qt's chatter stays off stderr: " << result.err.toStdString();
+}
+
 TEST_F(RenderTool, JsonStringsStayValidForAnyBytes) {
     const RunResult result = run({QStringLiteral("--tree"), QStringLiteral("-")},
                                  QByteArray("write \"tab\there\nnew \xC3\xA9 \xFF\x01 \xE2\x82\""));

@@ -1,7 +1,7 @@
 // turtlescope-render: parses a program and prints its tree, or (later) runs it headless.
 // Exit status: 0 success, 1 parse error, 2 bad usage or an unreadable or unwritable file.
 
-#include "FontNumberStandIn.h"
+#include "FontTable.h"
 #include "LanguageFile.h"
 #include "LanguageTables.h"
 #include "Parser.h"
@@ -13,7 +13,7 @@
 #include "TextPosition.h"
 #include "TreeJson.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
 
 namespace {
@@ -24,6 +24,13 @@ constexpr int kExitUsage = 2;
 
 void printError(const QString& text) {
     std::fprintf(stderr, "turtlescope-render: %s\n", text.toLocal8Bit().constData());
+}
+
+// Qt's own chatter (fonts, runtime folders) would garble the diagnostics that callers parse;
+// only fatal messages get through.
+void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg)
+        std::fprintf(stderr, "turtlescope-render: %s\n", message.toLocal8Bit().constData());
 }
 
 void loadVocabulary(const RenderOptions& options) {
@@ -51,7 +58,10 @@ int render(const RenderOptions& /*options*/) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication application(argc, argv);
+    // Headless by design: never ask for a display, whatever the environment says.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(quietQtMessages);
+    QGuiApplication application(argc, argv);
     const ParsedCommandLine commandLine = ParseRenderCommandLine(application.arguments());
     if (!commandLine.options) {
         printError(commandLine.error);
@@ -72,7 +82,7 @@ int main(int argc, char* argv[]) {
     loadVocabulary(options);
 
     ParseHooks hooks;
-    hooks.fontNumber = StandInFontNumber;
+    hooks.fontNumber = [](std::string_view name) { return GetFNum(name); };
     RunContext context(std::move(hooks));
     ParseProgram(context, *source.text);
 
