@@ -100,7 +100,8 @@ std::vector<std::uint8_t> recordPicture(const QImage& source) {
     sink.u32(k72Dpi);
     sink.rect(frame);
     sink.u32(0);
-    sink.u16(0x001E); // DefHilite
+    // No DefHilite: it is optional, no reader needs it, and leaving it out keeps our files no
+    // larger than other writers' for the same pixels.
     sink.u16(0x0001); // clip = frame
     sink.u16(10);
     sink.rect(frame);

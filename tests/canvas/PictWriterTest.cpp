@@ -12,6 +12,13 @@ using Bytes = std::vector<std::uint8_t>;
 using picttest::firstDifference;
 using picttest::patternImage;
 
+// Where the first pixel copy's fields stand: size word, frame, version, header, clip, opcode and
+// base address come before rowBytes; the rest of the pixmap, the rectangles and the mode before
+// the pixel data.
+constexpr std::size_t kRowBytesAt = 2 + 8 + 4 + 26 + 12 + 2 + 4;
+constexpr std::size_t kPackTypeAt = kRowBytesAt + 2 + 8 + 2;
+constexpr std::size_t kPixDataAt = kRowBytesAt + 2 + 8 + 36 + 8 + 8 + 2;
+
 std::uint16_t wordAt(const Bytes& b, std::size_t at) {
     return static_cast<std::uint16_t>((b[at] << 8) | b[at + 1]);
 }
@@ -25,7 +32,6 @@ TEST(PictWriter, HeaderOfA400By300CanvasIsExtendedVersion2At72Dpi) {
         0x00, 0x48, 0x00, 0x00, 0x00, 0x48, 0x00, 0x00, // 72 dpi both ways
         0x00, 0x00, 0x00, 0x00, 0x01, 0x2C, 0x01, 0x90, // source rectangle
         0x00, 0x00, 0x00, 0x00,                         // reserved
-        0x00, 0x1E,                                     // DefHilite
         0x00, 0x01, 0x00, 0x0A, 0x00, 0x00, 0x00, 0x00, 0x01, 0x2C, 0x01, 0x90, // clip
         0x00, 0x9A, 0x00, 0x00, 0x00, 0xFF, // DirectBitsRect, base address
         0x86, 0x40,                         // rowBytes 0x8000 | 1600
@@ -38,7 +44,8 @@ TEST(PictWriter, HeaderOfA400By300CanvasIsExtendedVersion2At72Dpi) {
     EXPECT_EQ(pict.size() % 2, 0U);
 }
 
-// A 3 x 2 picture laid out byte by byte as the recorder writes it.
+// A 3 x 2 picture laid out byte by byte as the recorder writes it (without the optional
+// DefHilite).
 TEST(PictWriter, SmallPictureIsByteExact) {
     QImage image(3, 2, QImage::Format_RGB32);
     image.setPixel(0, 0, qRgb(0x00, 0x00, 0x00));
@@ -48,9 +55,9 @@ TEST(PictWriter, SmallPictureIsByteExact) {
     image.setPixel(1, 1, qRgb(0x30, 0x05, 0x00));
     image.setPixel(2, 1, qRgb(0x55, 0x0A, 0xFF));
     const Bytes expected{
-        0x00, 0x94, 0x00, 0x00, 0x00, 0x00, 0x00, 0x02, 0x00, 0x03, 0x00, 0x11, 0x02, 0xff, 0x0c,
+        0x00, 0x92, 0x00, 0x00, 0x00, 0x00, 0x00, 0x02, 0x00, 0x03, 0x00, 0x11, 0x02, 0xff, 0x0c,
         0x00, 0xff, 0xfe, 0x00, 0x00, 0x00, 0x48, 0x00, 0x00, 0x00, 0x48, 0x00, 0x00, 0x00, 0x00,
-        0x00, 0x00, 0x00, 0x02, 0x00, 0x03, 0x00, 0x00, 0x00, 0x00, 0x00, 0x1e, 0x00, 0x01, 0x00,
+        0x00, 0x00, 0x00, 0x02, 0x00, 0x03, 0x00, 0x00, 0x00, 0x00, 0x00, 0x01, 0x00,
         0x0a, 0x00, 0x00, 0x00, 0x00, 0x00, 0x02, 0x00, 0x03, 0x00, 0x9a, 0x00, 0x00, 0x00, 0xff,
         0x80, 0x0c, 0x00, 0x00, 0x00, 0x00, 0x00, 0x02, 0x00, 0x03, 0x00, 0x00, 0x00, 0x04, 0x00,
         0x00, 0x00, 0x00, 0x00, 0x48, 0x00, 0x00, 0x00, 0x48, 0x00, 0x00, 0x00, 0x10, 0x00, 0x20,
@@ -64,11 +71,11 @@ TEST(PictWriter, SmallPictureIsByteExact) {
 
 TEST(PictWriter, CountSizeFollowsRowBytesAbove250) {
     // 62 pixels: rowBytes 248, one-byte counts; 63 pixels: rowBytes 252, two-byte counts.
-    const std::size_t pixData = 2 + 10 + 4 + 24 + 2 + 12 + 2 + 68;
+    const std::size_t pixData = kPixDataAt;
     const Bytes narrow = recordPicture(QImage(62, 1, QImage::Format_RGB32));
     const Bytes wide = recordPicture(QImage(63, 1, QImage::Format_RGB32));
-    EXPECT_EQ(wordAt(narrow, 60), 0x8000 | 248);
-    EXPECT_EQ(wordAt(wide, 60), 0x8000 | 252);
+    EXPECT_EQ(wordAt(narrow, kRowBytesAt), 0x8000 | 248);
+    EXPECT_EQ(wordAt(wide, kRowBytesAt), 0x8000 | 252);
     // A white row packs the 186 plane bytes into runs of 128 and 58: 4 bytes.
     QImage white(62, 1, QImage::Format_RGB32);
     white.fill(qRgb(255, 255, 255));
@@ -86,9 +93,9 @@ TEST(PictWriter, OnePixelWideRowsAreStoredUnpacked) {
     image.setPixel(0, 0, qRgb(1, 2, 3));
     image.setPixel(0, 1, qRgb(4, 5, 6));
     const Bytes pict = recordPicture(image);
-    EXPECT_EQ(wordAt(pict, 60), 0x8004);
-    EXPECT_EQ(wordAt(pict, 72), 1) << "packType 1: no packing";
-    const std::size_t pixData = 2 + 10 + 4 + 24 + 2 + 12 + 2 + 68;
+    EXPECT_EQ(wordAt(pict, kRowBytesAt), 0x8004);
+    EXPECT_EQ(wordAt(pict, kPackTypeAt), 1) << "packType 1: no packing";
+    const std::size_t pixData = kPixDataAt;
     EXPECT_EQ(Bytes(pict.begin() + pixData, pict.begin() + pixData + 8),
               (Bytes{0, 1, 2, 3, 0, 4, 5, 6}));
     EXPECT_EQ(decodePicture(pict).image.pixel(0, 1), qRgb(4, 5, 6));
