@@ -1,9 +1,9 @@
 #include "ImageImport.h"
 
 #include "FitRect.h"
-#include "PictBlit.h"
 #include "PictPixMap.h"
 #include "PictureFile.h"
+#include "StretchBits.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -131,7 +131,7 @@ void drawFittedImage(QImage& canvas, const Rect& canvasBounds, const QImage& ima
            static_cast<std::int16_t>(std::min(image.width(), 0x7FFF))};
     fitRect(r, canvasBounds);
     centreRect(r, canvasBounds);
-    const PixelBox dest{r.left - canvasBounds.left, r.top - canvasBounds.top,
-                        r.right - canvasBounds.left, r.bottom - canvasBounds.top};
-    drawScaled(canvas, dest, image, PixelBox::of(image), PixelBox::of(canvas));
+    const PixelBox dest = PixelBox::of(r).translated(-canvasBounds.left, -canvasBounds.top);
+    stretchBits(canvas, image, Stretch{PixelBox::of(image), dest, PixelBox::of(canvas)}, kSrcCopy,
+                TransferColours{});
 }

@@ -49,7 +49,7 @@ void paintPenLine(SpanPainter& painter, int h1, int v1, int h2, int v2, int penH
         else
             r += slope;
     }
-    const PixelArea& area = painter.area();
+    const PixelBox& area = painter.area();
     const int firstRow = std::max(top, area.top);
     const int endRow = std::min(bottom, area.bottom);
     if (firstRow >= endRow)

@@ -1,7 +1,8 @@
 #include "PictReader.h"
 
-#include "PictBlit.h"
 #include "PictOpcodes.h"
+#include "PixelAccess.h"
+#include "StretchBits.h"
 
 namespace {
 
@@ -14,11 +15,12 @@ std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
     return (a % b != 0 && a < 0) ? q - 1 : q;
 }
 
-BitTransfer transferFor(std::uint16_t mode, bool isBitMap) {
+// One-bit pixels take the picture's colours by their mode; colour pixels are copied.
+TransferMode transferFor(std::uint16_t mode, bool isBitMap) {
     const unsigned base = mode & ~64U; // the dither flag makes no difference on 32 bits
-    if (!isBitMap || base > 7)
-        return isBitMap ? BitTransfer::SrcCopy : BitTransfer::Copy;
-    return static_cast<BitTransfer>(base + 1);
+    if (!isBitMap || base > kNotSrcBic)
+        return kSrcCopy;
+    return static_cast<TransferMode>(base);
 }
 
 class PictPlayer {
@@ -105,16 +107,16 @@ private:
                 mClip = toCanvas(readRegion(mCursor)).intersected(PixelBox::of(mCanvas));
                 break;
             case kOpForeColour:
-                mColours.fore = toPixel(classicColour(mCursor.u32()));
+                mColours.fore = packRGB24(classicColour(mCursor.u32()));
                 break;
             case kOpBackColour:
-                mColours.back = toPixel(classicColour(mCursor.u32()));
+                mColours.back = packRGB24(classicColour(mCursor.u32()));
                 break;
             case kOpRGBForeColour:
-                mColours.fore = toPixel(mCursor.rgb());
+                mColours.fore = packRGB24(mCursor.rgb());
                 break;
             case kOpRGBBackColour:
-                mColours.back = toPixel(mCursor.rgb());
+                mColours.back = packRGB24(mCursor.rgb());
                 break;
             default:
                 skipOperands(mCursor, op, mVersion);
@@ -122,8 +124,6 @@ private:
             }
         }
     }
-
-    static QRgb toPixel(const RGBColour& c) { return qRgb(c.red >> 8, c.green >> 8, c.blue >> 8); }
 
     // Picture coordinates to canvas pixels; the opcodes' space may be finer than the frame.
     static int mapCoordinate(int value, int spaceStart, int spaceExtent, int canvasExtent) {
@@ -135,10 +135,10 @@ private:
     PixelBox toCanvas(const Rect& r) const {
         const int w = mCanvas.width();
         const int h = mCanvas.height();
-        return PixelBox{mapCoordinate(r.left, mSpace.left, mSpace.width(), w),
-                        mapCoordinate(r.top, mSpace.top, mSpace.height(), h),
-                        mapCoordinate(r.right, mSpace.left, mSpace.width(), w),
-                        mapCoordinate(r.bottom, mSpace.top, mSpace.height(), h)};
+        return PixelBox{.top = mapCoordinate(r.top, mSpace.top, mSpace.height(), h),
+                        .left = mapCoordinate(r.left, mSpace.left, mSpace.width(), w),
+                        .bottom = mapCoordinate(r.bottom, mSpace.top, mSpace.height(), h),
+                        .right = mapCoordinate(r.right, mSpace.left, mSpace.width(), w)};
     }
 
     void drawBits(const PictBits& bits) {
@@ -147,17 +147,17 @@ private:
         PixelBox clip = mClip;
         if (bits.hasMask)
             clip = clip.intersected(toCanvas(bits.maskBox));
-        const PixelBox dest = toCanvas(bits.dstRect);
-        const PixelBox source{
-            bits.srcRect.left - bits.bounds.left, bits.srcRect.top - bits.bounds.top,
-            bits.srcRect.right - bits.bounds.left, bits.srcRect.bottom - bits.bounds.top};
-        if (source.isEmpty())
+        const Stretch stretch{
+            PixelBox::of(bits.srcRect).translated(-bits.bounds.left, -bits.bounds.top),
+            toCanvas(bits.dstRect), clip};
+        if (stretch.source.isEmpty())
             return;
-        mBudget -= drawScaledCost(mCanvas, dest, clip);
+        mBudget -= stretch.destination.intersected(clip).intersected(PixelBox::of(mCanvas)).area();
         if (mBudget < 0)
             throwBadPicture();
-        drawScaled(mCanvas, dest, bits.pixels, source, clip, transferFor(bits.mode, bits.isBitMap),
-                   mColours);
+        // Colour pixels are copied as they are, whatever the picture's colours.
+        stretchBits(mCanvas, bits.pixels, stretch, transferFor(bits.mode, bits.isBitMap),
+                    bits.isBitMap ? mColours : TransferColours{});
     }
 
     PictCursor mCursor;

@@ -32,20 +32,19 @@ bool isInside(const PixMap& pixMap, int x, int y) {
 
 } // namespace
 
-PixelArea PixelArea::intersected(const PixelArea& other) const {
-    return {std::max(top, other.top), std::max(left, other.left), std::min(bottom, other.bottom),
-            std::min(right, other.right)};
+std::uint32_t encodeColour(const PixMap& pixMap, const RGBColour& colour) {
+    // The full 16 bits decide which side of the threshold a colour falls.
+    if (pixMap.image.format() == QImage::Format_Mono)
+        return luminance(colour) < 0x8000 ? 1u : 0u;
+    return encodePixel(pixMap.image, packRGB24(colour));
 }
 
-std::uint32_t encodeColour(const PixMap& pixMap, const RGBColour& colour) {
-    const std::uint32_t rgb = packRGB24(colour);
-    switch (pixMap.image.format()) {
-    case QImage::Format_RGB32:
-        return 0xFF000000u | rgb;
+std::uint32_t encodePixel(const QImage& image, std::uint32_t rgb) {
+    switch (image.format()) {
     case QImage::Format_Mono:
-        return luminance(colour) < 0x8000 ? 1u : 0u;
+        return luminance(unpackRGB24(rgb)) < 0x8000 ? 1u : 0u;
     case QImage::Format_Indexed8:
-        return std::uint32_t(nearestIndex(pixMap.image, rgb));
+        return std::uint32_t(nearestIndex(image, rgb));
     default:
         return 0xFF000000u | rgb;
     }
@@ -76,13 +75,13 @@ RGBColour readColour(const PixMap& pixMap, int h, int v) {
     return unpackRGB24(pixMap.image.pixel(x, y) & 0xFFFFFFu);
 }
 
-PixelArea drawableArea(const GrafPort& port) {
+PixelBox drawableArea(const GrafPort& port) {
     if (port.pixMap == nullptr || port.pixMap->image.isNull())
         return {};
     const Rect& b = port.pixMap->bounds;
-    const PixelArea bounds{b.top, b.left, b.top + port.pixMap->image.height(),
-                           b.left + port.pixMap->image.width()};
-    return bounds.intersected(PixelArea::of(port.clipRect));
+    const PixelBox bounds{b.top, b.left, b.top + port.pixMap->image.height(),
+                          b.left + port.pixMap->image.width()};
+    return bounds.intersected(PixelBox::of(port.clipRect));
 }
 
 void setMonoBits(std::uint8_t* row, int x0, int x1, bool value) {
@@ -132,8 +131,8 @@ void SpanPainter::fillSpan(int v, int hStart, int hEnd) {
     writeRow(v - mPixMap->bounds.top, hStart - mPixMap->bounds.left, hEnd - mPixMap->bounds.left);
 }
 
-void SpanPainter::fillRect(const PixelArea& box) {
-    const PixelArea visible = box.intersected(mArea);
+void SpanPainter::fillRect(const PixelBox& box) {
+    const PixelBox visible = box.intersected(mArea);
     for (int v = visible.top; v < visible.bottom; ++v)
         fillSpan(v, visible.left, visible.right);
 }

@@ -4,24 +4,15 @@
 // every raster operation paints through. Nothing here ever writes outside the image.
 
 #include "GrafPort.h"
+#include "PixelBox.h"
 
 #include <cstdint>
-
-// An area in port coordinates, half-open; int so that it holds any clipped intersection.
-struct PixelArea {
-    int top = 0;
-    int left = 0;
-    int bottom = 0;
-    int right = 0;
-
-    bool isEmpty() const { return right <= left || bottom <= top; }
-    PixelArea intersected(const PixelArea& other) const;
-    static PixelArea of(const Rect& rect) { return {rect.top, rect.left, rect.bottom, rect.right}; }
-};
 
 // The pixel value that stands for a colour in this buffer's format (for a 32-bit buffer
 // 0xFFRRGGBB; for a 1-bit buffer 1 = dark, 0 = light; for indexed buffers the nearest entry).
 std::uint32_t encodeColour(const PixMap& pixMap, const RGBColour& colour);
+// The same for a colour given as 0xRRGGBB.
+std::uint32_t encodePixel(const QImage& image, std::uint32_t rgb);
 // The colour of a pixel at port coordinates; white outside the buffer.
 RGBColour readColour(const PixMap& pixMap, int h, int v);
 // The raw value of a pixel at port coordinates (0 outside the buffer); equal values mean
@@ -40,7 +31,7 @@ constexpr RGBColour unpackRGB24(std::uint32_t rgb) {
 }
 
 // Where a port may draw: its pixel map's bounds within its clip. Empty without pixels.
-PixelArea drawableArea(const GrafPort& port);
+PixelBox drawableArea(const GrafPort& port);
 
 // Paints horizontal spans in one colour into a port, clipped to drawableArea; records the
 // painted extent in the port's damage when it goes away.
@@ -51,21 +42,21 @@ public:
     SpanPainter(const SpanPainter&) = delete;
     SpanPainter& operator=(const SpanPainter&) = delete;
 
-    const PixelArea& area() const { return mArea; }
+    const PixelBox& area() const { return mArea; }
     bool canPaint() const { return !mArea.isEmpty(); }
 
     // Pixels hStart .. hEnd - 1 of row v.
     void fillSpan(int v, int hStart, int hEnd);
-    void fillRect(const PixelArea& box);
+    void fillRect(const PixelBox& box);
 
 private:
     void writeRow(int y, int x0, int x1);
 
     GrafPort& mPort;
     PixMap* mPixMap;
-    PixelArea mArea;
+    PixelBox mArea;
     std::uint32_t mValue;
-    PixelArea mPainted{};
+    PixelBox mPainted{};
     bool mPaintedAny = false;
 };
 

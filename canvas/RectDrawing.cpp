@@ -10,7 +10,7 @@ namespace {
 void fillWith(const Rect& rect, const RGBColour& colour) {
     GrafPort& port = GetPort();
     SpanPainter painter(port, colour);
-    painter.fillRect(PixelArea::of(rect));
+    painter.fillRect(PixelBox::of(rect));
 }
 
 } // namespace
@@ -32,7 +32,7 @@ void FrameRect(const Rect& rect) {
     if (penH <= 0 || penV <= 0)
         return;
     SpanPainter painter(port, port.foreColour);
-    const PixelArea box = PixelArea::of(rect);
+    const PixelBox box = PixelBox::of(rect);
     if (penH * 2 >= box.right - box.left || penV * 2 >= box.bottom - box.top) {
         painter.fillRect(box);
         return;

@@ -83,7 +83,7 @@ struct Seed {
 // Scanline flood: each popped seed grows into its whole run, and each run of matching,
 // unfilled pixels in the rows above and below gets one seed.
 template <typename Source>
-void floodFrom(const Source& source, const MaskBits& mask, const PixelArea& area, Seed start) {
+void floodFrom(const Source& source, const MaskBits& mask, const PixelBox& area, Seed start) {
     const std::uint32_t match = source.row(start.v)[start.h];
     std::vector<Seed> stack{start};
     while (!stack.empty()) {
@@ -132,13 +132,13 @@ std::int16_t SeedCFill(const PixMap& source, PixMap& mask, const Rect& srcRect, 
     mask.image.fill(0);
     const int maskDh = int(dstRect.left) - int(srcRect.left);
     const int maskDv = int(dstRect.top) - int(srcRect.top);
-    const PixelArea sourceArea{source.bounds.top, source.bounds.left,
-                               source.bounds.top + source.image.height(),
-                               source.bounds.left + source.image.width()};
-    const PixelArea maskArea{mask.bounds.top - maskDv, mask.bounds.left - maskDh,
-                             mask.bounds.top + mask.image.height() - maskDv,
-                             mask.bounds.left + mask.image.width() - maskDh};
-    const PixelArea area = PixelArea::of(srcRect).intersected(sourceArea).intersected(maskArea);
+    const PixelBox sourceArea{source.bounds.top, source.bounds.left,
+                              source.bounds.top + source.image.height(),
+                              source.bounds.left + source.image.width()};
+    const PixelBox maskArea{mask.bounds.top - maskDv, mask.bounds.left - maskDh,
+                            mask.bounds.top + mask.image.height() - maskDv,
+                            mask.bounds.left + mask.image.width() - maskDh};
+    const PixelBox area = PixelBox::of(srcRect).intersected(sourceArea).intersected(maskArea);
     if (area.isEmpty() || seedH < area.left || seedH >= area.right || seedV < area.top ||
         seedV >= area.bottom)
         return kNoError;

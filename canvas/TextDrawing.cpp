@@ -20,7 +20,7 @@ QString decode(std::string_view text) {
 
 // Blends the coverage of the rendered text into the port's pixels in the foreground
 // colour; buffers without 32-bit pixels take the pixels at least half covered.
-void compositeCoverage(GrafPort& port, const QImage& coverage, const PixelArea& box) {
+void compositeCoverage(GrafPort& port, const QImage& coverage, const PixelBox& box) {
     PixMap& target = *port.pixMap;
     const std::uint32_t fore = packRGB24(port.foreColour);
     const bool direct = target.image.format() == QImage::Format_RGB32;
@@ -99,9 +99,9 @@ void DrawString(std::string_view text) {
     // or far-off positions never need a large scratch image.
     const QRect ink = metrics.boundingRect(string).adjusted(-2, -2, metrics.averageCharWidth() + 2,
                                                             metrics.descent() + 2);
-    const PixelArea textBox{v + ink.top(), h + ink.left(), v + ink.bottom() + 1,
-                            h + ink.right() + 1};
-    const PixelArea visible = textBox.intersected(drawableArea(port));
+    const PixelBox textBox{v + ink.top(), h + ink.left(), v + ink.bottom() + 1,
+                           h + ink.right() + 1};
+    const PixelBox visible = textBox.intersected(drawableArea(port));
     if (!visible.isEmpty()) {
         QImage coverage(visible.right - visible.left, visible.bottom - visible.top,
                         QImage::Format_ARGB32_Premultiplied);

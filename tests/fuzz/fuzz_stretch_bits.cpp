@@ -1,0 +1,105 @@
+// The block-copy engine with arbitrary boxes, pixel formats, modes and colours, the source
+// sometimes the destination itself: nothing may be read or written outside the images (the
+// sanitizers watch), the area reported is inside the clip, the destination box and the image,
+// and every pixel outside that area keeps its value.
+
+#include "StretchBits.h"
+
+#include <QImage>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+class Input {
+public:
+    Input(const std::uint8_t* data, std::size_t size) : mData(data), mSize(size) {}
+    std::uint8_t byte() { return mPos < mSize ? mData[mPos++] : 0; }
+    std::uint32_t word() {
+        std::uint32_t w = 0;
+        for (int i = 0; i < 4; ++i)
+            w = w << 8 | byte();
+        return w;
+    }
+    // Mostly near the images, sometimes as far as a picture's scaled coordinates reach.
+    int coordinate() {
+        const std::uint8_t kind = byte();
+        if (kind < 220)
+            return int(byte()) - 64;
+        return static_cast<int>(word() % (std::uint32_t{1} << 31)) - (1 << 30);
+    }
+    PixelBox box() {
+        const int top = coordinate();
+        const int left = coordinate();
+        return {top, left, coordinate(), coordinate()};
+    }
+
+private:
+    const std::uint8_t* mData;
+    std::size_t mSize;
+    std::size_t mPos = 0;
+};
+
+QImage makeImage(Input& in) {
+    constexpr QImage::Format kFormats[] = {QImage::Format_RGB32, QImage::Format_ARGB32,
+                                           QImage::Format_Mono, QImage::Format_Indexed8,
+                                           QImage::Format_RGB888};
+    const QImage::Format format = kFormats[in.byte() % 5];
+    QImage image(1 + in.byte() % 40, 1 + in.byte() % 40, format);
+    if (format == QImage::Format_Mono)
+        image.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+    if (format == QImage::Format_Indexed8)
+        image.setColorTable({qRgb(255, 255, 255), qRgb(255, 0, 0), qRgb(0, 0, 255), qRgb(0, 0, 0)});
+    const std::uint32_t seed = in.word();
+    std::uint32_t s = seed;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            s = s * 1664525u + 1013904223u;
+            if (format == QImage::Format_Mono)
+                image.setPixel(x, y, s >> 31);
+            else if (format == QImage::Format_Indexed8)
+                image.setPixel(x, y, s >> 30);
+            else
+                image.setPixel(x, y, 0xFF000000u | (s >> 8));
+        }
+    return image;
+}
+
+bool contains(const PixelBox& outer, const PixelBox& inner) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    Input in(data, size);
+    QImage dest = makeImage(in);
+    const bool ontoItself = (in.byte() & 3) == 0;
+    const QImage other = makeImage(in);
+    const QImage& source = ontoItself ? dest : other;
+    const Stretch stretch{in.box(), in.box(), in.box()};
+    const auto mode = static_cast<TransferMode>(in.byte() % 8);
+    const TransferColours colours =
+        (in.byte() & 1) != 0 ? TransferColours{}
+                             : TransferColours{in.word() & 0xFFFFFFu, in.word() & 0xFFFFFFu};
+
+    const QImage before = dest.copy();
+    const PixelBox expected = stretchedArea(dest, source, stretch);
+    const PixelBox written = stretchBits(dest, source, stretch, mode, colours);
+    if (!(written == expected))
+        std::abort();
+    if (!written.isEmpty() &&
+        !contains(stretch.clip.intersected(stretch.destination).intersected(PixelBox::of(dest)),
+                  written))
+        std::abort();
+    for (int y = 0; y < dest.height(); ++y)
+        for (int x = 0; x < dest.width(); ++x) {
+            const bool inside =
+                x >= written.left && x < written.right && y >= written.top && y < written.bottom;
+            if (!inside && dest.pixel(x, y) != before.pixel(x, y))
+                std::abort();
+        }
+    return 0;
+}
