@@ -1,0 +1,249 @@
+#include "StretchBits.h"
+
+#include "CGWorld.h"
+#include "CopyBits.h"
+#include "PixelAccess.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr QRgb kBlackPx = 0xFF000000u;
+constexpr QRgb kWhitePx = 0xFFFFFFFFu;
+
+// A one-row 1-bit image from '1' and '0' characters.
+QImage monoRow(const std::string& bits) {
+    QImage image(int(bits.size()), 1, QImage::Format_Mono);
+    image.fill(0);
+    for (int x = 0; x < int(bits.size()); ++x)
+        if (bits[std::size_t(x)] == '1')
+            setMonoBits(image.scanLine(0), x, x + 1, true);
+    return image;
+}
+
+QImage filled(int width, int height, QRgb colour, QImage::Format format = QImage::Format_RGB32) {
+    QImage image(width, height, format);
+    image.fill(colour);
+    return image;
+}
+
+// Every pixel a different colour: red from x, green from y.
+QImage gradient(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb(x * 10, y * 10, 99));
+    return image;
+}
+
+Stretch wholeOnto(const QImage& source, const PixelBox& destination) {
+    return Stretch{PixelBox::of(source), destination, PixelBox{-100000, -100000, 100000, 100000}};
+}
+
+TEST(StretchBits, EveryModeOnBlackAndWhiteSourcePixels) {
+    constexpr QRgb d = 0xFF336699u;
+    constexpr QRgb inverted = 0xFFCC9966u;
+    constexpr QRgb fore = 0xFFFF0000u;
+    constexpr QRgb back = 0xFF0000FFu;
+    struct Expected {
+        TransferMode mode;
+        QRgb one;
+        QRgb zero;
+    };
+    const Expected table[] = {
+        {kSrcCopy, fore, back},    {kSrcOr, fore, d},         {kSrcXor, inverted, d},
+        {kSrcBic, back, d},        {kNotSrcCopy, back, fore}, {kNotSrcOr, d, fore},
+        {kNotSrcXor, d, inverted}, {kNotSrcBic, d, back},
+    };
+    const TransferColours colours{fore & 0xFFFFFFu, back & 0xFFFFFFu};
+    const QImage mono = monoRow("10");
+    QImage blackWhite(2, 1, QImage::Format_RGB32);
+    blackWhite.setPixel(0, 0, kBlackPx);
+    blackWhite.setPixel(1, 0, kWhitePx);
+    for (const Expected& e : table) {
+        // Same size and doubled, from 1-bit and from 32-bit pixels: all one rule.
+        for (const QImage* source : {&mono, static_cast<const QImage*>(&blackWhite)}) {
+            for (int scale : {1, 2}) {
+                QImage dest = filled(2 * scale, 1, d);
+                stretchBits(dest, *source, wholeOnto(*source, PixelBox{0, 0, 1, 2 * scale}), e.mode,
+                            colours);
+                EXPECT_EQ(dest.pixel(0, 0), e.one) << "mode " << e.mode << " scale " << scale;
+                EXPECT_EQ(dest.pixel(2 * scale - 1, 0), e.zero)
+                    << "mode " << e.mode << " scale " << scale;
+            }
+        }
+    }
+}
+
+TEST(StretchBits, ShrinkingTakesThePixelUnderEachCentre) {
+    // 5 x 5 onto 3 x 3 takes source pixels 0, 2 and 4 each way: the outer ones and the middle,
+    // the same picture mirrored as unmirrored.
+    const QImage source = gradient(5, 5);
+    QImage dest = filled(3, 3, kWhitePx);
+    EXPECT_EQ(stretchBits(dest, source, wholeOnto(source, PixelBox{0, 0, 3, 3}), kSrcCopy, {}),
+              (PixelBox{0, 0, 3, 3}));
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 3; ++x)
+            EXPECT_EQ(dest.pixel(x, y), source.pixel(2 * x, 2 * y)) << x << "," << y;
+
+    // 3 onto 2: the two outer pixels.
+    const QImage three = gradient(3, 1);
+    QImage two = filled(2, 1, kWhitePx);
+    stretchBits(two, three, wholeOnto(three, PixelBox{0, 0, 1, 2}), kSrcCopy, {});
+    EXPECT_EQ(two.pixel(0, 0), three.pixel(0, 0));
+    EXPECT_EQ(two.pixel(1, 0), three.pixel(2, 0));
+}
+
+TEST(StretchBits, OnlyPixelsWithASourceInsideTheImageAreWritten) {
+    const QImage source = gradient(4, 4);
+    // The source box reaches two pixels past each side of the 4-wide image.
+    const PixelBox overhanging{0, -2, 4, 6};
+    QImage same = filled(8, 4, kWhitePx);
+    const Stretch sameSize{overhanging, PixelBox{0, 0, 4, 8}, PixelBox::of(same)};
+    EXPECT_EQ(stretchedArea(same, source, sameSize), (PixelBox{0, 2, 4, 6}));
+    EXPECT_EQ(stretchBits(same, source, sameSize, kSrcCopy, {}), (PixelBox{0, 2, 4, 6}));
+    EXPECT_EQ(same.pixel(1, 0), kWhitePx);
+    EXPECT_EQ(same.pixel(2, 0), source.pixel(0, 0));
+    EXPECT_EQ(same.pixel(5, 3), source.pixel(3, 3));
+    EXPECT_EQ(same.pixel(6, 3), kWhitePx);
+
+    QImage doubled = filled(16, 8, kWhitePx);
+    const Stretch twice{overhanging, PixelBox{0, 0, 8, 16}, PixelBox{0, 5, 8, 16}};
+    EXPECT_EQ(stretchBits(doubled, source, twice, kSrcCopy, {}), (PixelBox{0, 5, 8, 12}))
+        << "clipped on the left, uncovered on the right";
+    EXPECT_EQ(doubled.pixel(4, 0), kWhitePx);
+    EXPECT_EQ(doubled.pixel(5, 0), source.pixel(0, 0));
+    EXPECT_EQ(doubled.pixel(11, 7), source.pixel(3, 3));
+    EXPECT_EQ(doubled.pixel(12, 7), kWhitePx);
+
+    // Empty boxes and a clip off the image write nothing.
+    QImage untouched = filled(4, 4, kWhitePx);
+    EXPECT_TRUE(
+        stretchBits(untouched, source, Stretch{{}, {0, 0, 4, 4}, {0, 0, 4, 4}}, kSrcCopy, {})
+            .isEmpty());
+    EXPECT_TRUE(stretchBits(untouched, source, Stretch{{0, 0, 4, 4}, {0, 0, 4, 4}, {4, 4, 9, 9}},
+                            kSrcCopy, {})
+                    .isEmpty());
+    EXPECT_EQ(untouched, filled(4, 4, kWhitePx));
+}
+
+TEST(StretchBits, VeryLargeDestinationBoxesMapWithoutOverflow) {
+    // A picture's scaled coordinates can reach a billion; the canvas sees a small window.
+    QImage source(2, 1, QImage::Format_RGB32);
+    source.setPixel(0, 0, qRgb(255, 0, 0));
+    source.setPixel(1, 0, qRgb(0, 0, 255));
+    QImage dest = filled(4, 1, kWhitePx);
+    const PixelBox huge{0, -1000000000, 1, 1000000000};
+    EXPECT_EQ(stretchBits(dest, source, Stretch{PixelBox::of(source), huge, PixelBox::of(dest)},
+                          kSrcCopy, {}),
+              (PixelBox{0, 0, 1, 4}));
+    for (int x = 0; x < 4; ++x)
+        EXPECT_EQ(dest.pixel(x, 0), qRgb(0, 0, 255)) << "right of the middle";
+    EXPECT_EQ((PixelBox{0, -2000000000, 2000000000, 2000000000}.area()),
+              std::int64_t{4000000000} * 2000000000);
+}
+
+TEST(StretchBits, FastPathsMatchTheGeneralPath) {
+    // A 32-bit ARGB destination never takes a fast path; the results must agree.
+    const QImage colour = gradient(23, 5);
+    QImage noiseMask(23, 5, QImage::Format_Mono);
+    std::uint32_t s = 7;
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 23; ++x) {
+            s = s * 1664525u + 1013904223u;
+            noiseMask.setPixel(x, y, (s >> 28) & 1u);
+        }
+    setMonoBits(noiseMask.scanLine(2), 0, 23, true); // whole bytes of ones too
+    const TransferColours red{0xFF0000u, 0xFFFFFFu};
+    struct Case {
+        const QImage* source;
+        TransferMode mode;
+        TransferColours colours;
+    };
+    for (const Case& c : {Case{&colour, kSrcCopy, {}}, Case{&noiseMask, kSrcOr, red}}) {
+        for (int shift : {0, 3, 9}) {
+            const Stretch stretch{PixelBox::of(*c.source),
+                                  PixelBox::of(*c.source).translated(shift, 1),
+                                  PixelBox{0, 0, 8, 30}};
+            QImage fast = gradient(30, 8);
+            QImage general = fast.convertToFormat(QImage::Format_ARGB32);
+            stretchBits(fast, *c.source, stretch, c.mode, c.colours);
+            stretchBits(general, *c.source, stretch, c.mode, c.colours);
+            EXPECT_EQ(fast, general.convertToFormat(QImage::Format_RGB32)) << "shift " << shift;
+        }
+    }
+}
+
+TEST(CopyBits, ShiftedAndScaledCopiesWithinOneBufferReadTheOldPixels) {
+    constexpr Rect kBounds{0, 0, 24, 24};
+    const RGBColour tint{0xFFFF, 0, 0};
+    struct Case {
+        Rect from;
+        Rect to;
+        RGBColour fore;
+    };
+    // Down-right overlaps: a plain row copy, a tinted copy, and a doubling.
+    for (const Case& c :
+         {Case{{0, 0, 12, 12}, {3, 2, 15, 14}, kBlack}, Case{{0, 0, 12, 12}, {3, 2, 15, 14}, tint},
+          Case{{0, 0, 10, 10}, {4, 4, 24, 24}, kBlack}}) {
+        CGWorld world(kBounds, 32);
+        world.image() = gradient(24, 24);
+        CGWorld copy(kBounds, 32);
+        copy.image() = world.image().copy();
+        world.getPort()->foreColour = c.fore;
+        copy.getPort()->foreColour = c.fore;
+        const PixMap separate = *copy.getPixMap();
+        ASSERT_EQ(CopyBits(*world.getPixMap(), *world.getPort(), c.from, c.to, kSrcCopy), 0);
+        ASSERT_EQ(CopyBits(separate, *copy.getPort(), c.from, c.to, kSrcCopy), 0);
+        EXPECT_EQ(world.image(), copy.image()) << "to " << c.to.left << "," << c.to.top;
+    }
+}
+
+TEST(CopyBits, DeepSourcesAreColourisedAndShallowTargetsTakeTheNearestValue) {
+    CGWorld source(Rect{0, 0, 1, 4}, 32);
+    const QRgb pixels[] = {qRgb(0x33, 0x66, 0x99), qRgb(20, 20, 20), qRgb(230, 230, 230),
+                           qRgb(250, 10, 10)};
+    for (int x = 0; x < 4; ++x)
+        source.image().setPixel(x, 0, pixels[x]);
+
+    CGWorld tinted(Rect{0, 0, 1, 4}, 32);
+    tinted.getPort()->foreColour = RGBColour{0xFFFF, 0, 0};
+    tinted.getPort()->backColour = RGBColour{0, 0, 0xFFFF};
+    CopyBits(*source.getPixMap(), *tinted.getPort(), source.getBounds(), source.getBounds(),
+             kSrcCopy);
+    EXPECT_EQ(tinted.image().pixel(0, 0), qRgb(0xCC, 0x00, 0x99)) << "(s & back) | (~s & fore)";
+
+    CGWorld mono(Rect{0, 0, 1, 4}, 1);
+    mono.image().fill(0);
+    CopyBits(*source.getPixMap(), *mono.getPort(), source.getBounds(), source.getBounds(),
+             kSrcCopy);
+    EXPECT_EQ(mono.pixel(1, 0), kBlack);
+    EXPECT_EQ(mono.pixel(2, 0), kWhite);
+
+    CGWorld indexed(Rect{0, 0, 1, 4}, 8);
+    CopyBits(*source.getPixMap(), *indexed.getPort(), source.getBounds(), source.getBounds(),
+             kSrcCopy);
+    EXPECT_EQ(indexed.pixel(3, 0), (RGBColour{0xFFFF, 0, 0})) << "nearest entry of the cube";
+
+    CGWorld deep(Rect{0, 0, 1, 4}, 24);
+    CopyBits(*source.getPixMap(), *deep.getPort(), source.getBounds(), source.getBounds(),
+             kSrcCopy);
+    EXPECT_EQ(deep.image().pixel(0, 0), pixels[0]);
+}
+
+TEST(CopyBits, DamageCoversOnlyWhatWasWritten) {
+    CGWorld source(Rect{0, 0, 4, 4}, 32);
+    source.image().fill(kBlackPx);
+    CGWorld screen(Rect{10, 10, 30, 30}, 32);
+    GrafPort& port = *screen.getPort();
+    port.clipRect = Rect{10, 10, 30, 18};
+    // Source rectangle twice the buffer, doubled: only its first quarter has pixels.
+    CopyBits(*source.getPixMap(), port, Rect{0, 0, 8, 8}, Rect{12, 12, 28, 28}, kSrcCopy);
+    EXPECT_EQ(port.takeDamage(), QRect(12, 12, 6, 8));
+    CopyBits(*source.getPixMap(), port, Rect{0, 0, 4, 4}, Rect{40, 40, 44, 44}, kSrcCopy);
+    EXPECT_TRUE(port.takeDamage().isNull()) << "nothing visible, nothing damaged";
+}
+
+} // namespace
