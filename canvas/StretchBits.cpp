@@ -174,10 +174,19 @@ void blendArea(QImage& dest, const QImage& source, const Stretch& s, const Pixel
 
     const RowCombiner combineRow = combinerFor(mode);
     const bool direct = is32Bit(dest);
-    std::vector<std::uint32_t> sourceRow(columns.size());
+    // The common stretch, a plain copy between 32-bit images, goes in one pass.
+    const bool plain = direct && is32Bit(source) && mode == kSrcCopy && colours.isPlain();
+    std::vector<std::uint32_t> sourceRow(plain ? 0 : columns.size());
     int gathered = -1;
     for (int y = area.top; y < area.bottom; ++y) {
         const int sy = int(down.sourceOf(y));
+        if (plain) {
+            const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(sy));
+            QRgb* to = reinterpret_cast<QRgb*>(dest.scanLine(y)) + area.left;
+            for (std::size_t i = 0; i < columns.size(); ++i)
+                to[i] = kOpaque | from[columns[i]];
+            continue;
+        }
         if (sy != gathered) {
             gatherRow(source, sy, columns, sourceRow);
             gathered = sy;
