@@ -31,6 +31,11 @@ bool ParseStatement(RunContext& context, LStr255& word, TextCursor& cursor,
 CInstruction* AppendNode(RunContext& context, std::unique_ptr<CInstruction> node,
                          CSubInstruction* parent);
 
+// Appends a new, empty node of class Node and returns it as that class.
+template <typename Node> Node* AppendNew(RunContext& context, CSubInstruction* parent) {
+    return static_cast<Node*>(AppendNode(context, std::make_unique<Node>(), parent));
+}
+
 // The first variable of that name; a new one (value 0) if there is none and create is set.
 // An empty name names no variable.
 CVariable* FindVariable(RunContext& context, std::string_view name, bool create);

@@ -195,8 +195,7 @@ bool parseFont(RunContext& context, TextCursor& cursor, std::uint32_t& remaining
 
 bool parseWrite(RunContext& context, TextCursor& cursor, std::uint32_t& remaining,
                 CSubInstruction* parent) {
-    auto* const node = static_cast<CWriteInstruction*>(
-        AppendNode(context, std::make_unique<CWriteInstruction>(), parent));
+    auto* const node = AppendNew<CWriteInstruction>(context, parent);
     LStr255 text;
     bool quoted = false;
     if (!ReadQuotedText(context, text, cursor, remaining, quoted))
@@ -228,8 +227,7 @@ bool parseWrite(RunContext& context, TextCursor& cursor, std::uint32_t& remainin
 
 bool parseRepeat(RunContext& context, TextCursor& cursor, std::uint32_t& remaining,
                  CSubInstruction* parent) {
-    auto* const node = static_cast<CRepeatInstruction*>(
-        AppendNode(context, std::make_unique<CRepeatInstruction>(), parent));
+    auto* const node = AppendNew<CRepeatInstruction>(context, parent);
     NumberOrVariable count;
     if (!readNumberOrVariable(context, cursor, remaining, count))
         return false;
@@ -254,8 +252,7 @@ bool parseRepeat(RunContext& context, TextCursor& cursor, std::uint32_t& remaini
 
 bool parseShape(RunContext& context, TextCursor& cursor, std::uint32_t& remaining,
                 CSubInstruction* parent) {
-    auto* const node = static_cast<CShapeInstruction*>(
-        AppendNode(context, std::make_unique<CShapeInstruction>(), parent));
+    auto* const node = AppendNew<CShapeInstruction>(context, parent);
     LStr255 name;
     if (!ReadWord(context, name, cursor, remaining))
         return false;
@@ -268,8 +265,7 @@ bool parseShape(RunContext& context, TextCursor& cursor, std::uint32_t& remainin
 
 bool parseGroup(RunContext& context, TextCursor& cursor, std::uint32_t& remaining,
                 CSubInstruction* parent) {
-    auto* const node = static_cast<CSubInstruction*>(
-        AppendNode(context, std::make_unique<CSubInstruction>(), parent));
+    auto* const node = AppendNew<CSubInstruction>(context, parent);
     node->SetCode(kOpenParen);
     node->SetEndOffset(context.currentOffset);
     return ParseBlock(context, cursor, remaining, node);
@@ -278,8 +274,7 @@ bool parseGroup(RunContext& context, TextCursor& cursor, std::uint32_t& remainin
 // The Assign keyword: a name, then the expression up to the end of the line.
 bool parseAssign(RunContext& context, TextCursor& cursor, std::uint32_t& remaining,
                  CSubInstruction* parent) {
-    auto* const node = static_cast<CVariableInstruction*>(
-        AppendNode(context, std::make_unique<CVariableInstruction>(), parent));
+    auto* const node = AppendNew<CVariableInstruction>(context, parent);
     LStr255 name;
     if (!ReadWord(context, name, cursor, remaining))
         return false;
@@ -293,8 +288,7 @@ bool parseAssign(RunContext& context, TextCursor& cursor, std::uint32_t& remaini
 bool parseName(RunContext& context, const LStr255& word, TextCursor& cursor,
                std::uint32_t& remaining, CSubInstruction* parent) {
     if (CShapeInstruction* const shape = FindDefinedShape(context, word.view())) {
-        auto* const node = static_cast<CRunShapeInstruction*>(
-            AppendNode(context, std::make_unique<CRunShapeInstruction>(), parent));
+        auto* const node = AppendNew<CRunShapeInstruction>(context, parent);
         node->SetTarget(shape);
         return true;
     }
