@@ -51,9 +51,7 @@ public:
     unsigned char operator[](std::size_t index) const { return mBytes[1 + index]; }
     unsigned char& operator[](std::size_t index) { return mBytes[1 + index]; }
 
-    std::string_view view() const {
-        return {reinterpret_cast<const char*>(mBytes + 1), length()};
-    }
+    std::string_view view() const { return {reinterpret_cast<const char*>(mBytes + 1), length()}; }
     std::string str() const { return std::string(view()); }
 
     void clear() { mBytes[0] = 0; }

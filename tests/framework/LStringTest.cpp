@@ -1,4 +1,5 @@
 #include "LString.h"
+
 #include "TArray.h"
 
 #include <gtest/gtest.h>
