@@ -1,6 +1,7 @@
 #include "LanguageTables.h"
 
 #include "ResourceChain.h"
+#include "Tokeniser.h"
 
 #include <array>
 #include <cmath>
@@ -82,19 +83,11 @@ constexpr std::array<std::pair<char, TokenCode>, 10> kPunctuation = {{
 constexpr std::array<std::int32_t, kColourSlots> kColourCommands = {3000, 3004, 3001, 3002, 3003,
                                                                     3005, 3006, 3007, 3008, 3009};
 
-// Only 'A'..'Z' fold: bytes above 127 are parts of UTF-8 characters and keep their case.
-template <typename String> void lowerCaseAscii(String& entry) {
-    for (std::size_t i = 0; i < entry.length(); ++i) {
-        if (entry[i] >= 'A' && entry[i] <= 'Z')
-            entry[i] = static_cast<unsigned char>(entry[i] - 'A' + 'a');
-    }
-}
-
 template <typename String>
 void readEntry(const ResourceChain& chain, int list, int index, String& entry) {
     entry.assign(
         chain.GetIndString(kStringListType, static_cast<std::int16_t>(list), index).view());
-    lowerCaseAscii(entry);
+    LowerCaseWord(entry); // only 'A'..'Z': bytes of UTF-8 characters keep their case
 }
 
 template <typename String> bool matches(const String& entry, std::string_view word) {

@@ -9,12 +9,6 @@
 
 namespace {
 
-void consumeByte(RunContext& context, TextCursor& cursor, std::uint32_t& remaining) {
-    ++cursor;
-    --remaining;
-    ++context.currentOffset;
-}
-
 // The block loop proper: forms words and hands each to ParseStatement.
 bool parseBlockWords(RunContext& context, TextCursor& cursor, std::uint32_t& remaining,
                      CSubInstruction* parent) {
@@ -44,7 +38,7 @@ bool parseBlockWords(RunContext& context, TextCursor& cursor, std::uint32_t& rem
             } else if (IsPunctuation(c)) {
                 if (word.empty()) {
                     word.append(c);
-                    consumeByte(context, p, left);
+                    ConsumeByte(context, p, left);
                     skipNext = true;
                 }
                 // A word that ends at punctuation is followed directly by the next word: the
@@ -57,7 +51,7 @@ bool parseBlockWords(RunContext& context, TextCursor& cursor, std::uint32_t& rem
                     return false;
                 }
                 word.append(c);
-                consumeByte(context, p, left);
+                ConsumeByte(context, p, left);
             }
         }
     }

@@ -7,17 +7,17 @@
 #include "RunContext.h"
 #include "WrappingArithmetic.h"
 
-namespace {
-
-void consumeByte(RunContext& context, TextCursor& cursor, std::uint32_t& remaining) {
+void ConsumeByte(RunContext& context, TextCursor& cursor, std::uint32_t& remaining) {
     ++cursor;
     --remaining;
     ++context.currentOffset;
 }
 
+namespace {
+
 void consumeBlanks(RunContext& context, TextCursor& cursor, std::uint32_t& remaining) {
     while (remaining > 0 && IsBlank(*cursor))
-        consumeByte(context, cursor, remaining);
+        ConsumeByte(context, cursor, remaining);
 }
 
 bool startsComment(TextCursor cursor, std::uint32_t remaining) {
@@ -34,14 +34,14 @@ int SkipBlanksAndComments(RunContext& context, TextCursor& cursor, std::uint32_t
     while (remaining > 0) {
         const unsigned char c = *cursor;
         if (IsBlank(c)) {
-            consumeByte(context, cursor, remaining);
+            ConsumeByte(context, cursor, remaining);
         } else if (IsLineEnd(c)) {
             if (enclosing && enclosing->EndsAtLineEnd())
                 return 1;
-            consumeByte(context, cursor, remaining);
+            ConsumeByte(context, cursor, remaining);
         } else if (startsComment(cursor, remaining)) {
             do
-                consumeByte(context, cursor, remaining);
+                ConsumeByte(context, cursor, remaining);
             while (remaining > 0 && !IsLineEnd(*cursor));
         } else {
             break;
@@ -60,7 +60,7 @@ int ReadWord(RunContext& context, LStr255& word, TextCursor& cursor, std::uint32
             StoreParserError(context, kMsgTextTooLong);
             return 0;
         }
-        consumeByte(context, cursor, remaining);
+        ConsumeByte(context, cursor, remaining);
     }
     return 1;
 }
@@ -72,19 +72,19 @@ int ReadQuotedText(RunContext& context, LStr255& text, TextCursor& cursor, std::
     quoted = remaining > 0 && *cursor == '"';
     if (!quoted)
         return 1;
-    consumeByte(context, cursor, remaining);
+    ConsumeByte(context, cursor, remaining);
     context.tokenStart = context.currentOffset;
     while (remaining > 0) {
         const unsigned char c = *cursor;
         if (c == '"') {
-            consumeByte(context, cursor, remaining);
+            ConsumeByte(context, cursor, remaining);
             break;
         }
         if (!text.append(c)) {
             StoreParserError(context, kMsgTextTooLong);
             return 0;
         }
-        consumeByte(context, cursor, remaining);
+        ConsumeByte(context, cursor, remaining);
     }
     return 1;
 }
@@ -99,7 +99,7 @@ int ReadNumberArgument(RunContext& context, std::int32_t& value, TextCursor& cur
 
     bool negative = false;
     if (remaining > 0 && *cursor == '-') {
-        consumeByte(context, cursor, remaining);
+        ConsumeByte(context, cursor, remaining);
         negative = true;
     }
 
@@ -140,7 +140,7 @@ int ReadNumberArgument(RunContext& context, std::int32_t& value, TextCursor& cur
             StoreParserError(context, kMsgNumberTooLong);
             return 0;
         }
-        consumeByte(context, cursor, remaining);
+        ConsumeByte(context, cursor, remaining);
     }
     const std::int32_t magnitude = StringToNum(word.view());
     value = negative ? wrapping::negate(magnitude) : magnitude;

@@ -13,6 +13,9 @@ struct RunContext;
 
 using TextCursor = const unsigned char*;
 
+// Consumes one byte: cursor, remaining count and current offset advance together.
+void ConsumeByte(RunContext& context, TextCursor& cursor, std::uint32_t& remaining);
+
 // Passes over blanks, comments and (unless the enclosing node ends at a line end) line ends.
 // Returns 1 when the enclosing node's line has ended; the line end stays unread. Otherwise the
 // token start becomes the current offset and the result is 0.
