@@ -2,6 +2,7 @@
 
 #include "PackBits.h"
 #include "PictOpcodes.h"
+#include "PixelAccess.h"
 
 #include <array>
 #include <optional>
@@ -38,7 +39,7 @@ MapHeader readMapHeader(PictCursor& c) {
 }
 
 QRgb toPixel(const RGBColour& c) {
-    return qRgb(c.red >> 8, c.green >> 8, c.blue >> 8);
+    return 0xFF000000U | packRGB24(c);
 }
 
 Palette readColourTable(PictCursor& c) {

@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr std::size_t kFileHeaderSize = 512;
 constexpr std::size_t kVersionOffset = 10;
 
 // Floor division for the coordinate mapping; the divisor is positive.
@@ -188,8 +187,8 @@ PictDecodeResult decodePicture(std::span<const std::uint8_t> picture, const Pict
 }
 
 int pictureOffset(std::span<const std::uint8_t> file) {
-    if (hasVersionAt(file, kFileHeaderSize + kVersionOffset))
-        return static_cast<int>(kFileHeaderSize);
+    if (hasVersionAt(file, kPictureFileHeaderSize + kVersionOffset))
+        return static_cast<int>(kPictureFileHeaderSize);
     if (hasVersionAt(file, kVersionOffset))
         return 0;
     return -1;

@@ -21,6 +21,9 @@ struct PictDecodeResult {
 PictDecodeResult decodePicture(std::span<const std::uint8_t> picture,
                                const PictLimits& limits = {});
 
+// A picture document file: this many zero bytes, then the picture.
+constexpr std::size_t kPictureFileHeaderSize = 512;
+
 // Where the picture starts in a file's bytes: 512 for a picture document, 0 for a bare picture,
 // -1 when neither form holds a version opcode where it should be.
 int pictureOffset(std::span<const std::uint8_t> file);

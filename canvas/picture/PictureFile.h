@@ -11,8 +11,6 @@
 
 class CGWorld;
 
-constexpr std::size_t kPictureFileHeaderSize = 512;
-
 // The whole file's bytes for an image.
 std::vector<std::uint8_t> pictureFileBytes(const QImage& image);
 
