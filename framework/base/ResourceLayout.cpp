@@ -2,6 +2,11 @@
 
 namespace {
 
+// The big-endian 16-bit word at a position the caller has checked.
+std::uint16_t wordAt(const ResourceBytes& bytes, std::size_t at) {
+    return static_cast<std::uint16_t>((std::uint16_t(bytes[at]) << 8) | bytes[at + 1]);
+}
+
 constexpr std::size_t kMaxListItems = 0xFFFF;
 
 void appendPascal(ResourceBytes& out, std::string_view text) {
@@ -41,7 +46,7 @@ ResourceBytes EncodeStringList(const std::vector<std::string>& strings) {
 std::optional<std::vector<std::string>> DecodeStringList(const ResourceBytes& bytes) {
     if (bytes.size() < 2)
         return std::nullopt;
-    const std::size_t count = (std::size_t(bytes[0]) << 8) | bytes[1];
+    const std::size_t count = wordAt(bytes, 0);
     std::vector<std::string> strings;
     std::size_t pos = 2;
     for (std::size_t i = 0; i < count; ++i) {
@@ -56,7 +61,7 @@ std::optional<std::vector<std::string>> DecodeStringList(const ResourceBytes& by
 std::optional<LStr255> StringListItem(const ResourceBytes& bytes, int index) {
     if (index < 1 || bytes.size() < 2)
         return std::nullopt;
-    const std::size_t count = (std::size_t(bytes[0]) << 8) | bytes[1];
+    const std::size_t count = wordAt(bytes, 0);
     if (static_cast<std::size_t>(index) > count)
         return std::nullopt;
     std::size_t pos = 2;
@@ -96,7 +101,7 @@ std::optional<VersionRecord> DecodeVersion(const ResourceBytes& bytes) {
     v.bugfix = bytes[1] & 0xF;
     v.stage = bytes[2];
     v.prerelease = bytes[3];
-    v.region = static_cast<std::int16_t>((std::uint16_t(bytes[4]) << 8) | bytes[5]);
+    v.region = static_cast<std::int16_t>(wordAt(bytes, 4));
     std::size_t pos = 6;
     auto shortVersion = readPascal(bytes, pos);
     if (!shortVersion)
@@ -115,7 +120,7 @@ std::optional<VersionKey> ReadVersionKey(const ResourceBytes& bytes) {
     VersionKey key;
     key.majorByte = bytes[0];
     key.minorNibble = static_cast<std::uint8_t>(bytes[1] >> 4);
-    key.region = static_cast<std::int16_t>((std::uint16_t(bytes[4]) << 8) | bytes[5]);
+    key.region = static_cast<std::int16_t>(wordAt(bytes, 4));
     return key;
 }
 
