@@ -1,0 +1,41 @@
+#include "LPeriodical.h"
+
+#include <algorithm>
+
+namespace {
+
+// The idlers of the one event thread.
+std::vector<LPeriodical*>& idlers() {
+    static std::vector<LPeriodical*> list;
+    return list;
+}
+
+} // namespace
+
+LPeriodical::~LPeriodical() {
+    StopIdling();
+}
+
+void LPeriodical::StartIdling() {
+    if (!IsIdling())
+        idlers().push_back(this);
+}
+
+void LPeriodical::StopIdling() {
+    auto& list = idlers();
+    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+}
+
+bool LPeriodical::IsIdling() const {
+    const auto& list = idlers();
+    return std::find(list.begin(), list.end(), this) != list.end();
+}
+
+void LPeriodical::DevoteTimeToIdlers() {
+    // A copy, since an idler may stop itself or others; those that stopped are skipped.
+    const std::vector<LPeriodical*> snapshot = idlers();
+    for (LPeriodical* idler : snapshot) {
+        if (idler->IsIdling())
+            idler->SpendTime();
+    }
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+// An object that asks for idle time: the event loop calls SpendTime when no event is waiting.
+
+#include <vector>
+
+class LPeriodical {
+public:
+    LPeriodical() = default;
+    virtual ~LPeriodical();
+    LPeriodical(const LPeriodical&) = delete;
+    LPeriodical& operator=(const LPeriodical&) = delete;
+
+    void StartIdling();
+    void StopIdling();
+    bool IsIdling() const;
+
+    virtual void SpendTime() {}
+
+    // Gives every idler its time once; idlers may start or stop others while it runs.
+    static void DevoteTimeToIdlers();
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+// What a run needs of the program editor: its text, the heading the next run starts with,
+// the selection for showing the running instruction, and the report of a parse error.
+
+#include <cstdint>
+#include <string_view>
+
+struct RunContext;
+
+class RunEditor {
+public:
+    virtual ~RunEditor() = default;
+
+    // The program's bytes; empty when the editor has no text.
+    virtual std::string_view programText() const = 0;
+    virtual std::int32_t runHeading() const = 0;
+    virtual void setRunHeading(std::int32_t heading) = 0;
+
+    // Scroll back to the origin (0, 0).
+    virtual void scrollToOrigin() = 0;
+    // Select the byte range [start, end) of the text.
+    virtual void selectRange(std::int32_t start, std::int32_t end) = 0;
+    // Redraw at once, so the selection is visible before the next instruction runs.
+    virtual void redrawNow() = 0;
+    // After a run: bring the text back into line with the frame, selection in view.
+    virtual void alignWithFrame() = 0;
+    // A failed parse: select the error's range and show its message.
+    virtual void reportParseError(const RunContext& context) = 0;
+};
