@@ -1,0 +1,67 @@
+#pragma once
+
+// The menu bar as data: menus with items that carry command numbers and shortcuts. The
+// framework starts with its standard menus; the program adds its own items and menus before
+// windows are made. Installed on a window, each action dispatches its command through the
+// command chain, and each menu asks the chain for enabled state, mark and text before it opens.
+
+#include "CommandNumbers.h"
+
+#include <QKeySequence>
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+using MenuIDT = std::int16_t;
+
+struct LMenuItem {
+    CommandT command = cmd_Nothing; // cmd_Nothing with empty text: a separator
+    QString text;
+    QKeySequence shortcut;
+};
+
+struct LMenu {
+    MenuIDT menuID = 0;
+    QString title;
+    std::vector<LMenuItem> items;
+};
+
+// Menu IDs of the standard menus.
+constexpr MenuIDT kFileMenuID = 129;
+constexpr MenuIDT kEditMenuID = 130;
+
+class LMenuBar {
+public:
+    // File (New, Open, Close, Save, Save As, Revert, Page Setup, Print, Print One, Quit) and
+    // Edit (Undo, Cut, Copy, Paste, Clear, Select All).
+    static LMenuBar StandardMenuBar();
+
+    const std::vector<LMenu>& Menus() const { return mMenus; }
+    // Appends a menu, or returns the existing one with that ID.
+    LMenu& AddMenu(MenuIDT menuID, const QString& title);
+    LMenu* FindMenu(MenuIDT menuID);
+    // Appends an item to a menu (created untitled if absent), or inserts it before index.
+    void AddItem(MenuIDT menuID, LMenuItem item, int beforeIndex = -1);
+    void AddSeparator(MenuIDT menuID);
+    // Removes every item with the command; true when one was found.
+    bool RemoveCommand(CommandT command);
+    bool HasCommand(CommandT command) const;
+
+    // Replaces the bar's menus with QMenus built from this definition.
+    void InstallOn(QMenuBar* bar) const;
+
+private:
+    std::vector<LMenu> mMenus;
+};
+
+// The command number an action carries (cmd_Nothing for separators and foreign actions).
+CommandT commandOf(const QAction* action);
+// Asks the command chain about every action of the menu: enabled, check mark, changed text.
+void UpdateMenuFromCommandChain(QMenu* menu);
+// What a triggered action does: dispatches its command from the target if the chain enables it.
+// Exceptions end here. True when some commander handled it.
+bool DispatchMenuCommand(CommandT command);
