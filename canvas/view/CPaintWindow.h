@@ -10,6 +10,7 @@
 #include "LView.h"
 #include "PaintState.h"
 #include "TurtleView.h"
+#include "WriteText.h"
 
 #include <QString>
 #include <cstdint>
@@ -93,6 +94,8 @@ public:
     bool fillMode() const { return mFillMode; }
     std::int32_t colourCommand() const { return mColourCommand; }
     float heading() const { return mHeading; }
+    // Circles of a running clear animation (0 when none is on the screen).
+    int wipeRingCount() const;
     // The cursor resource ID the pointer shows over the view (128 to 133).
     std::int16_t cursorID() const;
 
@@ -117,6 +120,31 @@ protected:
     void enterEvent(QEnterEvent* event) override;
 
 private:
+    // Mouse tracking: what the next press, move or release means.
+    enum class Tracking {
+        Idle,            // not painting
+        AwaitingRelease, // a click with mouseMode 1: painting starts when the button goes up
+        HeldPainting,    // painting while the button is held
+        FreePainting,    // painting without the button, until the next press
+        SwallowRelease,  // the press that ended free painting was consumed; so is its release
+    };
+
+    static PaintingModes currentModes();
+    void invalidateRect(const QRect& r);
+    // Repaints what the last canvas operations touched, grown by the pen radius.
+    void showCanvasDamage();
+    void forgetCanvasDamage();
+    Point frameCentre() const;
+    QRect turtleScreenRect() const;
+    void updateCursor();
+    void paintOverlays(QImage& scratch, const QRect& area) const;
+    QRect wipeRingRect(int ring) const;
+
+    void beginClick(Point p);
+    void startPainting(Point p, Qt::KeyboardModifiers modifiers);
+    void paintSample(Point q, Qt::KeyboardModifiers modifiers);
+    void finishPainting();
+
     CGWorld mCanvas;
     PaintState mPaint; // pen width, colour, cycling, symmetry, turtle point, stroke start
     bool mTurtleShown = false;
@@ -124,4 +152,12 @@ private:
     bool mFillMode = false;
     std::int32_t mColourCommand = 3000;
     float mHeading = 0.0f;
+    TextSettings mText;
+
+    Tracking mTracking = Tracking::Idle;
+    PaintingModes mModes;
+    Point mAnchor{};
+    Point mClickPoint{};
+    Point mLastSample{};
+    int mWipeRings = 0; // circles of a running clear animation, drawn over the picture
 };

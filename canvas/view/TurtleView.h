@@ -9,6 +9,7 @@
 #include "LString.h"
 
 #include <cstdint>
+#include <memory>
 
 class TurtleView {
 public:
@@ -44,4 +45,11 @@ public:
     virtual Rect localFrame() const = 0;
     // Marks the document that owns the view as modified, if there is one.
     virtual void markDocumentModified() = 0;
+
+    // Expires when the view is destroyed. A run dispatches events, and one of them may close the
+    // picture's window; the run checks this before it touches the view again.
+    std::weak_ptr<const void> lifetime() const { return mLifetime; }
+
+private:
+    std::shared_ptr<const char> mLifetime = std::make_shared<const char>('\0');
 };

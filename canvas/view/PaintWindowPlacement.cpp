@@ -1,0 +1,29 @@
+#include "PaintWindowPlacement.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kScreenMargin = 8;
+constexpr int kPaletteClearanceTop = 36;
+constexpr int kPaletteClearanceLeft = 75;
+constexpr int kMaxWidth = 1024;
+constexpr int kMaxHeight = 768;
+
+std::int16_t clampTo16(int value) {
+    return static_cast<std::int16_t>(std::clamp(value, -32768, 32767));
+}
+
+} // namespace
+
+Rect paintWindowContentRect(const Rect& screen) {
+    const int top = int(screen.top) + kScreenMargin + kPaletteClearanceTop;
+    const int left = int(screen.left) + kScreenMargin + kPaletteClearanceLeft;
+    int bottom = int(screen.bottom) - kScreenMargin;
+    int right = int(screen.right) - kScreenMargin;
+    if (right - left > kMaxWidth)
+        right = left + kMaxWidth;
+    if (bottom - top > kMaxHeight)
+        bottom = top + kMaxHeight;
+    return Rect{clampTo16(top), clampTo16(left), clampTo16(bottom), clampTo16(right)};
+}
