@@ -3,7 +3,7 @@
 #include "LanguageTables.h"
 #include "Parser.h"
 #include "ResourceChain.h"
-#include "RunContext.h"
+#include "ParseContext.h"
 
 #include <array>
 #include <benchmark/benchmark.h>
@@ -55,7 +55,7 @@ void BM_ParseMixedProgram(benchmark::State& state) {
     InitLanguageTablesFrom(ResourceChain(LoadApplicationResources()));
     const std::string program = mixedProgram();
     {
-        RunContext check;
+        ParseContext check;
         if (program.size() != kProgramBytes || !ParseProgram(check, program)) {
             state.SkipWithError(
                 ("the benchmark program does not parse: " + check.errorMessage.str()).c_str());
@@ -63,7 +63,7 @@ void BM_ParseMixedProgram(benchmark::State& state) {
         }
     }
     for (auto _ : state) {
-        RunContext context;
+        ParseContext context;
         benchmark::DoNotOptimize(ParseProgram(context, program));
         benchmark::DoNotOptimize(context.firstInstruction.get());
     }

@@ -4,6 +4,7 @@
 // the selection for showing the running instruction, and the report of a parse error.
 
 #include <cstdint>
+#include <memory>
 #include <string_view>
 
 struct RunContext;
@@ -27,4 +28,11 @@ public:
     virtual void alignWithFrame() = 0;
     // A failed parse: select the error's range and show its message.
     virtual void reportParseError(const RunContext& context) = 0;
+
+    // Expires when the editor is destroyed: a run dispatches events, and one of them may close
+    // the program's window in the middle of the run.
+    std::weak_ptr<const void> lifetime() const { return mLifetime; }
+
+private:
+    std::shared_ptr<const char> mLifetime = std::make_shared<const char>('\0');
 };

@@ -7,7 +7,7 @@
 // '+' and '-' group to the right: s0 + (s1 - (s2 + ...)). Modulo 2^32 that is s0 + s1 - s2 ...
 // with each sign the product of the operators before it, so one loop over the segments between
 // them replaces a recursion per operator, and a long run of operators cannot exhaust the stack.
-std::int32_t EvalSum(RunContext& context, const CInstruction* first,
+std::int32_t EvalSum(ParseContext& context, const CInstruction* first,
                      const CInstruction*& stopNode) {
     stopNode = nullptr;
     std::uint32_t total = 0;  // the segments before the current one, with their signs
@@ -67,7 +67,7 @@ std::int32_t EvalSum(RunContext& context, const CInstruction* first,
     return wrapping::fromBits(total);
 }
 
-std::int32_t EvalOperand(RunContext& context, const CInstruction* node) {
+std::int32_t EvalOperand(ParseContext& context, const CInstruction* node) {
     if (!node)
         return 0;
     switch (node->Code()) {

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 
+// The interpreter's context; the run operations are defined in the interpreter.
 struct RunContext;
 
 using ShapeName = TString<unsigned char[64]>;

@@ -1,18 +1,18 @@
-#include "RunContext.h"
+#include "ParseContext.h"
 
 #include "LanguageTables.h"
 
 #include <utility>
 
-RunContext::RunContext(ParseHooks parseHooks) : hooks(std::move(parseHooks)) {}
+ParseContext::ParseContext(ParseHooks parseHooks) : hooks(std::move(parseHooks)) {}
 
-RunContext::~RunContext() {
+ParseContext::~ParseContext() {
     // The tree first: nodes refer to the variables.
     lastInstruction = nullptr;
     firstInstruction.reset();
 }
 
-void StoreParserErrorAt(RunContext& context, int messageNumber, std::int32_t start,
+void StoreParserErrorAt(ParseContext& context, int messageNumber, std::int32_t start,
                         std::int32_t end) {
     context.errorMessage = ParserMessageText(messageNumber);
     context.messageNumber = messageNumber;
@@ -20,12 +20,12 @@ void StoreParserErrorAt(RunContext& context, int messageNumber, std::int32_t sta
     context.errorEnd = end;
 }
 
-void StoreParserError(RunContext& context, int messageNumber, std::string_view suffix) {
+void StoreParserError(ParseContext& context, int messageNumber, std::string_view suffix) {
     StoreParserErrorAt(context, messageNumber, context.tokenStart, context.currentOffset);
     context.errorMessage.append(suffix);
 }
 
-void StoreParseCancelled(RunContext& context) {
+void StoreParseCancelled(ParseContext& context) {
     context.errorMessage.clear();
     context.messageNumber = 0;
     context.errorStart = context.tokenStart;

@@ -1,7 +1,7 @@
 #pragma once
 
-// The state of one run. For now it holds what the parser works on: the instruction tree, the
-// variables, the scanner offsets and the error of a failed parse.
+// What the parser works on: the instruction tree, the variables, the scanner offsets and the
+// error of a failed parse. The interpreter's run context extends it with the turtle and pacing.
 
 #include "Instruction.h"
 #include "LString.h"
@@ -29,11 +29,11 @@ struct ParseHooks {
 // Deep enough for any real program, shallow enough for every recursive walk over the tree.
 constexpr int kMaxNestingDepth = 200;
 
-struct RunContext {
-    explicit RunContext(ParseHooks parseHooks = {});
-    RunContext(const RunContext&) = delete;
-    RunContext& operator=(const RunContext&) = delete;
-    ~RunContext();
+struct ParseContext {
+    explicit ParseContext(ParseHooks parseHooks = {});
+    ParseContext(const ParseContext&) = delete;
+    ParseContext& operator=(const ParseContext&) = delete;
+    ~ParseContext();
 
     // Declared before the tree, so the tree, which refers to them, goes first.
     TArray<std::unique_ptr<CVariable>> variables;
@@ -62,9 +62,9 @@ struct RunContext {
 
 // Stores parser message n, followed by suffix (cut at 255 bytes), and the range from the token
 // start to the current offset.
-void StoreParserError(RunContext& context, int messageNumber, std::string_view suffix = {});
+void StoreParserError(ParseContext& context, int messageNumber, std::string_view suffix = {});
 // The same with an explicit range.
-void StoreParserErrorAt(RunContext& context, int messageNumber, std::int32_t start,
+void StoreParserErrorAt(ParseContext& context, int messageNumber, std::int32_t start,
                         std::int32_t end);
 // A cancelled parse: no message, the current token's range.
-void StoreParseCancelled(RunContext& context);
+void StoreParseCancelled(ParseContext& context);

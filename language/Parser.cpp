@@ -2,7 +2,7 @@
 
 #include "CharacterClasses.h"
 #include "LanguageTables.h"
-#include "RunContext.h"
+#include "ParseContext.h"
 #include "StNestingGuard.h"
 
 #include <limits>
@@ -10,7 +10,7 @@
 namespace {
 
 // The block loop proper: forms words and hands each to ParseStatement.
-bool parseBlockWords(RunContext& context, TextCursor& cursor, std::uint32_t& remaining,
+bool parseBlockWords(ParseContext& context, TextCursor& cursor, std::uint32_t& remaining,
                      CSubInstruction* parent) {
     TextCursor p = cursor;
     std::uint32_t left = remaining;
@@ -68,7 +68,7 @@ bool parseBlockWords(RunContext& context, TextCursor& cursor, std::uint32_t& rem
 
 } // namespace
 
-bool ParseProgram(RunContext& context, std::string_view text) {
+bool ParseProgram(ParseContext& context, std::string_view text) {
     InitLanguageTables();
     if (text.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
         // Offsets are signed 32-bit: such a text cannot be addressed.
@@ -82,7 +82,7 @@ bool ParseProgram(RunContext& context, std::string_view text) {
     return context.parseSucceeded;
 }
 
-bool ParseBlock(RunContext& context, TextCursor& cursor, std::uint32_t& remaining,
+bool ParseBlock(ParseContext& context, TextCursor& cursor, std::uint32_t& remaining,
                 CSubInstruction* parent) {
     if (context.hooks.runInProgress && context.hooks.runInProgress())
         return true;
@@ -101,7 +101,7 @@ bool ParseBlock(RunContext& context, TextCursor& cursor, std::uint32_t& remainin
     }
 }
 
-CInstruction* AppendNode(RunContext& context, std::unique_ptr<CInstruction> node,
+CInstruction* AppendNode(ParseContext& context, std::unique_ptr<CInstruction> node,
                          CSubInstruction* parent) {
     if (!node)
         return nullptr;
@@ -120,7 +120,7 @@ CInstruction* AppendNode(RunContext& context, std::unique_ptr<CInstruction> node
     return appended;
 }
 
-CVariable* FindVariable(RunContext& context, std::string_view name, bool create) {
+CVariable* FindVariable(ParseContext& context, std::string_view name, bool create) {
     if (name.empty())
         return nullptr;
     if (const auto found = context.variablesByName.find(std::string(name));
@@ -153,11 +153,11 @@ CShapeInstruction* FindShape(std::string_view name, CInstruction* first) {
     return nullptr;
 }
 
-void RegisterShape(RunContext& context, CShapeInstruction& shape) {
+void RegisterShape(ParseContext& context, CShapeInstruction& shape) {
     context.shapesByName.try_emplace(shape.Name().str(), &shape);
 }
 
-CShapeInstruction* FindDefinedShape(const RunContext& context, std::string_view name) {
+CShapeInstruction* FindDefinedShape(const ParseContext& context, std::string_view name) {
     const auto found = context.shapesByName.find(std::string(name));
     return found == context.shapesByName.end() ? nullptr : found->second;
 }

@@ -11,44 +11,44 @@
 #include <memory>
 #include <string_view>
 
-struct RunContext;
+struct ParseContext;
 
 // Parses a whole program into a fresh context and sets its parse-succeeded flag.
-bool ParseProgram(RunContext& context, std::string_view text);
+bool ParseProgram(ParseContext& context, std::string_view text);
 
 // Parses words up to a closing bracket or parenthesis, the end of the text, or, for an
 // assignment, the end of its line. Without a parent the nodes go to the top-level list.
-bool ParseBlock(RunContext& context, TextCursor& cursor, std::uint32_t& remaining,
+bool ParseBlock(ParseContext& context, TextCursor& cursor, std::uint32_t& remaining,
                 CSubInstruction* parent);
 
 // Builds the node of one statement word, reading its arguments. done is set when the word
 // closes the block. The word is lower-cased in place.
-bool ParseStatement(RunContext& context, LStr255& word, TextCursor& cursor,
+bool ParseStatement(ParseContext& context, LStr255& word, TextCursor& cursor,
                     std::uint32_t& remaining, CSubInstruction* parent, bool& done);
 
 // Appends node to the parent's inner list, or to the top-level list, spanning the text from the
 // token start to the current offset. Returns the node.
-CInstruction* AppendNode(RunContext& context, std::unique_ptr<CInstruction> node,
+CInstruction* AppendNode(ParseContext& context, std::unique_ptr<CInstruction> node,
                          CSubInstruction* parent);
 
 // Appends a new, empty node of class Node and returns it as that class.
-template <typename Node> Node* AppendNew(RunContext& context, CSubInstruction* parent) {
+template <typename Node> Node* AppendNew(ParseContext& context, CSubInstruction* parent) {
     return static_cast<Node*>(AppendNode(context, std::make_unique<Node>(), parent));
 }
 
 // The first variable of that name; a new one (value 0) if there is none and create is set.
 // An empty name names no variable.
-CVariable* FindVariable(RunContext& context, std::string_view name, bool create);
+CVariable* FindVariable(ParseContext& context, std::string_view name, bool create);
 
 // The first shape of that name defined in the list that starts at first, at any depth.
 CShapeInstruction* FindShape(std::string_view name, CInstruction* first);
 
 // Records a shape under its name unless one of that name came earlier, so that FindDefinedShape
 // answers what FindShape on the whole tree would, without walking it.
-void RegisterShape(RunContext& context, CShapeInstruction& shape);
-CShapeInstruction* FindDefinedShape(const RunContext& context, std::string_view name);
+void RegisterShape(ParseContext& context, CShapeInstruction& shape);
+CShapeInstruction* FindDefinedShape(const ParseContext& context, std::string_view name);
 
 // A colour name, a single digit or a variable; number is the colour command, or 0 with the
 // variable bound to node.
-bool ParseColourArgument(RunContext& context, std::int32_t& number, TextCursor& cursor,
+bool ParseColourArgument(ParseContext& context, std::int32_t& number, TextCursor& cursor,
                          std::uint32_t& remaining, CInstruction& node);

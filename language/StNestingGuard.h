@@ -2,11 +2,11 @@
 
 // Counts one level of block nesting in the run context for as long as it lives.
 
-#include "RunContext.h"
+#include "ParseContext.h"
 
 class StNestingGuard {
 public:
-    StNestingGuard(RunContext& context, bool nested) : mContext(context), mNested(nested) {
+    StNestingGuard(ParseContext& context, bool nested) : mContext(context), mNested(nested) {
         if (mNested)
             ++mContext.nestingDepth;
     }
@@ -20,6 +20,6 @@ public:
     bool tooDeep() const { return mContext.nestingDepth > kMaxNestingDepth; }
 
 private:
-    RunContext& mContext;
+    ParseContext& mContext;
     const bool mNested;
 };

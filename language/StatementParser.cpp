@@ -4,7 +4,7 @@
 #include "DecimalConversion.h"
 #include "LanguageTables.h"
 #include "Parser.h"
-#include "RunContext.h"
+#include "ParseContext.h"
 
 #include <optional>
 
@@ -20,7 +20,7 @@ struct NumberOrVariable {
 
 // Reads a number, or consumes the next word if it names a variable. Neither: nothing found,
 // and the word stays unread for the next statement.
-bool readNumberOrVariable(RunContext& context, TextCursor& cursor, std::uint32_t& remaining,
+bool readNumberOrVariable(ParseContext& context, TextCursor& cursor, std::uint32_t& remaining,
                           NumberOrVariable& argument) {
     LStr255 word;
     argument = {};
@@ -66,7 +66,7 @@ std::optional<NumberRule> numberRuleFor(TokenCode code) {
     }
 }
 
-bool parseNumberStatement(RunContext& context, const NumberRule& rule, TextCursor& cursor,
+bool parseNumberStatement(ParseContext& context, const NumberRule& rule, TextCursor& cursor,
                           std::uint32_t& remaining, CInstruction& node) {
     NumberOrVariable argument;
     if (!readNumberOrVariable(context, cursor, remaining, argument))
@@ -93,7 +93,7 @@ bool parseNumberStatement(RunContext& context, const NumberRule& rule, TextCurso
 }
 
 // Levels 0..4 become the image counts 1, 2, 4, 6, 8. A variable's value is used unmapped.
-bool parseSymmetry(RunContext& context, TextCursor& cursor, std::uint32_t& remaining,
+bool parseSymmetry(ParseContext& context, TextCursor& cursor, std::uint32_t& remaining,
                    CInstruction& node) {
     static constexpr std::int32_t kImagesOfLevel[] = {1, 2, 4, 6, 8};
     NumberOrVariable argument;
@@ -124,7 +124,7 @@ bool matchesKeywordSlot(const LStr255& word, int slot) {
     return matches(KeywordSet1(slot), word) || matches(KeywordSet2(slot), word);
 }
 
-bool parsePen(RunContext& context, TextCursor& cursor, std::uint32_t& remaining,
+bool parsePen(ParseContext& context, TextCursor& cursor, std::uint32_t& remaining,
               CInstruction& node) {
     LStr255 word;
     if (!ReadWord(context, word, cursor, remaining))
@@ -141,7 +141,7 @@ bool parsePen(RunContext& context, TextCursor& cursor, std::uint32_t& remaining,
     return true;
 }
 
-bool parseTextStyle(RunContext& context, TextCursor& cursor, std::uint32_t& remaining,
+bool parseTextStyle(ParseContext& context, TextCursor& cursor, std::uint32_t& remaining,
                     CInstruction& node) {
     static constexpr struct {
         int slot;
@@ -171,7 +171,7 @@ bool parseTextStyle(RunContext& context, TextCursor& cursor, std::uint32_t& rema
 
 // A number is the font number itself; a word is a font name, and also a variable if one has
 // that name. The word is consumed either way.
-bool parseFont(RunContext& context, TextCursor& cursor, std::uint32_t& remaining,
+bool parseFont(ParseContext& context, TextCursor& cursor, std::uint32_t& remaining,
                CInstruction& node) {
     LStr255 word;
     std::int32_t number = 0;
@@ -193,7 +193,7 @@ bool parseFont(RunContext& context, TextCursor& cursor, std::uint32_t& remaining
     return true;
 }
 
-bool parseWrite(RunContext& context, TextCursor& cursor, std::uint32_t& remaining,
+bool parseWrite(ParseContext& context, TextCursor& cursor, std::uint32_t& remaining,
                 CSubInstruction* parent) {
     auto* const node = AppendNew<CWriteInstruction>(context, parent);
     LStr255 text;
@@ -225,7 +225,7 @@ bool parseWrite(RunContext& context, TextCursor& cursor, std::uint32_t& remainin
     return true;
 }
 
-bool parseRepeat(RunContext& context, TextCursor& cursor, std::uint32_t& remaining,
+bool parseRepeat(ParseContext& context, TextCursor& cursor, std::uint32_t& remaining,
                  CSubInstruction* parent) {
     auto* const node = AppendNew<CRepeatInstruction>(context, parent);
     NumberOrVariable count;
@@ -250,7 +250,7 @@ bool parseRepeat(RunContext& context, TextCursor& cursor, std::uint32_t& remaini
     return ParseBlock(context, cursor, remaining, node);
 }
 
-bool parseShape(RunContext& context, TextCursor& cursor, std::uint32_t& remaining,
+bool parseShape(ParseContext& context, TextCursor& cursor, std::uint32_t& remaining,
                 CSubInstruction* parent) {
     auto* const node = AppendNew<CShapeInstruction>(context, parent);
     LStr255 name;
@@ -263,7 +263,7 @@ bool parseShape(RunContext& context, TextCursor& cursor, std::uint32_t& remainin
     return ParseBlock(context, cursor, remaining, node);
 }
 
-bool parseGroup(RunContext& context, TextCursor& cursor, std::uint32_t& remaining,
+bool parseGroup(ParseContext& context, TextCursor& cursor, std::uint32_t& remaining,
                 CSubInstruction* parent) {
     auto* const node = AppendNew<CSubInstruction>(context, parent);
     node->SetCode(kOpenParen);
@@ -272,7 +272,7 @@ bool parseGroup(RunContext& context, TextCursor& cursor, std::uint32_t& remainin
 }
 
 // The Assign keyword: a name, then the expression up to the end of the line.
-bool parseAssign(RunContext& context, TextCursor& cursor, std::uint32_t& remaining,
+bool parseAssign(ParseContext& context, TextCursor& cursor, std::uint32_t& remaining,
                  CSubInstruction* parent) {
     auto* const node = AppendNew<CVariableInstruction>(context, parent);
     LStr255 name;
@@ -285,7 +285,7 @@ bool parseAssign(RunContext& context, TextCursor& cursor, std::uint32_t& remaini
 }
 
 // A word that is no keyword: a shape to run, an assignment, or a variable operand.
-bool parseName(RunContext& context, const LStr255& word, TextCursor& cursor,
+bool parseName(ParseContext& context, const LStr255& word, TextCursor& cursor,
                std::uint32_t& remaining, CSubInstruction* parent) {
     if (CShapeInstruction* const shape = FindDefinedShape(context, word.view())) {
         auto* const node = AppendNew<CRunShapeInstruction>(context, parent);
@@ -310,7 +310,7 @@ bool parseName(RunContext& context, const LStr255& word, TextCursor& cursor,
 }
 
 // Every statement that builds a plain node: its argument, if it takes one.
-bool parsePlainStatement(RunContext& context, TokenCode code, const LStr255& word,
+bool parsePlainStatement(ParseContext& context, TokenCode code, const LStr255& word,
                          TextCursor& cursor, std::uint32_t& remaining, CSubInstruction* parent) {
     CInstruction* const node = AppendNode(context, std::make_unique<CInstruction>(), parent);
     node->SetCode(code);
@@ -343,7 +343,7 @@ bool parsePlainStatement(RunContext& context, TokenCode code, const LStr255& wor
 
 } // namespace
 
-bool ParseColourArgument(RunContext& context, std::int32_t& number, TextCursor& cursor,
+bool ParseColourArgument(ParseContext& context, std::int32_t& number, TextCursor& cursor,
                          std::uint32_t& remaining, CInstruction& node) {
     LStr255 word;
     if (!ReadWord(context, word, cursor, remaining))
@@ -379,7 +379,7 @@ bool ParseColourArgument(RunContext& context, std::int32_t& number, TextCursor& 
     return false;
 }
 
-bool ParseStatement(RunContext& context, LStr255& word, TextCursor& cursor,
+bool ParseStatement(ParseContext& context, LStr255& word, TextCursor& cursor,
                     std::uint32_t& remaining, CSubInstruction* parent, bool& done) {
     done = false;
     if (context.hooks.inputPending && context.hooks.inputPending()) {

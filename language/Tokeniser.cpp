@@ -4,10 +4,10 @@
 #include "DecimalConversion.h"
 #include "Instruction.h"
 #include "LanguageTables.h"
-#include "RunContext.h"
+#include "ParseContext.h"
 #include "WrappingArithmetic.h"
 
-void ConsumeByte(RunContext& context, TextCursor& cursor, std::uint32_t& remaining) {
+void ConsumeByte(ParseContext& context, TextCursor& cursor, std::uint32_t& remaining) {
     ++cursor;
     --remaining;
     ++context.currentOffset;
@@ -15,7 +15,7 @@ void ConsumeByte(RunContext& context, TextCursor& cursor, std::uint32_t& remaini
 
 namespace {
 
-void consumeBlanks(RunContext& context, TextCursor& cursor, std::uint32_t& remaining) {
+void consumeBlanks(ParseContext& context, TextCursor& cursor, std::uint32_t& remaining) {
     while (remaining > 0 && IsBlank(*cursor))
         ConsumeByte(context, cursor, remaining);
 }
@@ -29,7 +29,7 @@ bool startsComment(TextCursor cursor, std::uint32_t remaining) {
 
 } // namespace
 
-int SkipBlanksAndComments(RunContext& context, TextCursor& cursor, std::uint32_t& remaining,
+int SkipBlanksAndComments(ParseContext& context, TextCursor& cursor, std::uint32_t& remaining,
                           const CInstruction* enclosing) {
     while (remaining > 0) {
         const unsigned char c = *cursor;
@@ -51,7 +51,7 @@ int SkipBlanksAndComments(RunContext& context, TextCursor& cursor, std::uint32_t
     return 0;
 }
 
-int ReadWord(RunContext& context, LStr255& word, TextCursor& cursor, std::uint32_t& remaining) {
+int ReadWord(ParseContext& context, LStr255& word, TextCursor& cursor, std::uint32_t& remaining) {
     word.clear();
     consumeBlanks(context, cursor, remaining);
     context.tokenStart = context.currentOffset;
@@ -65,7 +65,7 @@ int ReadWord(RunContext& context, LStr255& word, TextCursor& cursor, std::uint32
     return 1;
 }
 
-int ReadQuotedText(RunContext& context, LStr255& text, TextCursor& cursor, std::uint32_t& remaining,
+int ReadQuotedText(ParseContext& context, LStr255& text, TextCursor& cursor, std::uint32_t& remaining,
                    bool& quoted) {
     text.clear();
     consumeBlanks(context, cursor, remaining);
@@ -89,7 +89,7 @@ int ReadQuotedText(RunContext& context, LStr255& text, TextCursor& cursor, std::
     return 1;
 }
 
-int ReadNumberArgument(RunContext& context, std::int32_t& value, TextCursor& cursor,
+int ReadNumberArgument(ParseContext& context, std::int32_t& value, TextCursor& cursor,
                        std::uint32_t& remaining, bool& isNumber, LStr255& word) {
     isNumber = true;
     value = 0;

@@ -9,29 +9,29 @@
 #include <cstdint>
 
 class CInstruction;
-struct RunContext;
+struct ParseContext;
 
 using TextCursor = const unsigned char*;
 
 // Consumes one byte: cursor, remaining count and current offset advance together.
-void ConsumeByte(RunContext& context, TextCursor& cursor, std::uint32_t& remaining);
+void ConsumeByte(ParseContext& context, TextCursor& cursor, std::uint32_t& remaining);
 
 // Passes over blanks, comments and (unless the enclosing node ends at a line end) line ends.
 // Returns 1 when the enclosing node's line has ended; the line end stays unread. Otherwise the
 // token start becomes the current offset and the result is 0.
-int SkipBlanksAndComments(RunContext& context, TextCursor& cursor, std::uint32_t& remaining,
+int SkipBlanksAndComments(ParseContext& context, TextCursor& cursor, std::uint32_t& remaining,
                           const CInstruction* enclosing);
 
 // One argument word, up to a word separator (not consumed). Brackets do not end it.
-int ReadWord(RunContext& context, LStr255& word, TextCursor& cursor, std::uint32_t& remaining);
+int ReadWord(ParseContext& context, LStr255& word, TextCursor& cursor, std::uint32_t& remaining);
 
 // A text in double quotes, if one comes next; quoted tells whether it did.
-int ReadQuotedText(RunContext& context, LStr255& text, TextCursor& cursor, std::uint32_t& remaining,
+int ReadQuotedText(ParseContext& context, LStr255& text, TextCursor& cursor, std::uint32_t& remaining,
                    bool& quoted);
 
 // A number, if one comes next. If not, isNumber is false and word holds the next word, which is
 // looked at but not consumed.
-int ReadNumberArgument(RunContext& context, std::int32_t& value, TextCursor& cursor,
+int ReadNumberArgument(ParseContext& context, std::int32_t& value, TextCursor& cursor,
                        std::uint32_t& remaining, bool& isNumber, LStr255& word);
 
 // True if the next byte other than spaces is '='. Consumes nothing.

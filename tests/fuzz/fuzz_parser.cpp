@@ -5,7 +5,7 @@
 #include "LanguageTables.h"
 #include "Parser.h"
 #include "ResourceChain.h"
-#include "RunContext.h"
+#include "ParseContext.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -15,7 +15,7 @@
 namespace {
 
 // Checks what must hold of every node, and evaluates each inner list.
-void walk(RunContext& context, CInstruction* root, const CInstruction* first, int depth) {
+void walk(ParseContext& context, CInstruction* root, const CInstruction* first, int depth) {
     if (depth > kMaxNestingDepth + 1)
         std::abort(); // the nesting bound was not kept
     for (const CInstruction* node = first; node; node = node->Next()) {
@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     hooks.fontNumber = [](std::string_view name) -> std::int16_t {
         return static_cast<std::int16_t>(name.size());
     };
-    RunContext context(std::move(hooks));
+    ParseContext context(std::move(hooks));
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const bool parsed = ParseProgram(context, text);
     if (context.nestingDepth != 0)

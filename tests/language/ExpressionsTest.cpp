@@ -27,7 +27,7 @@ protected:
         return EvalSum(*mContext, assignment ? assignment->FirstChild() : nullptr, stop);
     }
 
-    std::unique_ptr<RunContext> mContext;
+    std::unique_ptr<ParseContext> mContext;
     const CInstruction* stop = nullptr;
 };
 
@@ -103,7 +103,7 @@ TEST_F(Expressions, ZeroDivisorInsideAGroupOrAfterAPlusOnlyZeroesThatPart) {
 
 TEST_F(Expressions, OperandsOfEveryKind) {
     const auto parsed = Parse("x = 0\nv = 12 x (2 * 3) + )");
-    RunContext& context = *parsed;
+    ParseContext& context = *parsed;
     EXPECT_EQ(EvalOperand(context, nullptr), 0);
     CVariable* x = FindVariable(*parsed, "x", false);
     x->value = -4;

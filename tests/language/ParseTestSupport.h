@@ -7,7 +7,7 @@
 #include "LanguageTables.h"
 #include "Parser.h"
 #include "ResourceChain.h"
-#include "RunContext.h"
+#include "ParseContext.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -22,8 +22,8 @@ protected:
     }
 };
 
-inline std::unique_ptr<RunContext> Parse(std::string_view text, ParseHooks hooks = {}) {
-    auto context = std::make_unique<RunContext>(std::move(hooks));
+inline std::unique_ptr<ParseContext> Parse(std::string_view text, ParseHooks hooks = {}) {
+    auto context = std::make_unique<ParseContext>(std::move(hooks));
     ParseProgram(*context, text);
     return context;
 }
@@ -50,7 +50,7 @@ inline std::string Describe(const CInstruction* first) {
     return out;
 }
 
-inline std::string DescribeTree(const RunContext& context) {
+inline std::string DescribeTree(const ParseContext& context) {
     return Describe(context.firstInstruction.get());
 }
 

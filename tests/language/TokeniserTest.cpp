@@ -26,7 +26,7 @@ struct Scanner {
     std::string text;
     TextCursor cursor;
     std::uint32_t remaining;
-    RunContext context;
+    ParseContext context;
 };
 
 class Tokeniser : public EnglishVocabulary {};

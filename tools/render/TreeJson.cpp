@@ -1,7 +1,7 @@
 #include "TreeJson.h"
 
 #include "Instruction.h"
-#include "RunContext.h"
+#include "ParseContext.h"
 
 #include <cstdio>
 
@@ -116,7 +116,7 @@ std::string JsonString(std::string_view bytes) {
     return out;
 }
 
-std::string ParseResultJson(const RunContext& context) {
+std::string ParseResultJson(const ParseContext& context) {
     std::string out;
     if (!context.parseSucceeded) {
         out += "{\"ok\": false, \"message\": " + JsonString(context.errorMessage.view());

@@ -8,9 +8,9 @@
 
 #include <string>
 
-struct RunContext;
+struct ParseContext;
 
-std::string ParseResultJson(const RunContext& context);
+std::string ParseResultJson(const ParseContext& context);
 
 // A JSON string literal of UTF-8 bytes. A byte that is not part of valid UTF-8 is written as
 // the character of the same number, so every input gives valid JSON.
