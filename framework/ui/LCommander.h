@@ -31,8 +31,22 @@ public:
     LCommander& operator=(const LCommander&) = delete;
 
     LCommander* GetSuperCommander() const { return mSuper; }
+    // Moves this commander under another one. When the old super commander owned it, the new
+    // one owns it now (with null: nobody, and the caller must hold it).
     void SetSuperCommander(LCommander* superCommander);
     const std::vector<LCommander*>& GetSubCommanders() const { return mSubs; }
+
+    // Takes ownership of a sub commander and makes this its super commander. Owned subs die
+    // with this commander; the others are only detached.
+    LCommander* AdoptSubCommander(std::unique_ptr<LCommander> sub);
+    // Gives up ownership of an owned sub (it stays a sub); null when it was not owned.
+    std::unique_ptr<LCommander> ReleaseSubCommander(LCommander* sub);
+    bool OwnsSubCommander(const LCommander* sub) const;
+    // True when this is the commander or lies below it.
+    bool IsInChainOf(const LCommander* ancestor) const;
+    // Leaves the chain: the target passes up, and when the super commander owns this one it is
+    // deleted once control is back in the event loop (safe from inside its own handlers).
+    void DetachAndDeleteLater();
 
     // The target receives keys and menu commands first. When the target dies the target
     // passes to its super commander.
@@ -59,7 +73,8 @@ public:
     void SetUndoer(std::unique_ptr<LUndoer> undoer);
     LUndoer* GetUndoer() const { return mUndoer.get(); }
 
-    // Commands travel from the target, or from the root when there is no target.
+    // Commands travel from the target, or from the application (the root) when there is no
+    // target. Exceptions pass to the caller.
     static bool DispatchCommand(CommandT command, void* ioParam = nullptr);
     static CommandStatus DispatchCommandStatus(CommandT command);
     static bool DispatchKeyPress(const QKeyEvent& event);
@@ -67,5 +82,6 @@ public:
 private:
     LCommander* mSuper = nullptr;
     std::vector<LCommander*> mSubs;
+    std::vector<std::unique_ptr<LCommander>> mOwnedSubs;
     std::unique_ptr<LUndoer> mUndoer;
 };

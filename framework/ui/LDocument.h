@@ -9,6 +9,7 @@
 #include "LCommander.h"
 #include "LFile.h"
 
+#include <QPointer>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -54,8 +55,9 @@ public:
 
     // The hooks. Defaults: no file type, dialogs from Qt, nothing written, read or printed.
     virtual OSType DocumentFileType() const { return FourCC("????"); }
-    // The Save As step: ask for a location; the document's own file is written in place, an
-    // other existing file is deleted first (a failed delete ends the step); then SaveToLocation.
+    // The Save As step: ask for a location; the document's own file is written in place. An
+    // other existing file is replaced: it is moved aside, SaveToLocation writes the new one, and
+    // only then is the old one deleted (a failed write puts it back). True when saved.
     virtual bool ChooseSaveLocation();
     virtual bool ConfirmRevert();
     virtual SaveChoice ConfirmCloseWithChanges(bool quitting);
@@ -90,8 +92,8 @@ public:
     explicit LSingleDoc(LCommander* superCommander);
     ~LSingleDoc() override;
 
-    LWindow* GetWindow() const { return mWindow; }
-    LWindow* GetDocumentWindow() const override { return mWindow; }
+    LWindow* GetWindow() const;
+    LWindow* GetDocumentWindow() const override { return GetWindow(); }
     // Builds the window from view resource id (replacing any earlier one).
     LWindow* MakeWindow(std::int16_t resourceID);
     // Adopts a window made elsewhere.
@@ -101,5 +103,5 @@ public:
     bool AllowSubRemoval(LCommander* sub) override;
 
 private:
-    LWindow* mWindow = nullptr;
+    QPointer<LWindow> mWindow;
 };

@@ -1,5 +1,7 @@
 #include "LPeriodical.h"
 
+#include "LEventGuard.h"
+
 #include <algorithm>
 
 namespace {
@@ -35,7 +37,10 @@ void LPeriodical::DevoteTimeToIdlers() {
     // A copy, since an idler may stop itself or others; those that stopped are skipped.
     const std::vector<LPeriodical*> snapshot = idlers();
     for (LPeriodical* idler : snapshot) {
-        if (idler->IsIdling())
-            idler->SpendTime();
+        // Looked up by address: an idler that another one deleted is gone from the list and
+        // never touched. One failing idler must not starve the others.
+        const auto& list = idlers();
+        if (std::find(list.begin(), list.end(), idler) != list.end())
+            RunGuarded([idler] { idler->SpendTime(); });
     }
 }

@@ -1,5 +1,9 @@
 #include "LView.h"
 
+#include "LEventGuard.h"
+
+#include <QEnterEvent>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QQueue>
@@ -68,6 +72,28 @@ QWidget* LView::GetContainingWindow() const {
 void LView::SetDescriptor(const QString& title) {
     if (QWidget* w = window())
         w->setWindowTitle(title);
+}
+
+void LView::FinishCreate() {
+    if (mCreationFinished)
+        return;
+    mCreationFinished = true;
+    FinishCreateSelf();
+}
+
+bool LView::event(QEvent* event) {
+    bool handled = true;
+    RunGuarded([&] {
+        if (event->type() == QEvent::Enter) {
+            const auto* enter = static_cast<QEnterEvent*>(event);
+            AdjustMouseSelf(enter->position().toPoint(), enter->modifiers());
+        } else if (event->type() == QEvent::MouseMove) {
+            const auto* move = static_cast<QMouseEvent*>(event);
+            AdjustMouseSelf(move->position().toPoint(), move->modifiers());
+        }
+        handled = QWidget::event(event);
+    });
+    return handled;
 }
 
 void LView::paintEvent(QPaintEvent* event) {

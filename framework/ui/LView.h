@@ -35,16 +35,32 @@ public:
     QWidget* GetContainingWindow() const;
 
     virtual void SetDescriptor(const QString& title);
-    // Called once after the view hierarchy this view belongs to is built and shown.
+
+    // The creation-complete step: runs FinishCreateSelf the first time only. The window
+    // builder calls it on every view once the whole window is built.
+    void FinishCreate();
+    bool IsCreationFinished() const { return mCreationFinished; }
+    // Called once after the view hierarchy this view belongs to is built.
     virtual void FinishCreateSelf() {}
 
+    // Makes the view ready for drawing into the current port; painting itself goes through
+    // paintEvent, so here there is nothing to prepare. True when drawing may go on.
+    virtual bool FocusDraw() { return true; }
+    // The cursor step: called when the mouse enters or moves over the view (local position).
+    virtual void AdjustMouseSelf(const QPoint& /*where*/, Qt::KeyboardModifiers /*modifiers*/) {}
+
 protected:
+    // Every event of the view runs inside a guard: an exception ends that event only.
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
     // Draws the given part of the view; the painter is clipped to it.
     virtual void DrawSelf(QPainter& painter, const QRect& area);
     virtual void ResizeFrameBy(int widthDelta, int heightDelta);
+
+private:
+    bool mCreationFinished = false;
 };
 
 // The pane ID of any widget (0 when it has none).

@@ -23,10 +23,11 @@ public:
     ~LWindow() override;
 
     // Builds the window of view resource id. The window class is the one registered under the
-    // root's "classID" property (LWindow when there is none). A non-null super commander adopts
-    // the window and owns it from then on; without one the caller owns it (hold it in a
-    // std::unique_ptr).
-    // Throws LException when the resource or a named class is not registered.
+    // root's "classID" property (LWindow when there is none); the root's "windowLayer"
+    // property ("floating", "regular", "modal") sets the layer, its title and size the window's. A
+    // non-null super commander adopts the window and owns it from then on; without one the caller
+    // owns it (hold it in a std::unique_ptr). Throws LException when the resource or a named class
+    // is not registered.
     static LWindow* CreateWindow(ResIDT id, LCommander* superCommander);
 
     WindowLayer GetLayer() const { return mLayer; }
@@ -79,8 +80,16 @@ protected:
 
 private:
     void moveToFrontOfOrder();
+    bool hasInSubtree(const LCommander* commander) const;
 
     WindowLayer mLayer;
     LCommander* mLatentSub = nullptr;
     bool mSuspended = false;
 };
+
+// Registers a window class whose constructor takes (LCommander* superCommander).
+template <typename Window> void RegisterWindowClass(ClassIDT classID) {
+    RegisterClass(classID, [](QWidget*, LCommander* super) -> std::unique_ptr<QWidget> {
+        return std::make_unique<Window>(super);
+    });
+}

@@ -6,6 +6,7 @@
 
 #include "LBroadcaster.h"
 #include "LCommander.h"
+#include "LView.h"
 #include "ViewResources.h"
 
 #include <QDialog>

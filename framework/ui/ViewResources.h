@@ -60,6 +60,9 @@ ClassIDT classIDOf(const QObject* object);
 std::unique_ptr<QWidget> MakeRegisteredObject(ClassIDT classID, QWidget* parent,
                                               LCommander* superCommander);
 
+// Runs only the view resource's builder on root; throws LException(kParamError) when the
+// resource is not registered.
+void RunViewResourceBuilder(ResIDT id, QWidget* root);
 // Runs the view resource's builder on root, then replaces every placeholder below root.
 // Throws LException(kParamError) for an unknown resource or class.
 void BuildViewResource(ResIDT id, QWidget* root, LCommander* superCommander);

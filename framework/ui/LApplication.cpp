@@ -1,0 +1,212 @@
+#include "LApplication.h"
+
+#include "LDocument.h"
+#include "LEventGuard.h"
+#include "LException.h"
+#include "LPeriodical.h"
+#include "LWindow.h"
+#include "Ticks.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileOpenEvent>
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+LApplication*& currentApplication() {
+    static LApplication* application = nullptr;
+    return application;
+}
+
+int sleepInterval(std::uint32_t ticks) {
+    // A sleep of 0 would spin the processor; one tick is the shortest wait.
+    const std::uint32_t bounded = std::clamp<std::uint32_t>(ticks, 1, 60u * 60u);
+    return static_cast<int>(bounded * 1000u / kTicksPerSecond);
+}
+
+} // namespace
+
+// The loop's hooks: idle time when the dispatcher is about to wait and at the sleep interval,
+// and the platform's file-open request.
+class LApplication::IdleDriver : public QObject {
+public:
+    explicit IdleDriver(LApplication& application) : mApplication(application) {
+        mTimer.setInterval(sleepInterval(application.GetSleepTime()));
+        connect(&mTimer, &QTimer::timeout, this, [this] { mApplication.DevoteTimeToIdlers(); });
+        mTimer.start();
+        if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
+            connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this,
+                    [this] { mApplication.DevoteTimeToIdlers(); });
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+    void setSleepTime(std::uint32_t ticks) { mTimer.setInterval(sleepInterval(ticks)); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == QCoreApplication::instance() && event->type() == QEvent::FileOpen) {
+            const QString path = static_cast<QFileOpenEvent*>(event)->file();
+            mApplication.OpenDocuments({path});
+            return true;
+        }
+        return false;
+    }
+
+private:
+    LApplication& mApplication;
+    QTimer mTimer;
+};
+
+LApplication::LApplication() : mMenuBar(LMenuBar::StandardMenuBar()) {
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr ||
+        currentApplication() != nullptr)
+        throw LException(kParamError);
+    currentApplication() = this;
+    mIdleDriver = std::make_unique<IdleDriver>(*this);
+}
+
+LApplication::~LApplication() {
+    mIdleDriver.reset();
+    if (currentApplication() == this)
+        currentApplication() = nullptr;
+}
+
+LApplication* LApplication::GetCurrent() {
+    return currentApplication();
+}
+
+int LApplication::Run() {
+    if (!mInitialized) {
+        mInitialized = true;
+        Initialize();
+    }
+    if (!mQuitting) {
+        RunGuarded([this] {
+            if (!mStartupDocuments.isEmpty())
+                OpenDocuments(std::exchange(mStartupDocuments, {}));
+            else
+                StartUp();
+        });
+    }
+    int code = 0;
+    if (!mQuitting)
+        code = QApplication::exec();
+    // Closed windows and documents wait for the loop to delete them.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return code;
+}
+
+void LApplication::SetSleepTime(std::uint32_t ticks) {
+    mSleepTime = ticks;
+    if (mIdleDriver)
+        mIdleDriver->setSleepTime(ticks);
+}
+
+void LApplication::OpenDocuments(const QStringList& paths) {
+    for (const QString& path : paths)
+        RunGuarded([&] { OpenDocument(FileLocation(path)); });
+}
+
+bool LApplication::DoQuit() {
+    for (LDocument* document : GetDocuments()) {
+        if (!document->AttemptClose(true))
+            return false;
+    }
+    mQuitting = true;
+    QuitApplication();
+    return true;
+}
+
+void LApplication::QuitApplication() {
+    QCoreApplication::exit(0);
+}
+
+bool LApplication::ObeyCommand(CommandT command, void* ioParam) {
+    switch (command) {
+    case cmd_About:
+        ShowAboutBox();
+        return true;
+    case cmd_Quit:
+        DoQuit();
+        return true;
+    default:
+        return LCommander::ObeyCommand(command, ioParam);
+    }
+}
+
+void LApplication::FindCommandStatus(CommandT command, CommandStatus& status) {
+    if (command == cmd_About || command == cmd_Quit) {
+        status.enabled = true;
+        return;
+    }
+    LCommander::FindCommandStatus(command, status);
+}
+
+std::vector<LDocument*> LApplication::GetDocuments() const {
+    std::vector<LDocument*> documents;
+    for (LCommander* sub : GetSubCommanders()) {
+        if (auto* document = dynamic_cast<LDocument*>(sub))
+            documents.push_back(document);
+    }
+    return documents;
+}
+
+void LApplication::DevoteTimeToIdlers() {
+    if (mDevotingTime)
+        return; // an idler that runs the loop itself gets no nested idle time
+    mDevotingTime = true;
+    LPeriodical::DevoteTimeToIdlers();
+    mDevotingTime = false;
+}
+
+LDocApplication::LDocApplication() = default;
+LDocApplication::~LDocApplication() = default;
+
+void LDocApplication::ChooseDocument() {
+    const FileLocation location = AskForFileToOpen();
+    if (!location.isEmpty())
+        OpenDocument(location);
+}
+
+FileLocation LDocApplication::AskForFileToOpen() {
+    LWindow::SuspendFloatingWindows();
+    const QString path = QFileDialog::getOpenFileName(nullptr);
+    LWindow::ResumeFloatingWindows();
+    return FileLocation(path);
+}
+
+void LDocApplication::StartUp() {
+    ObeyCommand(cmd_New, nullptr);
+}
+
+void LDocApplication::DoReopen() {
+    if (LWindow::FrontWindow(WindowLayer::Regular) == nullptr)
+        ObeyCommand(cmd_New, nullptr);
+}
+
+bool LDocApplication::ObeyCommand(CommandT command, void* ioParam) {
+    switch (command) {
+    case cmd_New:
+        MakeNewDocument();
+        return true;
+    case cmd_Open:
+        ChooseDocument();
+        return true;
+    case cmd_PageSetup:
+        HandleAppPageSetup();
+        return true;
+    default:
+        return LApplication::ObeyCommand(command, ioParam);
+    }
+}
+
+void LDocApplication::FindCommandStatus(CommandT command, CommandStatus& status) {
+    if (command == cmd_New || command == cmd_Open || command == cmd_PageSetup) {
+        status.enabled = true;
+        return;
+    }
+    LApplication::FindCommandStatus(command, status);
+}

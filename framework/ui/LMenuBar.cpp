@@ -1,0 +1,156 @@
+#include "LMenuBar.h"
+
+#include "LCommander.h"
+#include "LEventGuard.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <algorithm>
+
+namespace {
+
+constexpr const char* kCommandProperty = "command";
+
+QString textOf(const LStr255& name) {
+    return QString::fromUtf8(name.view().data(), static_cast<qsizetype>(name.length()));
+}
+
+} // namespace
+
+LMenuBar LMenuBar::StandardMenuBar() {
+    LMenuBar bar;
+    bar.AddMenu(kFileMenuID, QStringLiteral("File"));
+    const LMenuItem fileItems[] = {
+        {cmd_New, QStringLiteral("New"), QKeySequence::New},
+        {cmd_Open, QStringLiteral("Open…"), QKeySequence::Open},
+        {},
+        {cmd_Close, QStringLiteral("Close"), QKeySequence::Close},
+        {cmd_Save, QStringLiteral("Save"), QKeySequence::Save},
+        {cmd_SaveAs, QStringLiteral("Save As…"), QKeySequence::SaveAs},
+        {cmd_Revert, QStringLiteral("Revert"), {}},
+        {},
+        {cmd_PageSetup, QStringLiteral("Page Setup…"), {}},
+        {cmd_Print, QStringLiteral("Print…"), QKeySequence::Print},
+        {cmd_PrintOne, QStringLiteral("Print One"), {}},
+        {},
+        {cmd_Quit, QStringLiteral("Quit"), QKeySequence::Quit},
+    };
+    for (const LMenuItem& item : fileItems)
+        bar.AddItem(kFileMenuID, item);
+    bar.AddMenu(kEditMenuID, QStringLiteral("Edit"));
+    const LMenuItem editItems[] = {
+        {cmd_Undo, QStringLiteral("Undo"), QKeySequence::Undo},
+        {},
+        {cmd_Cut, QStringLiteral("Cut"), QKeySequence::Cut},
+        {cmd_Copy, QStringLiteral("Copy"), QKeySequence::Copy},
+        {cmd_Paste, QStringLiteral("Paste"), QKeySequence::Paste},
+        {cmd_Clear, QStringLiteral("Clear"), {}},
+        {cmd_SelectAll, QStringLiteral("Select All"), QKeySequence::SelectAll},
+    };
+    for (const LMenuItem& item : editItems)
+        bar.AddItem(kEditMenuID, item);
+    return bar;
+}
+
+LMenu& LMenuBar::AddMenu(MenuIDT menuID, const QString& title) {
+    if (LMenu* existing = FindMenu(menuID))
+        return *existing;
+    mMenus.push_back(LMenu{menuID, title, {}});
+    return mMenus.back();
+}
+
+LMenu* LMenuBar::FindMenu(MenuIDT menuID) {
+    const auto it = std::find_if(mMenus.begin(), mMenus.end(),
+                                 [menuID](const LMenu& menu) { return menu.menuID == menuID; });
+    return it == mMenus.end() ? nullptr : &*it;
+}
+
+void LMenuBar::AddItem(MenuIDT menuID, LMenuItem item, int beforeIndex) {
+    LMenu& menu = AddMenu(menuID, QString());
+    auto& items = menu.items;
+    if (beforeIndex < 0 || static_cast<std::size_t>(beforeIndex) >= items.size())
+        items.push_back(std::move(item));
+    else
+        items.insert(items.begin() + beforeIndex, std::move(item));
+}
+
+void LMenuBar::AddSeparator(MenuIDT menuID) {
+    AddItem(menuID, LMenuItem{});
+}
+
+bool LMenuBar::RemoveCommand(CommandT command) {
+    bool found = false;
+    for (LMenu& menu : mMenus) {
+        const auto end =
+            std::remove_if(menu.items.begin(), menu.items.end(), [command](const LMenuItem& item) {
+                return item.command == command && command != 0;
+            });
+        found = found || end != menu.items.end();
+        menu.items.erase(end, menu.items.end());
+    }
+    return found;
+}
+
+bool LMenuBar::HasCommand(CommandT command) const {
+    return std::any_of(mMenus.begin(), mMenus.end(), [command](const LMenu& menu) {
+        return std::any_of(menu.items.begin(), menu.items.end(),
+                           [command](const LMenuItem& item) { return item.command == command; });
+    });
+}
+
+void LMenuBar::InstallOn(QMenuBar* bar) const {
+    bar->clear();
+    for (const LMenu& definition : mMenus) {
+        QMenu* menu = bar->addMenu(definition.title);
+        menu->setProperty("menuID", definition.menuID);
+        for (const LMenuItem& item : definition.items) {
+            if (item.command == cmd_Nothing && item.text.isEmpty()) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction* action = menu->addAction(item.text);
+            action->setProperty(kCommandProperty, item.command);
+            action->setShortcut(item.shortcut);
+            const CommandT command = item.command;
+            QObject::connect(action, &QAction::triggered, action,
+                             [command] { DispatchMenuCommand(command); });
+        }
+        QObject::connect(menu, &QMenu::aboutToShow, menu,
+                         [menu] { UpdateMenuFromCommandChain(menu); });
+    }
+}
+
+CommandT commandOf(const QAction* action) {
+    if (action == nullptr)
+        return cmd_Nothing;
+    bool ok = false;
+    const int command = action->property(kCommandProperty).toInt(&ok);
+    return ok ? command : cmd_Nothing;
+}
+
+void UpdateMenuFromCommandChain(QMenu* menu) {
+    RunGuarded([menu] {
+        for (QAction* action : menu->actions()) {
+            const CommandT command = commandOf(action);
+            if (command == cmd_Nothing)
+                continue;
+            const CommandStatus status = LCommander::DispatchCommandStatus(command);
+            action->setEnabled(status.enabled);
+            action->setCheckable(status.mark == kCheckMark);
+            action->setChecked(status.mark == kCheckMark);
+            if (status.nameChanged)
+                action->setText(textOf(status.name));
+        }
+    });
+}
+
+bool DispatchMenuCommand(CommandT command) {
+    bool handled = false;
+    RunGuarded([&] {
+        // A shortcut can fire while the menu's enabled state is stale: ask again.
+        if (LCommander::DispatchCommandStatus(command).enabled)
+            handled = LCommander::DispatchCommand(command);
+    });
+    return handled;
+}
