@@ -105,7 +105,9 @@ public:
     std::int32_t SelectedPenButton() const override { return penButton; }
     std::int32_t SelectedColourButton() const override { return colourButton; }
     std::int32_t SelectedSymmetryButton() const override { return symmetryButton; }
-    void MarkPenSize(std::int32_t button) override { marks.push_back("pen " + std::to_string(button)); }
+    void MarkPenSize(std::int32_t button) override {
+        marks.push_back("pen " + std::to_string(button));
+    }
     void MarkColour(std::int32_t button) override {
         marks.push_back("colour " + std::to_string(button));
     }

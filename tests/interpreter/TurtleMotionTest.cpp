@@ -34,8 +34,8 @@ TEST_F(InterpreterTest, HeadingsFoldIntoWholeTurns) {
     EXPECT_EQ(run("right 2147483647", 359)->heading, (359 + 2147483647LL) % 360);
     EXPECT_EQ(NormalisedHeading(-2147483648LL), 232);
     EXPECT_EQ(view.only({"heading"}),
-              (Strokes{"heading 10", "heading 350", "heading " + std::to_string(
-                                                                      (359 + 2147483647LL) % 360)}));
+              (Strokes{"heading 10", "heading 350",
+                       "heading " + std::to_string((359 + 2147483647LL) % 360)}));
 }
 
 TEST_F(InterpreterTest, ForwardZeroStillDrawsADotAtTheTurtle) {
