@@ -1,0 +1,96 @@
+#include "CDocument.h"
+
+#include "CPaintWindow.h"
+#include "LWindow.h"
+#include "ViewResources.h"
+#include "ui_DocumentWindow.h"
+
+namespace {
+
+// Modal file questions keep the floating windows out of the way while they are open.
+class StFloatingWindowsSuspended {
+public:
+    StFloatingWindowsSuspended() { LWindow::SuspendFloatingWindows(); }
+    ~StFloatingWindowsSuspended() { LWindow::ResumeFloatingWindows(); }
+    StFloatingWindowsSuspended(const StFloatingWindowsSuspended&) = delete;
+    StFloatingWindowsSuspended& operator=(const StFloatingWindowsSuspended&) = delete;
+};
+
+} // namespace
+
+void RegisterDocumentViews() {
+    RegisterUiViewResource<Ui::DocumentWindow>(kDocumentWindowResource);
+}
+
+CDocument::CDocument(LCommander* superCommander) : LSingleDoc(superCommander) {
+    if (LWindow* window = MakeWindow(kDocumentWindowResource))
+        window->Select();
+    SetModified(false);
+    GetFile();
+}
+
+CDocument::~CDocument() = default;
+
+CPaintWindow* CDocument::GetPaintView() const {
+    LWindow* window = GetWindow();
+    return window ? dynamic_cast<CPaintWindow*>(window->FindPaneByID(CPaintWindow::kPaintPaneID))
+                  : nullptr;
+}
+
+OSType CDocument::DocumentFileType() const {
+    return FourCC("PICT");
+}
+
+bool CDocument::ChooseSaveLocation() {
+    StFloatingWindowsSuspended suspended;
+    return LSingleDoc::ChooseSaveLocation();
+}
+
+bool CDocument::ConfirmRevert() {
+    StFloatingWindowsSuspended suspended;
+    return LSingleDoc::ConfirmRevert();
+}
+
+LDocument::SaveChoice CDocument::ConfirmCloseWithChanges(bool quitting) {
+    StFloatingWindowsSuspended suspended;
+    return LSingleDoc::ConfirmCloseWithChanges(quitting);
+}
+
+bool CDocument::SaveToLocation(const FileLocation& location, OSType /*fileType*/) {
+    // Always a picture file, whatever type the caller names.
+    GetFile().SetLocation(location);
+    return WriteFile();
+}
+
+bool CDocument::WriteFile() {
+    LFile& file = GetFile();
+    CPaintWindow* view = GetPaintView();
+    if (view == nullptr)
+        return false;
+    if (view->writePictureFile(file.GetLocation().path()) != 0)
+        return false;
+    if (LWindow* window = GetWindow())
+        window->setWindowTitle(file.GetLocation().name());
+    SetModified(false);
+    SetHasFile(true);
+    return true;
+}
+
+bool CDocument::ReloadFile() {
+    LFile& file = GetFile();
+    CPaintWindow* view = GetPaintView();
+    if (view == nullptr)
+        return false;
+    if (view->readPictureFile(file.GetLocation().path()) != 0)
+        return false;
+    if (LWindow* window = GetWindow())
+        window->setWindowTitle(file.GetLocation().name());
+    SetModified(false);
+    SetHasFile(true);
+    return true;
+}
+
+void CDocument::PrintDocumentPicture(QPrinter& printer) {
+    if (CPaintWindow* view = GetPaintView())
+        view->printPicture(&printer);
+}
