@@ -80,6 +80,11 @@ void CPaintWindow::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
+void CPaintWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The press that came just before has already started (or ended) the painting.
+    event->accept();
+}
+
 void CPaintWindow::beginClick(Point p) {
     StopIdling();
     mModes = currentModes();

@@ -1,0 +1,156 @@
+// Undoing paint steps and clears on a real paint view.
+
+#include "CPaintAction.h"
+#include "PaintViewTestSupport.h"
+#include "ResourceChain.h"
+
+using namespace paint_view_test;
+
+namespace {
+
+class PaintUndo : public PaintViewTest {
+protected:
+    void stroke(QPoint from, QPoint to) {
+        press(from);
+        drag(to);
+        release(to);
+    }
+    CommandStatus undoStatus() { return LCommander::DispatchCommandStatus(cmd_Undo); }
+};
+
+TEST_F(PaintUndo, UndoRedoUndoOfAStroke) {
+    const QImage blank = picture();
+    stroke({50, 50}, {150, 50});
+    const QImage painted = picture();
+    ASSERT_NE(painted, blank);
+
+    EXPECT_TRUE(undo());
+    EXPECT_EQ(picture(), blank);
+    EXPECT_TRUE(undo()); // redo
+    EXPECT_EQ(picture(), painted);
+    EXPECT_TRUE(undo());
+    EXPECT_EQ(picture(), blank);
+}
+
+TEST_F(PaintUndo, TheUndoItemNamesThePaintStep) {
+    stroke({50, 50}, {150, 50});
+    const CommandStatus status = undoStatus();
+    EXPECT_TRUE(status.enabled);
+    const LStr255 word = TheResourceChain().GetIndString(kStringListType, kUndoStringsID, 2);
+    const LStr255 what = TheResourceChain().GetIndString(kStringListType, 150, 2);
+    ASSERT_FALSE(what.view().empty());
+    EXPECT_EQ(std::string(status.name.view()),
+              std::string(word.view()) + " " + std::string(what.view()));
+}
+
+TEST_F(PaintUndo, OnlyTheLastOfTwoStrokesIsUndone) {
+    stroke({50, 50}, {150, 50});
+    const QImage first = picture();
+    stroke({50, 150}, {150, 150});
+    EXPECT_TRUE(undo());
+    EXPECT_EQ(picture(), first);
+    EXPECT_TRUE(isInk(100, 50));
+    EXPECT_FALSE(isInk(100, 150));
+}
+
+TEST_F(PaintUndo, BackspaceClearsAndUndoBringsThePictureBackWithoutCircles) {
+    stroke({50, 50}, {150, 120});
+    const QImage painted = picture();
+    QTest::keyClick(view.get(), Qt::Key_Backspace);
+    EXPECT_EQ(picture().pixel(100, 85), 0xFFFFFFFFu);
+    const QImage cleared = picture();
+    EXPECT_EQ(view->wipeRingCount(), 0);
+
+    EXPECT_TRUE(undo());
+    EXPECT_EQ(picture(), painted);
+    EXPECT_TRUE(undo());
+    EXPECT_EQ(picture(), cleared);
+    EXPECT_TRUE(undo());
+    EXPECT_EQ(picture(), painted);
+}
+
+TEST_F(PaintUndo, OtherKeysAreNotAClear) {
+    stroke({50, 50}, {150, 50});
+    QTest::keyClick(view.get(), Qt::Key_A);
+    EXPECT_TRUE(isInk(100, 50));
+}
+
+TEST_F(PaintUndo, ATurtleStrokeAfterAPaintStepGoesWithItsUndo) {
+    const QImage blank = picture();
+    stroke({50, 50}, {150, 50});
+    view->lineTurtleTo(Point::at(150, 150), 180.0f);
+    ASSERT_TRUE(isInk(150, 100));
+    EXPECT_TRUE(undo());
+    EXPECT_EQ(picture(), blank);
+}
+
+TEST_F(PaintUndo, UndoAfterTheCanvasShrankExchangesTheSharedCorner) {
+    view->moveTurtleTo(Point::at(10, 10), 0.0f);
+    view->lineTurtleTo(Point::at(390, 290), 0.0f);
+    const QImage withLine = picture();
+    QTest::mouseClick(view.get(), Qt::LeftButton, Qt::NoModifier, QPoint(380, 20));
+    view->resize(200, 100);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(view->canvas().getBounds(), (Rect{0, 0, 100, 200}));
+
+    EXPECT_TRUE(undo());
+    EXPECT_EQ(view->canvas().getBounds(), (Rect{0, 0, 100, 200}));
+    EXPECT_EQ(picture(), withLine.copy(0, 0, 200, 100));
+    EXPECT_TRUE(undo()); // redo: the white corner comes back
+    QImage white(200, 100, QImage::Format_RGB32);
+    white.fill(0xFFFFFFFFu);
+    EXPECT_EQ(picture(), white);
+}
+
+TEST_F(PaintUndo, UndoAfterTheCanvasGrewRestoresTheOldAreaOnly) {
+    view->moveTurtleTo(Point::at(10, 10), 0.0f);
+    view->lineTurtleTo(Point::at(390, 290), 0.0f);
+    const QImage withLine = picture();
+    QTest::mouseClick(view.get(), Qt::LeftButton, Qt::NoModifier, QPoint(380, 20));
+    view->resize(600, 500);
+    QCoreApplication::processEvents();
+    view->moveTurtleTo(Point::at(590, 490), 0.0f);
+    view->lineTurtleTo(Point::at(550, 490), 0.0f);
+
+    EXPECT_TRUE(undo());
+    const QImage now = picture();
+    EXPECT_EQ(now.size(), QSize(600, 500));
+    EXPECT_EQ(now.copy(0, 0, kWidth, kHeight), withLine);
+    EXPECT_NE(now.pixel(570, 490), 0xFFFFFFFFu) << "beyond the old picture the canvas stays";
+}
+
+TEST_F(PaintUndo, AnActionWithoutAViewOrCanvasCannotUndo) {
+    CPaintAction orphan(nullptr);
+    EXPECT_FALSE(orphan.CanUndo());
+    EXPECT_FALSE(orphan.CanRedo());
+    orphan.Undo();
+    EXPECT_FALSE(orphan.IsDone());
+
+    CPaintWindow unshown(nullptr, root.get());
+    CPaintAction empty(&unshown);
+    EXPECT_FALSE(empty.CanUndo());
+    EXPECT_FALSE(empty.paintSnapshot().isValid());
+}
+
+TEST_F(PaintUndo, AnActionOutlivingItsViewDoesNothing) {
+    stroke({50, 50}, {150, 50});
+    ASSERT_TRUE(undoStatus().enabled);
+    view.reset();
+    LCommander::SwitchTarget(root.get());
+    EXPECT_FALSE(undoStatus().enabled);
+    EXPECT_TRUE(undo()); // answered, nothing to exchange
+}
+
+TEST_F(PaintUndo, TheSnapshotIsACopyOfThePictureAtTheClick) {
+    stroke({50, 50}, {150, 50});
+    const QImage before = picture();
+    CPaintAction action(view.get());
+    ASSERT_TRUE(action.paintSnapshot().isValid());
+    EXPECT_EQ(action.paintSnapshot().image(), before);
+    view->clearPicture();
+    action.swapSnapshot();
+    EXPECT_EQ(picture(), before);
+    EXPECT_EQ(action.paintSnapshot().image().pixel(100, 50), 0xFFFFFFFFu);
+}
+
+} // namespace
