@@ -130,6 +130,15 @@ public:
     int keysReceived = 0;
     // The tick count at each selection.
     std::vector<std::uint32_t> selectionTicks;
+    std::function<void()> onSelect;
+
+    std::vector<std::string> only(std::string_view prefix) const {
+        std::vector<std::string> kept;
+        for (const std::string& call : calls)
+            if (std::string_view(call).substr(0, prefix.size()) == prefix)
+                kept.push_back(call);
+        return kept;
+    }
 
     std::string_view programText() const override { return text; }
     std::int32_t runHeading() const override { return heading; }
@@ -137,6 +146,8 @@ public:
     void scrollToOrigin() override { calls.push_back("scroll"); }
     void selectRange(std::int32_t start, std::int32_t end) override {
         selectionTicks.push_back(TickCount());
+        if (onSelect)
+            onSelect();
         calls.push_back("select " + std::to_string(start) + ".." + std::to_string(end));
     }
     void redrawNow() override { calls.push_back("redraw"); }

@@ -1,0 +1,192 @@
+// Run control with a real event loop: stopping, re-entry, pacing and highlighting.
+
+#include "InterpreterTestSupport.h"
+#include "PollUserAbort.h"
+#include "StepTimer.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QTimer>
+
+namespace {
+
+void postKeyPress(QObject* receiver) {
+    QCoreApplication::postEvent(receiver,
+                                new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a"));
+}
+
+// An event of no interest to the run, which must still be dispatched.
+class CountingObject : public QObject {
+public:
+    int events = 0;
+
+protected:
+    bool event(QEvent* e) override {
+        if (e->type() == QEvent::User) {
+            ++events;
+            return true;
+        }
+        return QObject::event(e);
+    }
+};
+
+} // namespace
+
+using Calls = std::vector<std::string>;
+
+TEST_F(InterpreterTest, AKeyPressStopsTheRunAndIsSwallowed) {
+    editor.text = "delay 3\nrepeat 1000 [ forward 1 ]";
+    std::size_t linesAtPress = 0;
+    bool runningAtPress = false;
+    QTimer::singleShot(100, [&] {
+        linesAtPress = strokes().size();
+        runningAtPress = RunInProgress();
+        postKeyPress(&editor);
+    });
+    RunProgram(editor);
+    EXPECT_TRUE(runningAtPress);
+    EXPECT_FALSE(RunInProgress());
+    EXPECT_GT(linesAtPress, 0u);
+    EXPECT_LE(strokes().size(), linesAtPress + 1) << "stopped before the next instruction";
+    EXPECT_EQ(editor.keysReceived, 0);
+    EXPECT_EQ(editor.heading, 0);
+    // Between runs keys reach the editor again.
+    postKeyPress(&editor);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(editor.keysReceived, 1);
+}
+
+TEST_F(InterpreterTest, ARunCommandDuringARunDoesNothing) {
+    editor.text = "delay 3\nrepeat 8 [ forward 1 ]\nright 45";
+    RecordingEditor second;
+    second.text = "forward 77";
+    QTimer::singleShot(30, [&] { RunProgram(second); });
+    RunProgram(editor);
+    EXPECT_TRUE(second.calls.empty());
+    EXPECT_EQ(strokes().size(), 8u);
+    EXPECT_EQ(strokes().back(), "line 100,92 h0");
+    EXPECT_TRUE(host.commands.empty());
+    EXPECT_EQ(view.modifiedMarks, 2) << "once before and once after the one run";
+    EXPECT_EQ(editor.heading, 45);
+}
+
+TEST_F(InterpreterTest, SlowLevelsSelectEachInstructionBeforeItRunsAndWait) {
+    editor.text = "delay 12\nforward 1\nforward 2";
+    std::vector<std::size_t> linesAtSelection;
+    editor.onSelect = [&] { linesAtSelection.push_back(strokes().size()); };
+    const std::uint32_t started = TickCount();
+    RunProgram(editor);
+    EXPECT_EQ(editor.calls,
+              (Calls{"scroll", "select 9..18", "redraw", "select 19..28", "redraw", "align"}));
+    EXPECT_EQ(linesAtSelection, (std::vector<std::size_t>{0, 1}));
+    ASSERT_EQ(editor.selectionTicks.size(), 2u);
+    EXPECT_GE(editor.selectionTicks[0] - started, 10u);
+    EXPECT_GE(editor.selectionTicks[1] - editor.selectionTicks[0], 10u);
+}
+
+TEST_F(InterpreterTest, SpeedHundredHidesTheTurtleAndEndsHighlighting) {
+    editor.text = "delay 10\nforward 1\nspeed 100\nforward 2\nforward 3";
+    RunProgram(editor);
+    EXPECT_EQ(editor.only("select"), (Calls{"select 9..18", "select 19..28"}));
+    EXPECT_EQ(view.only({"show", "hide", "line"}),
+              (Calls{"show", "show", "line 100,99 h0", "hide", "line 100,97 h0", "line 100,94 h0",
+                     "hide"}));
+}
+
+TEST_F(InterpreterTest, AProgramWithoutInstructionsStillMarksThePicture) {
+    editor.text = "  \n# only a comment\n";
+    RunProgram(editor);
+    EXPECT_GE(view.modifiedMarks, 1);
+    EXPECT_TRUE(strokes().empty());
+    EXPECT_EQ(editor.calls, (Calls{"scroll", "align"}));
+
+    RecordingEditor empty;
+    RunProgram(empty);
+    EXPECT_TRUE(empty.calls.empty());
+    EXPECT_EQ(view.modifiedMarks, 1);
+}
+
+TEST_F(InterpreterTest, AParseErrorIsReportedAndNothingRuns) {
+    editor.text = "forward 1 bogus";
+    RunProgram(editor);
+    EXPECT_EQ(editor.only("error"), (Calls{"error 2"}));
+    EXPECT_TRUE(strokes().empty());
+    EXPECT_EQ(view.modifiedMarks, 0);
+}
+
+TEST_F(InterpreterTest, APressDuringALongParseCancelsIt) {
+    std::string text;
+    for (int i = 0; i < 1500000; ++i)
+        text += "forward 1 ";
+    editor.text = text;
+    QTimer::singleShot(0, [&] { postKeyPress(&editor); });
+    RunProgram(editor);
+    EXPECT_EQ(editor.only("error"), (Calls{"error 0"})) << "cancelled: no message";
+    EXPECT_TRUE(strokes().empty());
+    EXPECT_EQ(editor.keysReceived, 0);
+}
+
+TEST_F(InterpreterTest, AViewClosedDuringTheRunEndsIt) {
+    auto doomed = std::make_unique<RecordingTurtleView>();
+    host.front = doomed.get();
+    editor.text = "delay 3\nrepeat 100 [ forward 1 ]";
+    QTimer::singleShot(50, [&] {
+        host.front = nullptr;
+        doomed.reset();
+    });
+    RunProgram(editor);
+    EXPECT_EQ(doomed, nullptr);
+    EXPECT_EQ(editor.calls.back(), "align");
+}
+
+TEST_F(InterpreterTest, AnEditorClosedDuringTheRunIsLeftAlone) {
+    auto doomed = std::make_unique<RecordingEditor>();
+    doomed->text = "delay 3\nrepeat 10 [ forward 1 ]\nright 90";
+    QTimer::singleShot(50, [&] { doomed.reset(); });
+    RunProgram(*doomed);
+    EXPECT_EQ(doomed, nullptr);
+    EXPECT_EQ(strokes().size(), 10u) << "the run goes on without its editor";
+}
+
+TEST_F(InterpreterTest, ColourPickerClosingThePictureStopsTheRun) {
+    view.onCommand = [&](CommandT) { host.front = nullptr; };
+    auto doomed = std::make_unique<RecordingTurtleView>();
+    doomed->onCommand = [&](CommandT) { doomed.reset(); };
+    host.front = doomed.get();
+    editor.text = "colour custom\nforward 1";
+    RunProgram(editor);
+    EXPECT_EQ(doomed, nullptr);
+    EXPECT_EQ(editor.calls.back(), "align");
+}
+
+TEST(PollUserAbort, PressesStopAndEverythingElseIsDispatched) {
+    QWidget widget;
+    CountingObject other;
+    QCoreApplication::postEvent(&other, new QEvent(QEvent::User));
+    EXPECT_FALSE(PollUserAbort(0));
+    EXPECT_EQ(other.events, 1);
+
+    const QPointF at(1, 1);
+    QCoreApplication::postEvent(&widget,
+                                new QMouseEvent(QEvent::MouseButtonPress, at, at, at,
+                                                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(&other, new QEvent(QEvent::User));
+    EXPECT_TRUE(PollUserAbort(0));
+    EXPECT_EQ(other.events, 2);
+
+    postKeyPress(&widget);
+    DiscardPendingInput();
+    EXPECT_FALSE(PollUserAbort(0)) << "a press made before the run was thrown away";
+}
+
+TEST(StepTimer, ExpiresAtItsDeadlineAndWhenTheCounterWraps) {
+    StepTimer timer;
+    timer.startAt(100, 10);
+    EXPECT_FALSE(timer.expiredAt(109));
+    EXPECT_TRUE(timer.expiredAt(110));
+    timer.startAt(0xFFFFFFF0u, 4);
+    EXPECT_FALSE(timer.expiredAt(0xFFFFFFF3u));
+    EXPECT_TRUE(timer.expiredAt(2)) << "the counter wrapped past the start";
+    timer.startAt(5, 0);
+    EXPECT_TRUE(timer.expiredAt(5));
+}
