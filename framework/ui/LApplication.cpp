@@ -92,8 +92,11 @@ int LApplication::Run() {
         });
     }
     int code = 0;
-    if (!mQuitting)
+    if (!mQuitting) {
+        mInLoop = true;
         code = QApplication::exec();
+        mInLoop = false;
+    }
     // Closed windows and documents wait for the loop to delete them.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return code;
@@ -121,7 +124,9 @@ bool LApplication::DoQuit() {
 }
 
 void LApplication::QuitApplication() {
-    QCoreApplication::exit(0);
+    // Outside Run the flag is enough; a quit sent now would end the next modal loop instead.
+    if (mInLoop)
+        QCoreApplication::exit(0);
 }
 
 bool LApplication::ObeyCommand(CommandT command, void* ioParam) {

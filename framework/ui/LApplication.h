@@ -78,6 +78,7 @@ private:
     QStringList mStartupDocuments;
     std::uint32_t mSleepTime = kDefaultSleepTime;
     bool mInitialized = false;
+    bool mInLoop = false;
     bool mQuitting = false;
     bool mDevotingTime = false;
 };
