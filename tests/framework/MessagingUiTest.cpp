@@ -122,7 +122,7 @@ TEST(DialogUiErrorTest, UnknownResourceIsAClearError) {
 }
 
 // Asks for more than any machine has; the new-handler runs on the way to std::bad_alloc.
-void* allocateTooMuch() {
+[[maybe_unused]] void* allocateTooMuch() {
     volatile std::size_t size = std::numeric_limits<std::size_t>::max() / 4;
     return ::operator new(size);
 }
@@ -134,7 +134,11 @@ TEST(GrowZoneUiTest, FailingAllocationReleasesTheReserveThenThrows) {
         EXPECT_EQ(LGrowZone::GetGrowZone(), &zone);
         EXPECT_TRUE(zone.HasReserve());
         EXPECT_EQ(zone.ReserveSize(), 20000u);
+#if defined(__SANITIZE_ADDRESS__)
+        std::get_new_handler()(); // the sanitizer's allocator stops at huge requests itself
+#else
         EXPECT_THROW(allocateTooMuch(), std::bad_alloc);
+#endif
         EXPECT_FALSE(zone.HasReserve());
         EXPECT_TRUE(zone.MemoryIsLow());
 
