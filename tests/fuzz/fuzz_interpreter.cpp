@@ -1,0 +1,97 @@
+// Parses arbitrary bytes and runs them on a view that checks every point it is given. A run
+// that goes on too long is stopped the way a user stops one: by a key press.
+
+#include "LanguageTables.h"
+#include "ResourceChain.h"
+#include "RunContext.h"
+#include "RunControl.h"
+#include "TurtleView.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QTimer>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+namespace {
+
+constexpr int kRunMilliseconds = 30;
+
+// Fails the run when a stroke or a fill could reach far outside the picture.
+class CheckingView : public TurtleView {
+public:
+    Point turtlePoint() const override { return mTurtle; }
+    void showTurtle(bool) override {}
+    void drawTurtle() override {}
+    void eraseTurtle() override {}
+    void setHeading(float degrees) override {
+        if (degrees < 0 || degrees >= 360)
+            std::abort();
+    }
+    void setPenIconFlag(bool) override {}
+    void lineTurtleTo(Point p, float heading) override {
+        // Either both ends are handed over as they are, or both lie on the square around the
+        // picture.
+        if (!(exact(mTurtle) && exact(p)) && !(near(mTurtle) && near(p)))
+            std::abort();
+        moveTurtleTo(p, heading);
+    }
+    void moveTurtleTo(Point p, float heading) override {
+        setHeading(heading);
+        mTurtle = p;
+    }
+    void writeText(const LStr255&, std::int16_t, std::int16_t) override {}
+    void fillAt(Point) override {}
+    void clearPicture() override {}
+    void setPenSize(std::int16_t) override {}
+    void setSymmetry(std::int32_t) override {}
+    void setTextFont(std::int16_t) override {}
+    void setTextSize(std::int16_t) override {}
+    void setTextStyle(std::int16_t) override {}
+    bool obeyCommand(CommandT, void*) override { return true; }
+    void invalidateView() override {}
+    Rect localFrame() const override { return Rect{0, 0, 300, 400}; }
+    void markDocumentModified() override {}
+
+private:
+    static bool exact(Point p) {
+        return std::abs(p.h) <= 16000 && std::abs(p.v) <= 16000;
+    }
+    // Within the square around the picture (centre (200, 150), half side 464).
+    static bool near(Point p) {
+        return p.h >= 200 - 464 && p.h <= 200 + 464 && p.v >= 150 - 464 && p.v <= 150 + 464;
+    }
+    Point mTurtle = Point::at(200, 150);
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static int argc = 1;
+    static char name[] = "fuzz_interpreter";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication application(argc, argv);
+    static QObject keyTarget;
+    static const bool tablesReady = [] {
+        InitLanguageTablesFrom(ResourceChain(LoadApplicationResources()));
+        return true;
+    }();
+    (void)tablesReady;
+
+    CheckingView view;
+    RunContext context(std::string_view(reinterpret_cast<const char*>(data), size), 0, &view,
+                       nullptr);
+    QTimer stopper;
+    stopper.setSingleShot(true);
+    QObject::connect(&stopper, &QTimer::timeout, [] {
+        QCoreApplication::postEvent(&keyTarget, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape,
+                                                               Qt::NoModifier));
+    });
+    stopper.start(kRunMilliseconds);
+    ExecuteRun(context);
+    if (context.runDepth != 0 || RunInProgress())
+        std::abort();
+    return 0;
+}
