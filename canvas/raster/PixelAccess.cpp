@@ -105,7 +105,13 @@ void setMonoBits(std::uint8_t* row, int x0, int x1, bool value) {
 
 SpanPainter::SpanPainter(GrafPort& port, const RGBColour& colour)
     : mPort(port), mPixMap(port.pixMap), mArea(drawableArea(port)),
-      mValue(mPixMap != nullptr ? encodeColour(*mPixMap, colour) : 0) {}
+      mValue(mPixMap != nullptr ? encodeColour(*mPixMap, colour) : 0) {
+    if (mPixMap != nullptr && !mArea.isEmpty()) {
+        mBits = mPixMap->image.bits();
+        mStride = mPixMap->image.bytesPerLine();
+        mFormat = mPixMap->image.format();
+    }
+}
 
 SpanPainter::~SpanPainter() {
     if (!mPaintedAny)
@@ -114,43 +120,13 @@ SpanPainter::~SpanPainter() {
                           mPainted.bottom - mPainted.top);
 }
 
-void SpanPainter::fillSpan(int v, int hStart, int hEnd) {
-    if (v < mArea.top || v >= mArea.bottom)
-        return;
-    hStart = std::max(hStart, mArea.left);
-    hEnd = std::min(hEnd, mArea.right);
-    if (hEnd <= hStart)
-        return;
-    if (!mPaintedAny) {
-        mPainted = {v, hStart, v + 1, hEnd};
-        mPaintedAny = true;
-    } else {
-        mPainted = {std::min(mPainted.top, v), std::min(mPainted.left, hStart),
-                    std::max(mPainted.bottom, v + 1), std::max(mPainted.right, hEnd)};
-    }
-    writeRow(v - mPixMap->bounds.top, hStart - mPixMap->bounds.left, hEnd - mPixMap->bounds.left);
-}
-
 void SpanPainter::fillRect(const PixelBox& box) {
     const PixelBox visible = box.intersected(mArea);
     for (int v = visible.top; v < visible.bottom; ++v)
         fillSpan(v, visible.left, visible.right);
 }
 
-void SpanPainter::writeRow(int y, int x0, int x1) {
-    QImage& image = mPixMap->image;
-    switch (image.format()) {
-    case QImage::Format_RGB32: {
-        auto* row = reinterpret_cast<std::uint32_t*>(image.scanLine(y));
-        std::fill(row + x0, row + x1, mValue);
-        break;
-    }
-    case QImage::Format_Mono:
-        setMonoBits(image.scanLine(y), x0, x1, mValue != 0);
-        break;
-    default:
-        for (int x = x0; x < x1; ++x)
-            image.setPixel(x, y, mValue);
-        break;
-    }
+void SpanPainter::writeOtherRow(int y, int x0, int x1) {
+    for (int x = x0; x < x1; ++x)
+        mPixMap->image.setPixel(x, y, mValue);
 }

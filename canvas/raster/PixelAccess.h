@@ -6,6 +6,7 @@
 #include "GrafPort.h"
 #include "PixelBox.h"
 
+#include <algorithm>
 #include <cstdint>
 
 // The pixel value that stands for a colour in this buffer's format (for a 32-bit buffer
@@ -35,6 +36,9 @@ PixelBox drawableArea(const GrafPort& port);
 
 // Paints horizontal spans in one colour into a port, clipped to drawableArea; records the
 // painted extent in the port's damage when it goes away.
+// Sets or clears bits x0 .. x1 - 1 of a most-significant-bit-first row.
+void setMonoBits(std::uint8_t* row, int x0, int x1, bool value);
+
 class SpanPainter {
 public:
     SpanPainter(GrafPort& port, const RGBColour& colour);
@@ -45,12 +49,39 @@ public:
     const PixelBox& area() const { return mArea; }
     bool canPaint() const { return !mArea.isEmpty(); }
 
-    // Pixels hStart .. hEnd - 1 of row v.
-    void fillSpan(int v, int hStart, int hEnd);
+    // Pixels hStart .. hEnd - 1 of row v. Inline: pen lines call it for every row.
+    void fillSpan(int v, int hStart, int hEnd) {
+        if (v < mArea.top || v >= mArea.bottom)
+            return;
+        hStart = std::max(hStart, mArea.left);
+        hEnd = std::min(hEnd, mArea.right);
+        if (hEnd <= hStart)
+            return;
+        if (!mPaintedAny) {
+            mPainted = {v, hStart, v + 1, hEnd};
+            mPaintedAny = true;
+        } else {
+            mPainted = {std::min(mPainted.top, v), std::min(mPainted.left, hStart),
+                        std::max(mPainted.bottom, v + 1), std::max(mPainted.right, hEnd)};
+        }
+        writeRow(v - mPixMap->bounds.top, hStart - mPixMap->bounds.left,
+                 hEnd - mPixMap->bounds.left);
+    }
     void fillRect(const PixelBox& box);
 
 private:
-    void writeRow(int y, int x0, int x1);
+    void writeRow(int y, int x0, int x1) {
+        std::uint8_t* row = mBits + y * mStride;
+        if (mFormat == QImage::Format_RGB32) {
+            auto* pixels = reinterpret_cast<std::uint32_t*>(row);
+            std::fill(pixels + x0, pixels + x1, mValue);
+        } else if (mFormat == QImage::Format_Mono) {
+            setMonoBits(row, x0, x1, mValue != 0);
+        } else {
+            writeOtherRow(y, x0, x1);
+        }
+    }
+    void writeOtherRow(int y, int x0, int x1);
 
     GrafPort& mPort;
     PixMap* mPixMap;
@@ -58,7 +89,8 @@ private:
     std::uint32_t mValue;
     PixelBox mPainted{};
     bool mPaintedAny = false;
+    // The rows, taken once: asking the image per row costs a detach check each time.
+    std::uint8_t* mBits = nullptr;
+    qsizetype mStride = 0;
+    QImage::Format mFormat = QImage::Format_Invalid;
 };
-
-// Sets or clears bits x0 .. x1 - 1 of a most-significant-bit-first row.
-void setMonoBits(std::uint8_t* row, int x0, int x1, bool value);

@@ -23,6 +23,15 @@ namespace {
 
 enum class OutputKind { None, Pict, Png };
 
+// What the Open command reads as a picture (a program text is not one).
+bool isPictureFile(const QString& path) {
+    if (!QFileInfo(path).isFile())
+        return false;
+    const FourCharCode type = detectFileType(path);
+    return type == kFileTypePICT || type == kFileTypePNG || type == kFileTypeJPEG ||
+           type == kFileTypeGIF || type == kFileTypeTIFF;
+}
+
 OutputKind outputKindOf(const QString& path) {
     if (path.isEmpty())
         return OutputKind::None;
@@ -71,9 +80,7 @@ int RenderProgram(const RenderOptions& options, const std::string& text) {
                              .arg(options.output));
         return kExitUsage;
     }
-    if (!options.openPicture.isEmpty() &&
-        (!QFileInfo(options.openPicture).isFile() ||
-         detectFileType(options.openPicture) == kFileTypeUnknown)) {
+    if (!options.openPicture.isEmpty() && !isPictureFile(options.openPicture)) {
         PrintRenderError(
             QStringLiteral("cannot read \"%1\" as a picture").arg(options.openPicture));
         return kExitUsage;
