@@ -73,8 +73,8 @@ void BM_SpiralPollingShare(benchmark::State& state) {
         RunContext context(kSpiral, 0, &view, nullptr);
         const auto began = std::chrono::steady_clock::now();
         ExecuteRun(context);
-        runSeconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - began)
-                          .count();
+        runSeconds +=
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
         pollSeconds += static_cast<double>(context.pollStatistics.nanoseconds) * 1e-9;
         polls += context.pollStatistics.polls;
     }

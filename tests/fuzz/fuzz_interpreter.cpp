@@ -56,9 +56,7 @@ public:
     void markDocumentModified() override {}
 
 private:
-    static bool exact(Point p) {
-        return std::abs(p.h) <= 16000 && std::abs(p.v) <= 16000;
-    }
+    static bool exact(Point p) { return std::abs(p.h) <= 16000 && std::abs(p.v) <= 16000; }
     // Within the square around the picture (centre (200, 150), half side 464).
     static bool near(Point p) {
         return p.h >= 200 - 464 && p.h <= 200 + 464 && p.v >= 150 - 464 && p.v <= 150 + 464;
@@ -86,8 +84,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QTimer stopper;
     stopper.setSingleShot(true);
     QObject::connect(&stopper, &QTimer::timeout, [] {
-        QCoreApplication::postEvent(&keyTarget, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape,
-                                                               Qt::NoModifier));
+        QCoreApplication::postEvent(
+            &keyTarget, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
     });
     stopper.start(kRunMilliseconds);
     ExecuteRun(context);
