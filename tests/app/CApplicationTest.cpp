@@ -1,0 +1,180 @@
+// The application's commands: new pictures, the palette commands on the front paint view,
+// the painting modes, and what a run asks of it.
+
+#include "ApplicationTestSupport.h"
+#include "RunHost.h"
+
+namespace {
+
+using app_test::ApplicationTest;
+
+constexpr RGBColour kRed{0xFFFF, 0, 0};
+constexpr RGBColour kBlue{0, 0, 0xFFFF};
+
+TEST_F(ApplicationTest, NewMakesAPictureWhoseViewIsTheFrontPaintView) {
+    EXPECT_EQ(application->FrontCPaintWindow(), nullptr);
+    EXPECT_EQ(application->FrontPaintView(), nullptr);
+    CPaintWindow* first = newPicture();
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(application->FrontPaintView(), first);
+    EXPECT_TRUE(first->canvas().isValid());
+    CPaintWindow* second = newPicture();
+    ASSERT_NE(second, nullptr);
+    EXPECT_NE(second, first);
+    EXPECT_EQ(application->FrontCPaintWindow(), second);
+    EXPECT_EQ(application->GetDocuments().size(), 2u);
+}
+
+TEST_F(ApplicationTest, AHiddenPictureIsNotTheFrontPaintView) {
+    CPaintWindow* first = newPicture();
+    CPaintWindow* second = newPicture();
+    second->window()->hide();
+    EXPECT_EQ(application->FrontCPaintWindow(), first);
+}
+
+TEST_F(ApplicationTest, NewViewsStartFromThePalettes) {
+    application->MarkPenSize(2003);
+    application->MarkSymmetry(4003);
+    application->MarkColour(3008);
+    CPaintWindow* view = newPicture();
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->paintState().penWidth, 16);
+    EXPECT_EQ(view->paintState().symmetry, 6);
+    EXPECT_TRUE(view->paintState().colourCycling);
+    EXPECT_EQ(view->paintState().penColour, kRed);
+}
+
+TEST_F(ApplicationTest, AMenuColourChangesTheViewButNotThePalette) {
+    CPaintWindow* view = newPicture();
+    ASSERT_TRUE(application->ObeyCommand(3003, nullptr));
+    EXPECT_EQ(view->paintState().penColour, kBlue);
+    EXPECT_EQ(view->colourCommand(), 3003);
+    EXPECT_EQ(application->SelectedColourButton(), 3000);
+
+    ASSERT_TRUE(clickButton(3001));
+    EXPECT_EQ(view->paintState().penColour, kRed);
+    EXPECT_EQ(application->SelectedColourButton(), 3001);
+}
+
+TEST_F(ApplicationTest, PenAndSymmetryButtons) {
+    CPaintWindow* view = newPicture();
+    clickButton(2010);
+    EXPECT_TRUE(view->fillMode());
+    EXPECT_EQ(application->SelectedPenButton(), 2000) << "the fill button is not marked";
+    clickButton(2004);
+    EXPECT_FALSE(view->fillMode());
+    EXPECT_EQ(view->paintState().penWidth, 32);
+    EXPECT_EQ(application->SelectedPenButton(), 2004);
+    application->ObeyCommand(2001, nullptr);
+    EXPECT_EQ(view->paintState().penWidth, 4);
+    EXPECT_EQ(application->SelectedPenButton(), 2004);
+    clickButton(4004);
+    EXPECT_EQ(view->paintState().symmetry, 8);
+    EXPECT_EQ(application->SelectedSymmetryButton(), 4004);
+    application->ObeyCommand(4002, nullptr);
+    EXPECT_EQ(view->paintState().symmetry, 4);
+    EXPECT_EQ(application->SelectedSymmetryButton(), 4004);
+}
+
+TEST_F(ApplicationTest, ColourCyclingIsMarkedEvenFromTheMenu) {
+    CPaintWindow* view = newPicture();
+    application->ObeyCommand(3008, nullptr);
+    EXPECT_TRUE(view->paintState().colourCycling);
+    EXPECT_EQ(view->colourCommand(), 3008);
+    EXPECT_EQ(application->SelectedColourButton(), 3008);
+}
+
+TEST_F(ApplicationTest, ThePickerStartsFromTheViewColourAndCancelKeepsIt) {
+    CPaintWindow* view = newPicture();
+    application->ObeyCommand(3003, nullptr);
+    pickerAnswer.reset();
+    application->ObeyCommand(3009, nullptr);
+    EXPECT_EQ(pickerCalls, 1);
+    EXPECT_EQ(pickerInitial, kBlue);
+    EXPECT_EQ(view->paintState().penColour, kBlue);
+    EXPECT_EQ(application->SelectedColourButton(), 3009);
+
+    pickerAnswer = RGBColour{0x1234, 0x5678, 0x9ABC};
+    application->ObeyCommand(3009, nullptr);
+    EXPECT_EQ(view->paintState().penColour, (RGBColour{0x1234, 0x5678, 0x9ABC}));
+    EXPECT_EQ(view->colourCommand(), 3009);
+}
+
+TEST_F(ApplicationTest, WithoutAPictureOnlyThePalettesChange) {
+    clickButton(3002);
+    EXPECT_EQ(application->SelectedColourButton(), 3002);
+    application->ObeyCommand(3009, nullptr);
+    EXPECT_EQ(pickerCalls, 0);
+    EXPECT_EQ(application->SelectedColourButton(), 3009);
+    application->ObeyCommand(2002, nullptr);
+    EXPECT_EQ(application->SelectedPenButton(), 2000);
+    clickButton(2002);
+    EXPECT_EQ(application->SelectedPenButton(), 2002);
+    EXPECT_TRUE(application->ObeyCommand(4005, nullptr));
+    EXPECT_EQ(application->FrontCPaintWindow(), nullptr);
+}
+
+TEST_F(ApplicationTest, ColourCommandsBelowTheTableAreIgnored) {
+    CPaintWindow* view = newPicture();
+    application->ObeyCommand(3001, nullptr);
+    application->ObeyCommand(2999, nullptr);
+    EXPECT_EQ(view->paintState().penColour, kRed);
+    EXPECT_EQ(view->colourCommand(), 3001);
+}
+
+TEST_F(ApplicationTest, ClearWipesTheFrontPicture) {
+    CPaintWindow* view = newPicture();
+    view->lineTurtleTo(Point::at(10, 10), 0.0f);
+    ASSERT_EQ(view->canvas().pixel(11, 11), kBlack);
+    application->ObeyCommand(4005, nullptr);
+    EXPECT_EQ(view->canvas().pixel(11, 11), kWhite);
+}
+
+TEST_F(ApplicationTest, PaintingModesToggleAndShowCheckMarks) {
+    EXPECT_TRUE(application->connectMode());
+    EXPECT_FALSE(application->mouseMode());
+    CommandStatus status;
+    application->FindCommandStatus(508, status);
+    EXPECT_TRUE(status.enabled);
+    EXPECT_EQ(status.mark, kCheckMark);
+    application->ObeyCommand(508, nullptr);
+    application->ObeyCommand(700, nullptr);
+    EXPECT_FALSE(application->connectMode());
+    EXPECT_TRUE(application->mouseMode());
+    status = {};
+    application->FindCommandStatus(508, status);
+    EXPECT_EQ(status.mark, 0);
+    status = {};
+    application->FindCommandStatus(700, status);
+    EXPECT_EQ(status.mark, kCheckMark);
+}
+
+TEST_F(ApplicationTest, DocumentCommandStatusComesFromTheFrontPicture) {
+    CommandStatus status;
+    application->FindCommandStatus(cmd_Clear, status);
+    EXPECT_FALSE(status.enabled) << "no picture: the default answer";
+    newPicture();
+    status = {};
+    application->FindCommandStatus(cmd_Clear, status);
+    EXPECT_TRUE(status.enabled);
+    status = {};
+    application->FindCommandStatus(cmd_Save, status);
+    EXPECT_TRUE(status.enabled) << "a new picture has never been saved";
+    status = {};
+    application->FindCommandStatus(3005, status);
+    EXPECT_TRUE(status.enabled);
+}
+
+TEST_F(ApplicationTest, IsTheRunHostWhileItLives) {
+    EXPECT_EQ(RunHost::Current(), application.get());
+    EXPECT_EQ(theApplication, application.get());
+    application->SetSleepTime(6);
+    EXPECT_EQ(application->GetSleepTime(), 6u);
+    application->ObeyHostCommand(cmd_New, nullptr);
+    EXPECT_NE(application->FrontPaintView(), nullptr);
+    application.reset();
+    EXPECT_EQ(RunHost::Current(), nullptr);
+    EXPECT_EQ(theApplication, nullptr);
+}
+
+} // namespace
