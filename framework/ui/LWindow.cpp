@@ -46,6 +46,7 @@ LWindow::LWindow(LCommander* superCommander, WindowLayer layer)
     : QMainWindow(nullptr), LCommander(superCommander), mLayer(WindowLayer::Regular) {
     SetLayer(layer);
     activationOrder().push_back(this);
+    InstallMenuBar();
 }
 
 LWindow::~LWindow() {

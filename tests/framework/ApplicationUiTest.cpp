@@ -262,8 +262,8 @@ TEST_F(ApplicationUiTest, MenuActionsDispatchThroughTheChainAndReflectStatus) {
     app.GetMenuBar().AddItem(131, {kRenamedCommand, "Original", {}});
     app.GetMenuBar().AddItem(131, {kDisabledCommand, "Never", {}});
     app.SetUndoer(std::make_unique<LUndoer>());
+    // Every window made while the application lives carries its menu bar.
     auto* window = static_cast<LWindow*>(app.AdoptSubCommander(std::make_unique<LWindow>()));
-    window->InstallMenuBar();
     LCommander inner(window);
     LCommander::SwitchTarget(&inner);
 
