@@ -1,6 +1,7 @@
 #include "CPaintWindow.h"
 
 #include "CPaintAction.h"
+#include "LDocument.h"
 #include "LanguageTables.h"
 #include "PaintCursors.h"
 #include "PaintWindowPlacement.h"
@@ -212,5 +213,10 @@ void CPaintWindow::showCanvasDamage() {
 }
 
 void CPaintWindow::markDocumentModified() {
-    // Filled in once documents exist.
+    for (LCommander* c = GetSuperCommander(); c != nullptr; c = c->GetSuperCommander()) {
+        if (auto* document = dynamic_cast<LDocument*>(c)) {
+            document->SetModified(true);
+            return;
+        }
+    }
 }

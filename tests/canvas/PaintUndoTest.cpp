@@ -1,6 +1,7 @@
 // Undoing paint steps and clears on a real paint view.
 
 #include "CPaintAction.h"
+#include "LDocument.h"
 #include "PaintViewTestSupport.h"
 #include "ResourceChain.h"
 
@@ -151,6 +152,53 @@ TEST_F(PaintUndo, TheSnapshotIsACopyOfThePictureAtTheClick) {
     action.swapSnapshot();
     EXPECT_EQ(picture(), before);
     EXPECT_EQ(action.paintSnapshot().image().pixel(100, 50), 0xFFFFFFFFu);
+}
+
+} // namespace
+
+namespace {
+
+class PaintDocument : public PaintViewTest {
+protected:
+    void SetUp() override {
+        PaintViewTest::SetUp();
+        if (IsSkipped())
+            return;
+        document = std::make_unique<LDocument>(root.get());
+        view->SetSuperCommander(document.get());
+        // A commander between the view and the document, as a window is.
+        between = std::make_unique<LCommander>(document.get());
+        view->SetSuperCommander(between.get());
+    }
+    void TearDown() override {
+        view.reset();
+        between.reset();
+        document.reset();
+        PaintViewTest::TearDown();
+    }
+    std::unique_ptr<LDocument> document;
+    std::unique_ptr<LCommander> between;
+};
+
+TEST_F(PaintDocument, AStrokeMarksTheDocumentModifiedAtItsEnd) {
+    press({50, 50});
+    drag({100, 50});
+    EXPECT_FALSE(document->IsModified());
+    release({100, 50});
+    EXPECT_TRUE(document->IsModified());
+}
+
+TEST_F(PaintDocument, AFillClickMarksTheDocumentModified) {
+    view->setFillMode(true);
+    QTest::mouseClick(view.get(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    EXPECT_TRUE(document->IsModified());
+}
+
+TEST_F(PaintDocument, UndoGoesToTheDocumentsUndoer) {
+    document->SetUndoer(std::make_unique<LUndoer>());
+    QTest::mouseClick(view.get(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    ASSERT_NE(document->GetUndoer()->GetAction(), nullptr);
+    EXPECT_EQ(root->GetUndoer()->GetAction(), nullptr);
 }
 
 } // namespace
