@@ -110,6 +110,12 @@ void CPaintWindow::enterEvent(QEnterEvent* event) {
     updateCursor();
 }
 
+void CPaintWindow::changeEvent(QEvent* event) {
+    LView::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange)
+        updateCursor();
+}
+
 // ---- commands and keys
 
 bool CPaintWindow::ObeyCommand(CommandT command, void* ioParam) {

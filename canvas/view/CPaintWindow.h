@@ -119,6 +119,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // Mouse tracking: what the next press, move or release means.

@@ -7,6 +7,7 @@
 #include "TurtleLook.h"
 
 #include <QPaintEvent>
+#include <QPainter>
 
 using namespace paint_view_test;
 
@@ -155,6 +156,24 @@ TEST_F(PaintViewTurtle, TheTurtleIsDrawnOnTheScreenButNeverIntoThePicture) {
     EXPECT_EQ(QColor(shown.pixel(h, v)), QColor(Qt::white)) << "hiding takes it off the screen";
 }
 
+TEST_F(PaintViewTurtle, TheIconShowsTheColourCommand) {
+    view->moveTurtleTo(Point::at(200, 150), 0.0f);
+    view->showTurtle(true);
+    for (const std::int32_t command : {3008, 3002}) {
+        if (command == 3008)
+            view->setColorCycling(true);
+        else
+            view->setPenColor(RGBColour{0, 0xFFFF, 0}, command);
+        settle();
+        const QImage icon(QStringLiteral(":/turtlescope/icons/%1.png").arg(command + 2000));
+        ASSERT_FALSE(icon.isNull());
+        QImage expected(32, 32, QImage::Format_RGB32);
+        expected.fill(Qt::white);
+        QPainter(&expected).drawImage(0, 0, icon);
+        EXPECT_EQ(screen().copy(200, 150 - 32, 32, 32), expected) << command;
+    }
+}
+
 TEST_F(PaintViewTurtle, GuidesShowOnTheScreenOnly) {
     view->setSymmetry(4);
     settle();
@@ -215,6 +234,9 @@ TEST_F(PaintViewTurtle, CursorFollowsPenWidthAndFillMode) {
 }
 
 TEST_F(PaintViewTurtle, TheActiveViewShowsOurCursorImage) {
+    CPaintWindow inactive(nullptr, root.get());
+    EXPECT_EQ(inactive.cursor().shape(), Qt::ArrowCursor);
+
     view->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
     view->setPenSize(32);
