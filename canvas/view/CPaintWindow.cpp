@@ -112,8 +112,12 @@ void CPaintWindow::enterEvent(QEnterEvent* event) {
 
 void CPaintWindow::changeEvent(QEvent* event) {
     LView::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange)
-        updateCursor();
+    if (event->type() != QEvent::ActivationChange)
+        return;
+    updateCursor();
+    // Painting without the button held cannot outlast the window's turn in front.
+    if (!isActiveWindow() && mTracking == Tracking::FreePainting)
+        finishPainting();
 }
 
 // ---- commands and keys

@@ -9,6 +9,7 @@
 #include <QString>
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -41,7 +42,7 @@ Point stepFrom(Point from, int degrees, int length) {
 } // namespace
 
 TurtleShape turtleShape(Point at, float heading) {
-    const float clamped = std::clamp(heading, -1.0e6f, 1.0e6f);
+    const float clamped = std::isfinite(heading) ? std::clamp(heading, -1.0e6f, 1.0e6f) : 0.0f;
     const int a = wholeDegrees(static_cast<int>(clamped + float(kBackTurn)));
     TurtleShape shape;
     shape.tip = at;

@@ -3,11 +3,13 @@
 #include "ColourModel.h"
 #include "Guides.h"
 #include "HueCycling.h"
+#include "LanguageTables.h"
 #include "PaintViewTestSupport.h"
 #include "TurtleLook.h"
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <cmath>
 
 using namespace paint_view_test;
 
@@ -305,6 +307,27 @@ TEST_F(PaintViewTurtle, TheFirstClickEndsIdling) {
     press({10, 10});
     EXPECT_FALSE(view->IsIdling());
     release({10, 10});
+}
+
+} // namespace
+
+namespace {
+
+TEST(TurtleLook, TheTriangleTrailsTheHeadingWithCornersTruncatedTowardZero) {
+    ASSERT_TRUE(ensureWidgetApplication());
+    InitLanguageTables();
+    const TurtleShape up = turtleShape(Point::at(200, 150), 0.0f);
+    EXPECT_EQ(up.tip, Point::at(200, 150));
+    EXPECT_EQ(up.back, Point::at(206, 168));
+    EXPECT_EQ(up.side, Point::at(194, 168));
+
+    const TurtleShape down = turtleShape(Point::at(0, 0), 180.0f);
+    EXPECT_EQ(down.back, Point::at(-6, -18));
+    EXPECT_EQ(turtleShape(Point::at(0, 0), 180.9f).back, down.back);
+    EXPECT_EQ(turtleShape(Point::at(0, 0), 540.0f).back, down.back);
+
+    const TurtleShape broken = turtleShape(Point::at(10, 10), std::nanf(""));
+    EXPECT_EQ(broken.back, turtleShape(Point::at(10, 10), 0.0f).back);
 }
 
 } // namespace
