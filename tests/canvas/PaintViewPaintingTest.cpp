@@ -9,6 +9,7 @@ namespace {
 
 class PaintViewPainting : public PaintViewTest {};
 
+// Connected samples (the default): one continuous stroke.
 TEST_F(PaintViewPainting, DragPaintsAStrokeAndLeavesTheTurtleAtItsEnd) {
     view->setPenSize(8);
     view->setHeading(90.0f);
@@ -90,17 +91,6 @@ TEST_F(PaintViewPainting, DotsOnlyWhenNotConnecting) {
     EXPECT_TRUE(isInk(50, 50));
     EXPECT_TRUE(isInk(150, 50));
     EXPECT_FALSE(isInk(100, 50));
-}
-
-TEST_F(PaintViewPainting, ConnectedSamplesMakeOneStroke) {
-    testModes().connectMode = true;
-    view->setPenSize(8);
-    press({50, 50});
-    drag({150, 50});
-    release({150, 50});
-
-    for (int h = 50; h <= 150; h += 5)
-        EXPECT_TRUE(isInk(h, 50)) << h;
 }
 
 TEST_F(PaintViewPainting, ReleaseModeStartsAtReleaseAndTheNextClickEndsAndIsConsumed) {
