@@ -7,28 +7,17 @@
 #include "CDocument.h"
 #include "CPaintWindow.h"
 #include "LWindow.h"
+#include "WidgetTestApplication.h"
 
-#include <QApplication>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace app_test {
 
-inline void ensureWidgetApplication() {
-    static int argc = 1;
-    static char name[] = "test_app";
-    static char* argv[] = {name, nullptr};
-    if (QCoreApplication::instance() != nullptr)
-        return;
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(argc, argv);
-}
-
 class ApplicationTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ensureWidgetApplication();
+        widgetTestApplication();
         application = std::make_unique<CApplication>();
         application->SetColourPicker([this](const RGBColour& initial) {
             ++pickerCalls;

@@ -5,6 +5,7 @@
 
 #include "CPaintWindow.h"
 #include "LUndoer.h"
+#include "WidgetTestApplication.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -14,34 +15,9 @@
 
 namespace paint_view_test {
 
-// Owns the widget application of the paint view tests and ends it after the last test,
-// before the exit handlers take Qt's own globals away.
-class WidgetApplicationEnvironment : public ::testing::Environment {
-public:
-    bool ensure() {
-        static int argc = 1;
-        static char name[] = "test_canvas";
-        static char* argv[] = {name, nullptr};
-        if (QCoreApplication::instance() != nullptr)
-            return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
-        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        mApplication = std::make_unique<QApplication>(argc, argv);
-        return true;
-    }
-    void TearDown() override { mApplication.reset(); }
-
-private:
-    std::unique_ptr<QApplication> mApplication;
-};
-
-// Google Test owns the environment.
-inline WidgetApplicationEnvironment* const widgetEnvironment =
-    static_cast<WidgetApplicationEnvironment*>(
-        ::testing::AddGlobalTestEnvironment(new WidgetApplicationEnvironment));
-
 inline bool ensureWidgetApplication() {
-    return widgetEnvironment->ensure();
+    widgetTestApplication();
+    return true;
 }
 
 // The painting flags the views of a test read at each click.

@@ -1,0 +1,40 @@
+// Turtlescope: the start-up routine. Any exception ends the program quietly with status 0, as
+// the normal end does.
+
+#include "CApplication.h"
+#include "LEventGuard.h"
+#include "LGrowZone.h"
+#include "LanguageFile.h"
+#include "LanguageTables.h"
+#include "RegionCode.h"
+#include "ResourceChain.h"
+
+#include <QCursor>
+#include <QStringList>
+
+namespace {
+
+int runTurtlescope(int argc, char* argv[]) {
+    LGuardedApplication platform(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Turtlescope"));
+    LGrowZone growZone;
+    InstallLanguageFile(TheResourceChain(), DefaultLanguagesFolder(), SystemRegionCode());
+    InitLanguageTables();
+
+    CApplication application;
+    // Files named on the command line are the platform's open-documents request.
+    QStringList documents = QCoreApplication::arguments();
+    documents.removeFirst();
+    application.SetStartupDocuments(documents);
+    return application.Run();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    try {
+        runTurtlescope(argc, argv);
+    } catch (...) {
+    }
+    return 0;
+}
