@@ -7,6 +7,7 @@
 #include "PaintWindowPlacement.h"
 
 #include <QGuiApplication>
+#include <QLayout>
 #include <QKeyEvent>
 #include <QScreen>
 
@@ -176,6 +177,15 @@ void CPaintWindow::FinishCreateSelf() {
             static_cast<std::int16_t>(available.left() + available.width())});
         window->setGeometry(r.left, r.top, r.width(), r.height());
         window->show();
+        // The window's own bars (the menu bar) sit around the content: grow the window by
+        // them, so that the view itself gets the placed rectangle.
+        if (QLayout* layout = window->layout())
+            layout->activate();
+        const QPoint offset = mapTo(window, QPoint(0, 0));
+        const QSize extra = window->size() - size();
+        if (!offset.isNull() || !extra.isNull())
+            window->setGeometry(r.left - offset.x(), r.top - offset.y(), r.width() + extra.width(),
+                                r.height() + extra.height());
     }
     SwitchTarget(this);
 }

@@ -2,7 +2,11 @@
 // the painting modes, and what a run asks of it.
 
 #include "ApplicationTestSupport.h"
+#include "PaintWindowPlacement.h"
 #include "RunHost.h"
+
+#include <QGuiApplication>
+#include <QScreen>
 
 namespace {
 
@@ -175,6 +179,24 @@ TEST_F(ApplicationTest, IsTheRunHostWhileItLives) {
     application.reset();
     EXPECT_EQ(RunHost::Current(), nullptr);
     EXPECT_EQ(theApplication, nullptr);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ApplicationTest, ThePictureItselfGetsThePlacedRectangle) {
+    CPaintWindow* view = newPicture();
+    ASSERT_NE(view, nullptr);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const Rect placed = paintWindowContentRect(
+        Rect{static_cast<std::int16_t>(screen.top()), static_cast<std::int16_t>(screen.left()),
+             static_cast<std::int16_t>(screen.bottom() + 1),
+             static_cast<std::int16_t>(screen.right() + 1)});
+    // The window's menu bar lies outside the placed rectangle, not inside the picture.
+    EXPECT_EQ(view->size(), QSize(placed.width(), placed.height()));
+    EXPECT_EQ(view->canvas().getBounds(), (Rect{0, 0, placed.height(), placed.width()}));
+    EXPECT_EQ(view->mapToGlobal(QPoint(0, 0)), QPoint(placed.left, placed.top));
 }
 
 } // namespace
