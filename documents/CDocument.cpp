@@ -1,6 +1,7 @@
 #include "CDocument.h"
 
 #include "CPaintWindow.h"
+#include "LUndoer.h"
 #include "LWindow.h"
 #include "ViewResources.h"
 #include "ui_DocumentWindow.h"
@@ -23,8 +24,11 @@ void RegisterDocumentViews() {
 }
 
 CDocument::CDocument(LCommander* superCommander) : LSingleDoc(superCommander) {
-    if (LWindow* window = MakeWindow(kDocumentWindowResource))
+    if (LWindow* window = MakeWindow(kDocumentWindowResource)) {
+        // Each picture keeps its own last paint step for Undo.
+        window->SetUndoer(std::make_unique<LUndoer>());
         window->Select();
+    }
     SetModified(false);
     GetFile();
 }

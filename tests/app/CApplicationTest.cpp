@@ -189,14 +189,37 @@ TEST_F(ApplicationTest, ThePictureItselfGetsThePlacedRectangle) {
     CPaintWindow* view = newPicture();
     ASSERT_NE(view, nullptr);
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const Rect placed = paintWindowContentRect(
-        Rect{static_cast<std::int16_t>(screen.top()), static_cast<std::int16_t>(screen.left()),
-             static_cast<std::int16_t>(screen.bottom() + 1),
-             static_cast<std::int16_t>(screen.right() + 1)});
+    const Rect placed = paintWindowContentRect(Rect{static_cast<std::int16_t>(screen.top()),
+                                                    static_cast<std::int16_t>(screen.left()),
+                                                    static_cast<std::int16_t>(screen.bottom() + 1),
+                                                    static_cast<std::int16_t>(screen.right() + 1)});
     // The window's menu bar lies outside the placed rectangle, not inside the picture.
     EXPECT_EQ(view->size(), QSize(placed.width(), placed.height()));
     EXPECT_EQ(view->canvas().getBounds(), (Rect{0, 0, placed.height(), placed.width()}));
     EXPECT_EQ(view->mapToGlobal(QPoint(0, 0)), QPoint(placed.left, placed.top));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ApplicationTest, EachPictureUndoesItsOwnClear) {
+    CPaintWindow* first = newPicture();
+    first->lineTurtleTo(Point::at(20, 20), 0.0f);
+    CPaintWindow* second = newPicture();
+    second->lineTurtleTo(Point::at(40, 40), 0.0f);
+    application->ObeyCommand(4005, nullptr); // clears the front picture, the second
+    ASSERT_EQ(second->canvas().pixel(41, 41), kWhite);
+
+    LCommander::SwitchTarget(second);
+    EXPECT_TRUE(application->DispatchCommandStatus(cmd_Undo).enabled);
+    LCommander::DispatchCommand(cmd_Undo);
+    EXPECT_EQ(second->canvas().pixel(41, 41), kBlack);
+    EXPECT_EQ(first->canvas().pixel(21, 21), kBlack);
+
+    // The first picture has nothing to undo.
+    LCommander::SwitchTarget(first);
+    EXPECT_FALSE(LCommander::DispatchCommandStatus(cmd_Undo).enabled);
 }
 
 } // namespace
