@@ -29,8 +29,13 @@ constexpr std::array kFixedNames{
 
 const char* const kFallbackFamily = "DejaVu Sans";
 
+// The font database needs a GUI application; a core application alone is not enough.
+bool haveGuiApplication() {
+    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
+}
+
 QStringList installedFamilies() {
-    if (QGuiApplication::instance() == nullptr)
+    if (!haveGuiApplication())
         return {};
     QStringList families = QFontDatabase::families();
     std::sort(families.begin(), families.end(), [](const QString& a, const QString& b) {
@@ -46,7 +51,7 @@ QString fontFamilyForNumber(std::int16_t number) {
         if (font.number == number)
             return QString::fromLatin1(font.family);
     }
-    if (QGuiApplication::instance() == nullptr)
+    if (!haveGuiApplication())
         return QString::fromLatin1(kFallbackFamily);
     if (number == 0)
         return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();

@@ -70,7 +70,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static int argc = 1;
     static char name[] = "fuzz_interpreter";
     static char* argv[] = {name, nullptr};
-    static QCoreApplication application(argc, argv);
+    // Never destroyed: at exit its children (the keyboard device of the key events) would be
+    // torn down after the GUI state they refer to.
+    static QCoreApplication* const application = new QCoreApplication(argc, argv);
+    (void)application;
     static QObject keyTarget;
     static const bool tablesReady = [] {
         InitLanguageTablesFrom(ResourceChain(LoadApplicationResources()));
