@@ -1,11 +1,13 @@
-// The interpreter's tests take events, so they run inside an application object (offscreen).
+// The interpreter's tests take events, so they run inside the program's kind of application
+// object (offscreen).
 
-#include <QApplication>
+#include "LEventGuard.h"
+
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
+    LGuardedApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
