@@ -5,41 +5,16 @@
 #include "CPaintWindow.h"
 #include "LUndoer.h"
 #include "LanguageTables.h"
+#include "NullTurtleView.h"
 #include "ResourceChain.h"
 #include "RunContext.h"
 #include "RunControl.h"
-#include "TurtleView.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
 #include <memory>
 
 namespace {
-
-// Accepts every turtle operation and does nothing.
-class NullTurtleView : public TurtleView {
-public:
-    Point turtlePoint() const override { return Point::at(512, 384); }
-    void showTurtle(bool) override {}
-    void drawTurtle() override {}
-    void eraseTurtle() override {}
-    void setHeading(float) override {}
-    void setPenIconFlag(bool) override {}
-    void lineTurtleTo(Point p, float) override { benchmark::DoNotOptimize(p); }
-    void moveTurtleTo(Point p, float) override { benchmark::DoNotOptimize(p); }
-    void writeText(const LStr255&, std::int16_t, std::int16_t) override {}
-    void fillAt(Point) override {}
-    void clearPicture() override {}
-    void setPenSize(std::int16_t) override {}
-    void setSymmetry(std::int32_t) override {}
-    void setTextFont(std::int16_t) override {}
-    void setTextSize(std::int16_t) override {}
-    void setTextStyle(std::int16_t) override {}
-    bool obeyCommand(CommandT, void*) override { return true; }
-    void invalidateView() override {}
-    Rect localFrame() const override { return Rect{0, 0, 768, 1024}; }
-    void markDocumentModified() override {}
-};
 
 constexpr const char* kCountingLoop = "speed 100\nrepeat 1000000 [ let n = n + 1\n]";
 // Per pass the loop paces three nodes: the assignment, and the variable and '+' of its list.

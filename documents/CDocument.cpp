@@ -67,28 +67,20 @@ bool CDocument::SaveToLocation(const FileLocation& location, OSType /*fileType*/
 }
 
 bool CDocument::WriteFile() {
-    LFile& file = GetFile();
     CPaintWindow* view = GetPaintView();
-    if (view == nullptr)
-        return false;
-    if (view->writePictureFile(file.GetLocation().path()) != 0)
-        return false;
-    if (LWindow* window = GetWindow())
-        window->setWindowTitle(file.GetLocation().name());
-    SetModified(false);
-    SetHasFile(true);
-    return true;
+    return view != nullptr &&
+           fileTransferDone(view->writePictureFile(GetFile().GetLocation().path()));
 }
 
 bool CDocument::ReloadFile() {
-    LFile& file = GetFile();
     CPaintWindow* view = GetPaintView();
-    if (view == nullptr)
+    return view != nullptr &&
+           fileTransferDone(view->readPictureFile(GetFile().GetLocation().path()));
+}
+
+bool CDocument::fileTransferDone(std::int16_t status) {
+    if (status != 0)
         return false;
-    if (view->readPictureFile(file.GetLocation().path()) != 0)
-        return false;
-    if (LWindow* window = GetWindow())
-        window->setWindowTitle(file.GetLocation().name());
     SetModified(false);
     SetHasFile(true);
     return true;

@@ -27,6 +27,10 @@ public:
     bool WriteFile() override;
     bool ReloadFile() override;
     void PrintDocumentPicture(QPrinter& printer) override;
+
+private:
+    // After a write or read with that status: in step with the file when it succeeded.
+    bool fileTransferDone(std::int16_t status);
 };
 
 // Registers view resource 1000 (the document window).

@@ -7,8 +7,8 @@
 #include "PaintWindowPlacement.h"
 
 #include <QGuiApplication>
-#include <QLayout>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QScreen>
 
 namespace {
@@ -171,10 +171,10 @@ void CPaintWindow::FinishCreateSelf() {
     if (window != nullptr) {
         const QScreen* screen = QGuiApplication::primaryScreen();
         const QRect available = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
-        const Rect r = paintWindowContentRect(Rect{
-            static_cast<std::int16_t>(available.top()), static_cast<std::int16_t>(available.left()),
-            static_cast<std::int16_t>(available.top() + available.height()),
-            static_cast<std::int16_t>(available.left() + available.width())});
+        const Rect r = paintWindowContentRect(
+            Rect{clampToInt16(available.top()), clampToInt16(available.left()),
+                 clampToInt16(available.top() + available.height()),
+                 clampToInt16(available.left() + available.width())});
         window->setGeometry(r.left, r.top, r.width(), r.height());
         window->show();
         // The window's own bars (the menu bar) sit around the content: grow the window by

@@ -122,6 +122,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void showFileName(const QString& path);
+
     // Mouse tracking: what the next press, move or release means.
     enum class Tracking {
         Idle,            // not painting

@@ -16,7 +16,7 @@ namespace {
 
 Point localPoint(const QMouseEvent& event) {
     const QPoint p = event.position().toPoint();
-    return Point::at(std::clamp(p.x(), -32768, 32767), std::clamp(p.y(), -32768, 32767));
+    return Point{clampToInt16(p.y()), clampToInt16(p.x())};
 }
 
 } // namespace

@@ -31,12 +31,9 @@ void copyCanvasPixels(const CGWorld& canvas, QImage& scratch, const QRect& area)
 }
 
 Rect wipeRing(Point centre, int ring) {
-    const auto edge = [](int value) {
-        return static_cast<std::int16_t>(std::clamp(value, -32768, 32767));
-    };
     const int grow = 4 * ring;
-    return Rect{edge(centre.v - grow), edge(centre.h - grow), edge(centre.v + grow),
-                edge(centre.h + grow)};
+    return Rect{clampToInt16(centre.v - grow), clampToInt16(centre.h - grow),
+                clampToInt16(centre.v + grow), clampToInt16(centre.h + grow)};
 }
 
 } // namespace

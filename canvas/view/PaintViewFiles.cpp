@@ -4,18 +4,32 @@
 #include "LException.h"
 #include "PictureFile.h"
 
+#include <QFileInfo>
+
+// The window shows the name of the file its picture came from or went to.
+void CPaintWindow::showFileName(const QString& path) {
+    SetDescriptor(QFileInfo(path).fileName());
+}
+
 std::int16_t CPaintWindow::writePictureFile(const QString& path) {
     if (!mCanvas.isValid())
         return kMemoryFull;
-    return ::writePictureFile(mCanvas, path);
+    const std::int16_t status = ::writePictureFile(mCanvas, path);
+    if (status == 0)
+        showFileName(path);
+    return status;
 }
 
 std::int16_t CPaintWindow::readPictureFile(const QString& path) {
-    const std::int16_t status = ::readPictureFile(path, [this]() -> CGWorld* {
+    bool drawn = false;
+    const std::int16_t status = ::readPictureFile(path, [this, &drawn]() -> CGWorld* {
         clearPicture();
-        return mCanvas.isValid() ? &mCanvas : nullptr;
+        drawn = mCanvas.isValid();
+        return drawn ? &mCanvas : nullptr;
     });
     forgetCanvasDamage();
     invalidateView();
+    if (status == 0 && drawn)
+        showFileName(path);
     return status;
 }

@@ -10,10 +10,6 @@ constexpr int kPaletteClearanceLeft = 75;
 constexpr int kMaxWidth = 1024;
 constexpr int kMaxHeight = 768;
 
-std::int16_t clampTo16(int value) {
-    return static_cast<std::int16_t>(std::clamp(value, -32768, 32767));
-}
-
 } // namespace
 
 Rect paintWindowContentRect(const Rect& screen) {
@@ -25,5 +21,5 @@ Rect paintWindowContentRect(const Rect& screen) {
         right = left + kMaxWidth;
     if (bottom - top > kMaxHeight)
         bottom = top + kMaxHeight;
-    return Rect{clampTo16(top), clampTo16(left), clampTo16(bottom), clampTo16(right)};
+    return Rect{clampToInt16(top), clampToInt16(left), clampToInt16(bottom), clampToInt16(right)};
 }

@@ -52,10 +52,7 @@ TurtleShape turtleShape(Point at, float heading) {
 }
 
 Rect turtleIconRect(Point at) {
-    const auto edge = [](int value) {
-        return static_cast<std::int16_t>(std::clamp(value, -32768, 32767));
-    };
-    return Rect{edge(at.v - kIconSize), at.h, at.v, edge(at.h + kIconSize)};
+    return Rect{clampToInt16(at.v - kIconSize), at.h, at.v, clampToInt16(at.h + kIconSize)};
 }
 
 const QImage& turtleIcon(std::int32_t colourCommand) {

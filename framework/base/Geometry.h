@@ -2,6 +2,7 @@
 
 // The picture's geometry and colour types: 16-bit points and rectangles, 16-bit colour channels.
 
+#include <algorithm>
 #include <cstdint>
 
 struct Point {
@@ -36,6 +37,11 @@ struct RGBColour {
 
 constexpr RGBColour kBlack{0, 0, 0};
 constexpr RGBColour kWhite{0xFFFF, 0xFFFF, 0xFFFF};
+
+// A coordinate held to the signed 16-bit range.
+constexpr std::int16_t clampToInt16(long long value) {
+    return static_cast<std::int16_t>(std::clamp<long long>(value, -32768, 32767));
+}
 
 // The centre by arithmetic halving of the extent (rounds toward minus infinity).
 constexpr Point rectCentre(const Rect& r) {

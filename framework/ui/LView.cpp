@@ -36,9 +36,11 @@ void LView::SetPaneID(PaneIDT paneID) {
     setProperty(kPaneIDProperty, paneID);
 }
 
-QWidget* LView::FindPaneByID(PaneIDT paneID) {
+QWidget* FindPaneBelow(QWidget* root, PaneIDT paneID) {
+    if (root == nullptr)
+        return nullptr;
     QQueue<QWidget*> pending;
-    pending.enqueue(this);
+    pending.enqueue(root);
     while (!pending.isEmpty()) {
         QWidget* widget = pending.dequeue();
         if (paneIDOf(widget) == paneID)
@@ -49,6 +51,10 @@ QWidget* LView::FindPaneByID(PaneIDT paneID) {
         }
     }
     return nullptr;
+}
+
+QWidget* LView::FindPaneByID(PaneIDT paneID) {
+    return FindPaneBelow(this, paneID);
 }
 
 Rect LView::CalcLocalFrameRect() const {

@@ -65,3 +65,6 @@ private:
 
 // The pane ID of any widget (0 when it has none).
 PaneIDT paneIDOf(const QObject* object);
+
+// The first widget at or below root with the pane ID (breadth first), or null.
+QWidget* FindPaneBelow(QWidget* root, PaneIDT paneID);

@@ -7,7 +7,6 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QQueue>
 #include <algorithm>
 
 namespace {
@@ -85,19 +84,7 @@ void LWindow::SetLayer(WindowLayer layer) {
 }
 
 QWidget* LWindow::FindPaneByID(PaneIDT paneID) const {
-    QQueue<QWidget*> pending;
-    if (centralWidget() != nullptr)
-        pending.enqueue(centralWidget());
-    while (!pending.isEmpty()) {
-        QWidget* widget = pending.dequeue();
-        if (paneIDOf(widget) == paneID)
-            return widget;
-        for (QObject* child : widget->children()) {
-            if (auto* childWidget = qobject_cast<QWidget*>(child))
-                pending.enqueue(childWidget);
-        }
-    }
-    return nullptr;
+    return FindPaneBelow(centralWidget(), paneID);
 }
 
 void LWindow::Show() {

@@ -4,7 +4,6 @@
 #include "LView.h"
 
 #include <QAbstractButton>
-#include <QQueue>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -39,18 +38,7 @@ StDialogHandler::StDialogHandler(ResIDT id, LCommander* superCommander,
 StDialogHandler::~StDialogHandler() = default;
 
 QWidget* StDialogHandler::FindPaneByID(PaneIDT paneID) const {
-    QQueue<QWidget*> pending;
-    pending.enqueue(mDialog.get());
-    while (!pending.isEmpty()) {
-        QWidget* widget = pending.dequeue();
-        if (paneIDOf(widget) == paneID)
-            return widget;
-        for (QObject* child : widget->children()) {
-            if (auto* childWidget = qobject_cast<QWidget*>(child))
-                pending.enqueue(childWidget);
-        }
-    }
-    return nullptr;
+    return FindPaneBelow(mDialog.get(), paneID);
 }
 
 MessageT StDialogHandler::DoDialog() {

@@ -189,13 +189,13 @@ TEST_F(ApplicationTest, ThePictureItselfGetsThePlacedRectangle) {
     CPaintWindow* view = newPicture();
     ASSERT_NE(view, nullptr);
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const Rect placed = paintWindowContentRect(Rect{static_cast<std::int16_t>(screen.top()),
-                                                    static_cast<std::int16_t>(screen.left()),
-                                                    static_cast<std::int16_t>(screen.bottom() + 1),
-                                                    static_cast<std::int16_t>(screen.right() + 1)});
+    const Rect placed = paintWindowContentRect(
+        Rect{clampToInt16(screen.top()), clampToInt16(screen.left()),
+             clampToInt16(screen.bottom() + 1), clampToInt16(screen.right() + 1)});
     // The window's menu bar lies outside the placed rectangle, not inside the picture.
     EXPECT_EQ(view->size(), QSize(placed.width(), placed.height()));
-    EXPECT_EQ(view->canvas().getBounds(), (Rect{0, 0, placed.height(), placed.width()}));
+    EXPECT_EQ(view->canvas().getBounds(),
+              (Rect{0, 0, clampToInt16(placed.height()), clampToInt16(placed.width())}));
     EXPECT_EQ(view->mapToGlobal(QPoint(0, 0)), QPoint(placed.left, placed.top));
 }
 

@@ -2,10 +2,10 @@
 // that goes on too long is stopped the way a user stops one: by a key press.
 
 #include "LanguageTables.h"
+#include "NullTurtleView.h"
 #include "ResourceChain.h"
 #include "RunContext.h"
 #include "RunControl.h"
-#include "TurtleView.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -20,17 +20,13 @@ namespace {
 constexpr int kRunMilliseconds = 30;
 
 // Fails the run when a stroke or a fill could reach far outside the picture.
-class CheckingView : public TurtleView {
+class CheckingView : public NullTurtleView {
 public:
-    Point turtlePoint() const override { return mTurtle; }
-    void showTurtle(bool) override {}
-    void drawTurtle() override {}
-    void eraseTurtle() override {}
+    CheckingView() : NullTurtleView(Rect{0, 0, 300, 400}) {}
     void setHeading(float degrees) override {
         if (degrees < 0 || degrees >= 360)
             std::abort();
     }
-    void setPenIconFlag(bool) override {}
     void lineTurtleTo(Point p, float heading) override {
         // Either both ends are handed over as they are, or both lie on the square around the
         // picture.
@@ -42,18 +38,6 @@ public:
         setHeading(heading);
         mTurtle = p;
     }
-    void writeText(const LStr255&, std::int16_t, std::int16_t) override {}
-    void fillAt(Point) override {}
-    void clearPicture() override {}
-    void setPenSize(std::int16_t) override {}
-    void setSymmetry(std::int32_t) override {}
-    void setTextFont(std::int16_t) override {}
-    void setTextSize(std::int16_t) override {}
-    void setTextStyle(std::int16_t) override {}
-    bool obeyCommand(CommandT, void*) override { return true; }
-    void invalidateView() override {}
-    Rect localFrame() const override { return Rect{0, 0, 300, 400}; }
-    void markDocumentModified() override {}
 
 private:
     static bool exact(Point p) { return std::abs(p.h) <= 16000 && std::abs(p.v) <= 16000; }
@@ -61,7 +45,6 @@ private:
     static bool near(Point p) {
         return p.h >= 200 - 464 && p.h <= 200 + 464 && p.v >= 150 - 464 && p.v <= 150 + 464;
     }
-    Point mTurtle = Point::at(200, 150);
 };
 
 } // namespace
