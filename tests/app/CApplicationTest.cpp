@@ -223,3 +223,21 @@ TEST_F(ApplicationTest, EachPictureUndoesItsOwnClear) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ApplicationTest, ADocumentCommandNobodyTakesDoesNotComeBackForever) {
+    // A picture window outside any document: the view passes Save up its chain, which leads
+    // back to the application.
+    LWindow* window = LWindow::CreateWindow(kDocumentWindowResource, application.get());
+    ASSERT_NE(window, nullptr);
+    window->Select();
+    QCoreApplication::processEvents();
+    ASSERT_NE(application->FrontCPaintWindow(), nullptr);
+    application->ObeyCommand(cmd_Save, nullptr);
+    CommandStatus status;
+    application->FindCommandStatus(cmd_Save, status);
+    EXPECT_FALSE(status.enabled);
+}
+
+} // namespace
