@@ -5,8 +5,10 @@
 #include "PaintWindowPlacement.h"
 #include "RunHost.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -238,6 +240,31 @@ TEST_F(ApplicationTest, ADocumentCommandNobodyTakesDoesNotComeBackForever) {
     CommandStatus status;
     application->FindCommandStatus(cmd_Save, status);
     EXPECT_FALSE(status.enabled);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ApplicationTest, APictureWindowIsNamedAfterItsFile) {
+    CPaintWindow* view = newPicture();
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString untitled = view->window()->windowTitle();
+
+    const QString notAPicture = folder.filePath(QStringLiteral("notes.txt"));
+    QFile text(notAPicture);
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("forward 10");
+    text.close();
+    EXPECT_EQ(view->readPictureFile(notAPicture), 0);
+    EXPECT_EQ(view->window()->windowTitle(), untitled) << "nothing was drawn";
+
+    const QString path = folder.filePath(QStringLiteral("garden.pict"));
+    ASSERT_EQ(view->writePictureFile(path), 0);
+    EXPECT_EQ(view->window()->windowTitle(), QStringLiteral("garden.pict"));
+    EXPECT_NE(view->writePictureFile(folder.filePath(QStringLiteral("no/such/x.pict"))), 0);
+    EXPECT_EQ(view->window()->windowTitle(), QStringLiteral("garden.pict"));
 }
 
 } // namespace
