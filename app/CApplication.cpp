@@ -53,6 +53,18 @@ std::optional<RGBColour> askWithColourDialog(const RGBColour& initial) {
     return fromQColor(chosen);
 }
 
+// Marks a command as on its way to the paint view until it returns, exceptions included.
+class StForwarding {
+public:
+    explicit StForwarding(bool& flag) : mFlag(flag) { mFlag = true; }
+    ~StForwarding() { mFlag = false; }
+    StForwarding(const StForwarding&) = delete;
+    StForwarding& operator=(const StForwarding&) = delete;
+
+private:
+    bool& mFlag;
+};
+
 bool isDocumentCommand(CommandT command) {
     return (command >= cmd_Close && command <= cmd_Print) || command == cmd_Clear;
 }
@@ -125,11 +137,7 @@ bool CApplication::ObeyCommand(CommandT command, void* ioParam) {
 
 bool CApplication::passToPaintView(CommandT command, void* ioParam) {
     CPaintWindow* view = FrontCPaintWindow();
-    mForwardingToPaintView = true;
-    struct Reset {
-        bool& flag;
-        ~Reset() { flag = false; }
-    } reset{mForwardingToPaintView};
+    const StForwarding forwarding(mForwardingToPaintView);
     view->ObeyCommand(command, ioParam);
     return true;
 }
@@ -182,9 +190,8 @@ void CApplication::chooseColour(CPaintWindow& view) {
 void CApplication::FindCommandStatus(CommandT command, CommandStatus& status) {
     if (isDocumentCommand(command) && !mForwardingToPaintView) {
         if (CPaintWindow* view = FrontCPaintWindow()) {
-            mForwardingToPaintView = true;
+            const StForwarding forwarding(mForwardingToPaintView);
             view->FindCommandStatus(command, status);
-            mForwardingToPaintView = false;
             return;
         }
     }
