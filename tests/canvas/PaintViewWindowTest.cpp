@@ -11,52 +11,34 @@ using namespace paint_view_test;
 
 namespace {
 
-Rect screenOf(int width, int height) {
-    return Rect{0, 0, std::int16_t(height), std::int16_t(width)};
-}
-
-TEST(PaintWindowPlacement, ALargeScreenGetsTheLargestPicture) {
-    const Rect r = paintWindowContentRect(screenOf(1280, 1024));
-    EXPECT_EQ(r.left, 83);
-    EXPECT_EQ(r.top, 44);
-    EXPECT_EQ(r.width(), 1024);
-    EXPECT_EQ(r.height(), 768);
-}
-
-TEST(PaintWindowPlacement, ASmallScreenGetsWhatIsLeftBesideThePalettes) {
-    const Rect r = paintWindowContentRect(screenOf(1024, 768));
-    EXPECT_EQ(r.left, 83);
-    EXPECT_EQ(r.top, 44);
-    EXPECT_EQ(r.width(), 933);
-    EXPECT_EQ(r.height(), 716);
-}
-
-TEST(PaintWindowPlacement, FollowsTheScreensOrigin) {
-    const Rect r = paintWindowContentRect(Rect{100, 1280, 1124, 2560});
-    EXPECT_EQ(r.left, 1280 + 83);
-    EXPECT_EQ(r.top, 100 + 44);
-    EXPECT_EQ(r.width(), 1024);
+TEST(PaintWindowPlacement, TheLargestPictureBesideThePalettesOnEachScreen) {
+    struct Case {
+        Rect screen;
+        Rect content;
+    };
+    const Case cases[] = {
+        {{0, 0, 1024, 1280}, {44, 83, 44 + 768, 83 + 1024}},            // capped at 1024 x 768
+        {{0, 0, 768, 1024}, {44, 83, 768 - 8, 1024 - 8}},               // what is left
+        {{100, 1280, 1124, 2560}, {144, 1363, 144 + 768, 1363 + 1024}}, // the screen's origin
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(paintWindowContentRect(c.screen), c.content) << c.screen.left;
 }
 
 class PaintViewWindow : public PaintViewTest {};
 
-TEST_F(PaintViewWindow, ResizingToAnotherSizeClearsAndRecentres) {
+TEST_F(PaintViewWindow, AResizeRecentresTheTurtleAndClearsOnlyWhenTheSizeChanges) {
     view->lineTurtleTo(Point::at(10, 10), 0.0f);
-    ASSERT_TRUE(isInk(10, 10));
+    QResizeEvent sameSize(view->size(), view->size());
+    QApplication::sendEvent(view.get(), &sameSize);
+    EXPECT_TRUE(isInk(10, 10));
+    EXPECT_EQ(view->turtlePoint(), Point::at(kWidth / 2, kHeight / 2));
+
     view->resize(300, 200);
     QCoreApplication::processEvents();
     EXPECT_EQ(view->canvas().getBounds(), (Rect{0, 0, 200, 300}));
     EXPECT_FALSE(isInk(10, 10));
     EXPECT_EQ(view->turtlePoint(), Point::at(150, 100));
-}
-
-TEST_F(PaintViewWindow, AResizeToTheSameSizeKeepsThePictureButRecentres) {
-    view->lineTurtleTo(Point::at(10, 10), 0.0f);
-    ASSERT_EQ(view->turtlePoint(), Point::at(10, 10));
-    QResizeEvent sameSize(view->size(), view->size());
-    QApplication::sendEvent(view.get(), &sameSize);
-    EXPECT_TRUE(isInk(10, 10));
-    EXPECT_EQ(view->turtlePoint(), Point::at(kWidth / 2, kHeight / 2));
 }
 
 TEST_F(PaintViewWindow, CreationCompletePlacesTheWindowAndTheCanvasFollows) {
@@ -108,6 +90,8 @@ TEST_F(PaintViewWindow, TheClearCommandWipesAndClears) {
     view->lineTurtleTo(Point::at(10, 10), 0.0f);
     EXPECT_TRUE(view->obeyCommand(cmd_Clear, nullptr));
     EXPECT_FALSE(isInk(10, 10));
+    EXPECT_EQ(view->canvas().getBounds(), (Rect{0, 0, kHeight, kWidth}));
+    EXPECT_TRUE(view->paintState().strokeStart);
     EXPECT_EQ(view->wipeRingCount(), 0);
     // Other commands travel on and nobody here handles them.
     EXPECT_FALSE(view->obeyCommand(cmd_Copy, nullptr));

@@ -27,11 +27,11 @@ void addRows(PictBuilder& b, const Rows& rows, Framing framing, bool wordUnits =
 // An indexed PixMap copy (0098 / 0099) with source and destination the bounds.
 void addIndexed(PictBuilder& b, const Rect& bounds, int pixelSize, std::uint16_t rowBytes,
                 const std::vector<QRgb>& colours, const Rows& rows, Framing framing,
-                std::uint16_t opcode = 0x0098) {
-    b.op(opcode).u16(static_cast<std::uint16_t>(0x8000 | rowBytes)).rect(bounds);
+                bool deviceTable = false, std::uint16_t firstValue = 0) {
+    b.op(0x0098).u16(static_cast<std::uint16_t>(0x8000 | rowBytes)).rect(bounds);
     b.pixMapFields(0, 0, static_cast<std::int16_t>(pixelSize), 1,
                    static_cast<std::int16_t>(pixelSize));
-    b.colourTable(colours).rect(bounds).rect(bounds).u16(0);
+    b.colourTable(colours, deviceTable, firstValue).rect(bounds).rect(bounds).u16(0);
     addRows(b, rows, framing);
 }
 
@@ -83,27 +83,24 @@ TEST(PictReader, IndexedPixMapsAtEveryDepthUseTheirColourTables) {
 }
 
 TEST(PictReader, ColourTableValuesAndDeviceTablesMapPixelsTheirWay) {
+    const std::vector<QRgb> colours{qRgb(1, 2, 3), qRgb(4, 5, 6)};
     // Entry values 5 and 6: pixel 5 is the first colour, pixel 0 is missing (black).
     PictBuilder b(rect(0, 0, 1, 8));
-    b.op(0x0098).u16(0x8008).rect(rect(0, 0, 1, 8)).pixMapFields(0, 0, 8, 1, 8);
-    b.colourTable({qRgb(1, 2, 3), qRgb(4, 5, 6)}, false, 5);
-    b.rect(rect(0, 0, 1, 8)).rect(rect(0, 0, 1, 8)).u16(0);
-    addRows(b, {{5, 6, 0, 5, 5, 5, 5, 5}}, Framing::ByteCounts);
+    addIndexed(b, rect(0, 0, 1, 8), 8, 8, colours, {{5, 6, 0, 5, 5, 5, 5, 5}}, Framing::ByteCounts,
+               false, 5);
     const PictDecodeResult r = decode(b.end());
     ASSERT_EQ(r.status, 0);
-    EXPECT_EQ(r.image.pixel(0, 0), qRgb(1, 2, 3));
-    EXPECT_EQ(r.image.pixel(1, 0), qRgb(4, 5, 6));
+    EXPECT_EQ(r.image.pixel(0, 0), colours[0]);
+    EXPECT_EQ(r.image.pixel(1, 0), colours[1]);
     EXPECT_EQ(r.image.pixel(2, 0), kBlackPx);
 
     PictBuilder d(rect(0, 0, 1, 8));
-    d.op(0x0098).u16(0x8008).rect(rect(0, 0, 1, 8)).pixMapFields(0, 0, 8, 1, 8);
-    d.colourTable({qRgb(1, 2, 3), qRgb(4, 5, 6)}, true);
-    d.rect(rect(0, 0, 1, 8)).rect(rect(0, 0, 1, 8)).u16(0);
-    addRows(d, {{1, 0, 1, 0, 1, 0, 1, 0}}, Framing::ByteCounts);
+    addIndexed(d, rect(0, 0, 1, 8), 8, 8, colours, {{1, 0, 1, 0, 1, 0, 1, 0}}, Framing::ByteCounts,
+               true);
     const PictDecodeResult device = decode(d.end());
     ASSERT_EQ(device.status, 0);
-    EXPECT_EQ(device.image.pixel(0, 0), qRgb(4, 5, 6)) << "a device table maps by position";
-    EXPECT_EQ(device.image.pixel(1, 0), qRgb(1, 2, 3));
+    EXPECT_EQ(device.image.pixel(0, 0), colours[1]) << "a device table maps by position";
+    EXPECT_EQ(device.image.pixel(1, 0), colours[0]);
 }
 
 TEST(PictReader, BitMapsDrawBlackOnesInTheForegroundColourByMode) {
@@ -151,20 +148,18 @@ TEST(PictReader, DirectPixelsInEveryPackType) {
     };
     Bytes unpacked; // packType 1: pad byte, R, G, B
     Bytes dropped;  // packType 2: R, G, B
-    for (const QRgb p : row) {
-        unpacked.insert(unpacked.end(), {0, static_cast<std::uint8_t>(qRed(p)),
-                                         static_cast<std::uint8_t>(qGreen(p)),
-                                         static_cast<std::uint8_t>(qBlue(p))});
-        dropped.insert(dropped.end(),
-                       {static_cast<std::uint8_t>(qRed(p)), static_cast<std::uint8_t>(qGreen(p)),
-                        static_cast<std::uint8_t>(qBlue(p))});
-    }
     Bytes alphaPlanes{0x80, 0x80, 0x80, 0x80};
+    for (const QRgb p : row) {
+        const auto rgb = {std::uint8_t(qRed(p)), std::uint8_t(qGreen(p)), std::uint8_t(qBlue(p))};
+        unpacked.push_back(0);
+        unpacked.insert(unpacked.end(), rgb);
+        dropped.insert(dropped.end(), rgb);
+    }
     const Bytes rgbPlanes = planesOf(row);
     alphaPlanes.insert(alphaPlanes.end(), rgbPlanes.begin(), rgbPlanes.end());
-    Bytes packedAlpha;
+    Bytes packedAlpha{0};
     packBits(alphaPlanes, packedAlpha);
-    packedAlpha.insert(packedAlpha.begin(), static_cast<std::uint8_t>(packedAlpha.size()));
+    packedAlpha[0] = static_cast<std::uint8_t>(packedAlpha.size() - 1);
 
     for (const auto& r : {withPackType(1, 32, 3, unpacked, 16), withPackType(2, 32, 3, dropped, 16),
                           withPackType(4, 32, 4, packedAlpha, 16)}) {
@@ -300,34 +295,16 @@ TEST(PictReader, PlainVersion2HeaderAndFramesAwayFromTheOrigin) {
 
 TEST(PictReader, ExtendedHeaderAtHigherResolutionScalesIntoTheFrame) {
     // Frame 2 x 4 at 72 dpi; the opcodes address a 4 x 8 space at 144 dpi.
-    Bytes pict;
-    PictSink s(pict);
-    s.u16(0);
-    s.rect(rect(0, 0, 2, 4));
-    s.u16(0x0011);
-    s.u16(0x02FF);
-    s.u16(0x0C00);
-    s.i16(-2);
-    s.u16(0);
-    s.u32(0x00900000);
-    s.u32(0x00900000);
-    s.rect(rect(0, 0, 4, 8));
-    s.u32(0);
-    PictBuilder tail(rect(0, 0, 0, 0));
-    tail.data().clear();
-    std::vector<QRgb> row{qRgb(255, 0, 0), qRgb(255, 0, 0), qRgb(0, 0, 255), qRgb(0, 0, 255),
-                          qRgb(255, 0, 0), qRgb(255, 0, 0), qRgb(0, 0, 255), qRgb(0, 0, 255)};
-    addDirect(tail, rect(0, 0, 4, 8), Rows(4, planesOf(row)), Framing::ByteCounts, rect(0, 0, 4, 8),
-              rect(0, 0, 4, 8));
-    tail.op(0x00FF);
-    pict.insert(pict.end(), tail.data().begin(), tail.data().end());
-    const PictDecodeResult r = decode(pict);
+    const Rect space = rect(0, 0, 4, 8);
+    PictBuilder b(rect(0, 0, 2, 4), true, 0x00900000, &space);
+    const QRgb red = qRgb(255, 0, 0), blue = qRgb(0, 0, 255);
+    const std::vector<QRgb> row{red, red, blue, blue, red, red, blue, blue};
+    addDirect(b, space, Rows(4, planesOf(row)), Framing::ByteCounts, space, space);
+    const PictDecodeResult r = decode(b.end());
     ASSERT_EQ(r.status, 0);
     ASSERT_EQ(r.image.size(), QSize(4, 2));
-    EXPECT_EQ(r.image.pixel(0, 0), qRgb(255, 0, 0));
-    EXPECT_EQ(r.image.pixel(1, 1), qRgb(0, 0, 255));
-    EXPECT_EQ(r.image.pixel(2, 0), qRgb(255, 0, 0));
-    EXPECT_EQ(r.image.pixel(3, 1), qRgb(0, 0, 255));
+    for (int x = 0; x < 4; ++x)
+        EXPECT_EQ(r.image.pixel(x, x % 2), x % 2 == 0 ? red : blue) << x;
 }
 
 // Writers disagree on when counts are two bytes and whether narrow rows are packed; the
@@ -398,60 +375,48 @@ TEST(PictReader, EveryTruncationIsAnErrorAndNoCrash) {
 }
 
 TEST(PictReader, LyingAndAbsurdDataGiveErrors) {
-    auto withOps = [](const std::function<void(PictBuilder&)>& add, const Rect& frame) {
-        PictBuilder b(frame);
-        add(b);
-        return decode(b.end()).status;
-    };
     const Rect small = rect(0, 0, 4, 4);
-    // Lengths that run past the end.
-    EXPECT_EQ(withOps([](PictBuilder& b) { b.op(0x00A1).u16(0).u16(60000); }, small),
-              kBadPictureData);
-    EXPECT_EQ(withOps([](PictBuilder& b) { b.op(0x8200).u32(0xFFFFFFF0); }, small),
-              kBadPictureData);
-    EXPECT_EQ(withOps([](PictBuilder& b) { b.op(0x0001).u16(4); }, small), kBadPictureData)
-        << "a region shorter than its own header";
-    EXPECT_EQ(withOps([](PictBuilder& b) { b.op(0x0070).u16(3); }, small), kBadPictureData);
-    // Frames too large or inside out.
-    EXPECT_EQ(withOps([](PictBuilder&) {}, rect(0, 0, 10, 16385)), kBadPictureData);
-    EXPECT_EQ(withOps([](PictBuilder&) {}, rect(0, 0, 16384, 16384)), kBadPictureData)
-        << "over 256 MiB of pixels";
-    EXPECT_EQ(withOps([](PictBuilder&) {}, rect(10, 0, 0, 10)), kBadPictureData);
-    // A pixel map claiming more rows than the data could hold.
-    EXPECT_EQ(withOps(
-                  [&](PictBuilder& b) {
-                      b.op(0x0098).u16(0x8008).rect(rect(0, 0, 30000, 8));
-                      b.pixMapFields(0, 0, 8, 1, 8).colourTable({qRgb(0, 0, 0)});
-                      b.rect(small).rect(small).u16(0).bytes({1, 0, 0});
-                  },
-                  small),
-              kBadPictureData);
-    // A PackBits literal running past its row's count.
-    EXPECT_EQ(withOps(
-                  [](PictBuilder& b) {
-                      addIndexed(b, rect(0, 0, 1, 8), 8, 8, {qRgb(0, 0, 0)}, {}, Framing::Raw);
-                      b.bytes({3, 7, 1, 2});
-                  },
-                  small),
-              kBadPictureData);
-    // Pixel sizes and component counts that do not exist.
-    EXPECT_EQ(withOps(
-                  [&](PictBuilder& b) {
-                      b.op(0x009A).u32(0xFF).u16(0x8000 | 16).rect(small);
-                      b.pixMapFields(4, 16, 24, 3, 8).rect(small).rect(small).u16(0);
-                  },
-                  small),
-              kBadPictureData);
-    EXPECT_EQ(withOps(
-                  [&](PictBuilder& b) {
-                      b.op(0x009A).u32(0xFF).u16(0x8000 | 16).rect(small);
-                      b.pixMapFields(4, 16, 32, 7, 8).rect(small).rect(small).u16(0);
-                  },
-                  small),
-              kBadPictureData);
+    using Add = std::function<void(PictBuilder&)>;
+    const auto none = [](PictBuilder&) {};
+    const auto directOfSize = [&](std::int16_t pixelSize, std::int16_t cmpCount) -> Add {
+        return [=](PictBuilder& b) {
+            b.op(0x009A).u32(0xFF).u16(0x8000 | 16).rect(small);
+            b.pixMapFields(4, 16, pixelSize, cmpCount, 8).rect(small).rect(small).u16(0);
+        };
+    };
+    const struct {
+        const char* what;
+        Rect frame;
+        Add add;
+    } cases[] = {
+        {"comment past the end", small, [](PictBuilder& b) { b.op(0x00A1).u16(0).u16(60000); }},
+        {"long comment past the end", small, [](PictBuilder& b) { b.op(0x8200).u32(0xFFFFFFF0); }},
+        {"region shorter than its header", small, [](PictBuilder& b) { b.op(0x0001).u16(4); }},
+        {"polygon shorter than its header", small, [](PictBuilder& b) { b.op(0x0070).u16(3); }},
+        {"frame too wide", rect(0, 0, 10, 16385), none},
+        {"over 256 MiB of pixels", rect(0, 0, 16384, 16384), none},
+        {"frame inside out", rect(10, 0, 0, 10), none},
+        {"more rows than the data could hold", small,
+         [&](PictBuilder& b) {
+             b.op(0x0098).u16(0x8008).rect(rect(0, 0, 30000, 8));
+             b.pixMapFields(0, 0, 8, 1, 8).colourTable({qRgb(0, 0, 0)});
+             b.rect(small).rect(small).u16(0).bytes({1, 0, 0});
+         }},
+        {"literal past its row's count", small,
+         [](PictBuilder& b) {
+             addIndexed(b, rect(0, 0, 1, 8), 8, 8, {qRgb(0, 0, 0)}, {}, Framing::Raw);
+             b.bytes({3, 7, 1, 2});
+         }},
+        {"24-bit pixels", small, directOfSize(24, 3)},
+        {"seven components", small, directOfSize(32, 7)},
+    };
+    for (const auto& c : cases) {
+        PictBuilder b(c.frame);
+        c.add(b);
+        EXPECT_EQ(decode(b.end()).status, kBadPictureData) << c.what;
+    }
     // Missing end of picture, and a stream that is not a picture at all.
-    Bytes noEnd = PictBuilder(small).data();
-    EXPECT_EQ(decode(noEnd).status, kBadPictureData);
+    EXPECT_EQ(decode(PictBuilder(small).data()).status, kBadPictureData);
     EXPECT_EQ(decode(Bytes(40, 0x41)).status, kBadPictureData);
     EXPECT_EQ(decode(Bytes{}).status, kBadPictureData);
 }

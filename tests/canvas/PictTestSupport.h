@@ -21,7 +21,10 @@ inline Rect rect(int top, int left, int bottom, int right) {
 // A version 2 picture under construction; `end` closes it.
 class PictBuilder {
 public:
-    explicit PictBuilder(const Rect& frame, bool extendedHeader = true) : mSink(mBytes) {
+    // The extended header gives the resolution (16.16 dpi) of the space the opcodes address.
+    explicit PictBuilder(const Rect& frame, bool extendedHeader = true,
+                         std::uint32_t resolution = 0x00480000, const Rect* source = nullptr)
+        : mSink(mBytes) {
         mSink.u16(0);
         mSink.rect(frame);
         mSink.u16(0x0011);
@@ -31,9 +34,9 @@ public:
         mSink.u16(0x0C00);
         mSink.i16(-2);
         mSink.u16(0);
-        mSink.u32(0x00480000);
-        mSink.u32(0x00480000);
-        mSink.rect(frame);
+        mSink.u32(resolution);
+        mSink.u32(resolution);
+        mSink.rect(source != nullptr ? *source : frame);
         mSink.u32(0);
     }
 
