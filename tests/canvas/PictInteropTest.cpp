@@ -38,6 +38,8 @@ bool run(const QString& program, const QStringList& args, const QString& output 
            process.exitCode() == 0;
 }
 
+// The widths around 250 row bytes and under 8 carry the row framings writers disagree on: when
+// counts take two bytes and whether narrow rows are packed.
 TEST(PictInterop, CommittedFilesOfOtherWritersReadWithTheRightPixels) {
     const QStringList picts = QDir(kDataDir).entryList({"*.pict"}, QDir::Files, QDir::Name);
     ASSERT_GE(picts.size(), 30);
@@ -76,7 +78,7 @@ TEST_F(LiveTools, ImageMagickReadsOurPictureFilesWithTheSamePixels) {
 TEST_F(LiveTools, WeReadImageMagickPicturesDirectAndIndexed) {
     if (!toolAvailable("convert"))
         GTEST_SKIP() << "ImageMagick is not installed";
-    for (const int width : {1, 3, 7, 62, 63, 65, 66, 67, 199, 200, 201, 230, 251}) {
+    for (const int width : {1, 7, 63, 66, 67, 201, 251}) {
         const QImage image = patternImage(width, 4, static_cast<unsigned>(width) + 7);
         const QString png = path(QString("src-%1.png").arg(width));
         ASSERT_TRUE(image.save(png));
@@ -99,7 +101,7 @@ TEST_F(LiveTools, WeReadImageMagickPicturesDirectAndIndexed) {
 TEST_F(LiveTools, WeReadPpmtopictPictures) {
     if (!toolAvailable("ppmtopict") || !toolAvailable("convert"))
         GTEST_SKIP() << "netpbm or ImageMagick is not installed";
-    for (const int width : {8, 9, 150, 201, 202, 225, 250, 251, 300}) {
+    for (const int width : {9, 201, 250, 251}) {
         const QImage image = patternImage(width, 5, static_cast<unsigned>(width) + 3);
         const QString png = path(QString("src-%1.png").arg(width));
         const QString ppm = path(QString("pal-%1.ppm").arg(width));

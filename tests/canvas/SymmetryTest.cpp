@@ -64,9 +64,14 @@ TEST(PenShapeTest, PensTurnAcrossTheSegment) {
         int dh, dv, width, penH, penV;
     };
     const Case cases[] = {
-        {20, 0, 8, 1, 8},         {0, -20, 8, 8, 1},   {50, 50, 32, 22, 23}, // the angle is 44, not
-                                                                             // 45
-        {-7, 7, 8, 5, 5},         {20, 10, 16, 7, 14}, {10, 20, 16, 14, 7},  {100, 1, 3, 1, 3},
+        {20, 0, 8, 1, 8},
+        {0, -20, 8, 8, 1},
+        {50, 50, 32, 22, 23}, // the angle is 44, not
+                              // 45
+        {-7, 7, 8, 5, 5},
+        {20, 10, 16, 7, 14},
+        {10, 20, 16, 14, 7},
+        {100, 1, 3, 1, 3},
         {-32768, 32767, 2, 1, 1}, // thin pens never shrink below a pixel
     };
     for (const Case& c : cases) {
