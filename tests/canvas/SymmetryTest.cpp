@@ -63,16 +63,11 @@ TEST(PenShapeTest, PensTurnAcrossTheSegment) {
     struct Case {
         int dh, dv, width, penH, penV;
     };
+    // The 45-degree pen of width 32 is 22 x 23: the angle comes out as 44. Thin pens never
+    // shrink below a pixel.
     const Case cases[] = {
-        {20, 0, 8, 1, 8},
-        {0, -20, 8, 8, 1},
-        {50, 50, 32, 22, 23}, // the angle is 44, not
-                              // 45
-        {-7, 7, 8, 5, 5},
-        {20, 10, 16, 7, 14},
-        {10, 20, 16, 14, 7},
-        {100, 1, 3, 1, 3},
-        {-32768, 32767, 2, 1, 1}, // thin pens never shrink below a pixel
+        {20, 0, 8, 1, 8},    {0, -20, 8, 8, 1},   {50, 50, 32, 22, 23}, {-7, 7, 8, 5, 5},
+        {20, 10, 16, 7, 14}, {10, 20, 16, 14, 7}, {100, 1, 3, 1, 3},    {-32768, 32767, 2, 1, 1},
     };
     for (const Case& c : cases) {
         const PenShape pen = penShapeAcross(c.dh, c.dv, c.width);
