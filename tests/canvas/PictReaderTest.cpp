@@ -15,32 +15,23 @@ using picttest::rect;
 constexpr QRgb kWhitePx = 0xFFFFFFFFU;
 constexpr QRgb kBlackPx = 0xFF000000U;
 
-enum class Framing { Raw, ByteCounts, WordCounts };
-
-void addRows(PictBuilder& b, const Rows& rows, Framing framing, bool wordUnits = false) {
-    if (framing == Framing::Raw)
-        b.rawRows(rows);
-    else
-        b.packedRows(rows, framing == Framing::WordCounts, wordUnits);
-}
-
 // An indexed PixMap copy (0098 / 0099) with source and destination the bounds.
 void addIndexed(PictBuilder& b, const Rect& bounds, int pixelSize, std::uint16_t rowBytes,
-                const std::vector<QRgb>& colours, const Rows& rows, Framing framing,
-                bool deviceTable = false, std::uint16_t firstValue = 0) {
+                const std::vector<QRgb>& colours, const Rows& rows, bool deviceTable = false,
+                std::uint16_t firstValue = 0) {
     b.op(0x0098).u16(static_cast<std::uint16_t>(0x8000 | rowBytes)).rect(bounds);
     b.pixMapFields(0, 0, static_cast<std::int16_t>(pixelSize), 1,
                    static_cast<std::int16_t>(pixelSize));
     b.colourTable(colours, deviceTable, firstValue).rect(bounds).rect(bounds).u16(0);
-    addRows(b, rows, framing);
+    b.packedRows(rows, false);
 }
 
 // A 32-bit direct copy with packType 4 and three planes.
-void addDirect(PictBuilder& b, const Rect& bounds, const Rows& planeRows, Framing framing,
-               const Rect& src, const Rect& dst, std::int16_t cmpCount = 3) {
+void addDirect(PictBuilder& b, const Rect& bounds, const Rows& planeRows, const Rect& src,
+               const Rect& dst, std::int16_t cmpCount = 3) {
     b.op(0x009A).u32(0xFF).u16(static_cast<std::uint16_t>(0x8000 | (bounds.width() * 4)));
     b.rect(bounds).pixMapFields(4, 16, 32, cmpCount, 8).rect(src).rect(dst).u16(64);
-    addRows(b, planeRows, framing);
+    b.packedRows(planeRows, false);
 }
 
 Bytes planesOf(const std::vector<QRgb>& pixels) {
@@ -70,8 +61,7 @@ TEST(PictReader, IndexedPixMapsAtEveryDepthUseTheirColourTables) {
     };
     for (const auto& c : cases) {
         PictBuilder b(rect(0, 0, 2, 8));
-        addIndexed(b, rect(0, 0, 2, 8), c.pixelSize, 8, colours, {c.row, c.row},
-                   Framing::ByteCounts);
+        addIndexed(b, rect(0, 0, 2, 8), c.pixelSize, 8, colours, {c.row, c.row});
         const PictDecodeResult r = decode(b.end());
         ASSERT_EQ(r.status, 0) << c.pixelSize;
         const int levels = 1 << c.pixelSize;
@@ -86,8 +76,7 @@ TEST(PictReader, ColourTableValuesAndDeviceTablesMapPixelsTheirWay) {
     const std::vector<QRgb> colours{qRgb(1, 2, 3), qRgb(4, 5, 6)};
     // Entry values 5 and 6: pixel 5 is the first colour, pixel 0 is missing (black).
     PictBuilder b(rect(0, 0, 1, 8));
-    addIndexed(b, rect(0, 0, 1, 8), 8, 8, colours, {{5, 6, 0, 5, 5, 5, 5, 5}}, Framing::ByteCounts,
-               false, 5);
+    addIndexed(b, rect(0, 0, 1, 8), 8, 8, colours, {{5, 6, 0, 5, 5, 5, 5, 5}}, false, 5);
     const PictDecodeResult r = decode(b.end());
     ASSERT_EQ(r.status, 0);
     EXPECT_EQ(r.image.pixel(0, 0), colours[0]);
@@ -95,8 +84,7 @@ TEST(PictReader, ColourTableValuesAndDeviceTablesMapPixelsTheirWay) {
     EXPECT_EQ(r.image.pixel(2, 0), kBlackPx);
 
     PictBuilder d(rect(0, 0, 1, 8));
-    addIndexed(d, rect(0, 0, 1, 8), 8, 8, colours, {{1, 0, 1, 0, 1, 0, 1, 0}}, Framing::ByteCounts,
-               true);
+    addIndexed(d, rect(0, 0, 1, 8), 8, 8, colours, {{1, 0, 1, 0, 1, 0, 1, 0}}, true);
     const PictDecodeResult device = decode(d.end());
     ASSERT_EQ(device.status, 0);
     EXPECT_EQ(device.image.pixel(0, 0), colours[1]) << "a device table maps by position";
@@ -185,8 +173,8 @@ TEST(PictReader, SourceIsStretchedOntoTheDestinationByNearestPixel) {
     // A 2 x 2 source doubled into 4 x 4 at h = 2.
     const std::vector<QRgb> row{qRgb(255, 0, 0), qRgb(0, 0, 255)};
     PictBuilder c(rect(0, 0, 4, 8));
-    addDirect(c, rect(0, 0, 2, 2), {planesOf(row), planesOf(row)}, Framing::ByteCounts,
-              rect(0, 0, 2, 2), rect(0, 2, 4, 6));
+    addDirect(c, rect(0, 0, 2, 2), {planesOf(row), planesOf(row)}, rect(0, 0, 2, 2),
+              rect(0, 2, 4, 6));
     const PictDecodeResult r = decode(c.end());
     ASSERT_EQ(r.status, 0);
     for (int y = 0; y < 4; ++y) {
@@ -204,7 +192,7 @@ TEST(PictReader, ClipAndMaskRegionsLimitTheCopy) {
     const Rows rows(4, planesOf(red));
     PictBuilder b(rect(0, 0, 4, 8));
     b.op(0x0001).u16(10).rect(rect(0, 0, 4, 4)); // clip to the left half
-    addDirect(b, rect(0, 0, 4, 8), rows, Framing::ByteCounts, rect(0, 0, 4, 8), rect(0, 0, 4, 8));
+    addDirect(b, rect(0, 0, 4, 8), rows, rect(0, 0, 4, 8), rect(0, 0, 4, 8));
     const PictDecodeResult clipped = decode(b.end());
     ASSERT_EQ(clipped.status, 0);
     EXPECT_EQ(clipped.image.pixel(3, 3), qRgb(255, 0, 0));
@@ -217,7 +205,7 @@ TEST(PictReader, ClipAndMaskRegionsLimitTheCopy) {
     m.u16(28)
         .rect(rect(1, 1, 3, 3))
         .bytes({0, 1, 0, 1, 0, 3, 0x7F, 0xFF, 0, 3, 0, 1, 0, 3, 0x7F, 0xFF, 0x7F, 0xFF});
-    addRows(m, rows, Framing::ByteCounts);
+    m.packedRows(rows, false);
     const PictDecodeResult masked = decode(m.end());
     ASSERT_EQ(masked.status, 0);
     EXPECT_EQ(masked.image.pixel(0, 0), kWhitePx);
@@ -257,7 +245,7 @@ TEST(PictReader, StepsOverEveryOpcodeItDoesNotDraw) {
     b.op(0x8201).u32(50).zeros(50);
     b.op(0x0C00).zeros(24);
     addIndexed(b, rect(0, 0, 1, 8), 8, 8, {qRgb(7, 7, 7), qRgb(200, 0, 0)},
-               {{0, 1, 0, 1, 0, 1, 0, 1}}, Framing::ByteCounts);
+               {{0, 1, 0, 1, 0, 1, 0, 1}});
     const PictDecodeResult r = decode(b.end());
     ASSERT_EQ(r.status, 0);
     EXPECT_EQ(r.image.pixel(0, 0), qRgb(7, 7, 7));
@@ -285,7 +273,7 @@ TEST(PictReader, PlainVersion2HeaderAndFramesAwayFromTheOrigin) {
     PictBuilder b(rect(100, 200, 102, 208), false);
     b.op(0x0C00).u32(0xFFFFFFFF).zeros(20);
     addIndexed(b, rect(100, 200, 102, 208), 8, 8, {qRgb(1, 1, 1), qRgb(90, 90, 90)},
-               {{1, 0, 0, 0, 0, 0, 0, 1}, {0, 0, 0, 0, 0, 0, 0, 1}}, Framing::ByteCounts);
+               {{1, 0, 0, 0, 0, 0, 0, 1}, {0, 0, 0, 0, 0, 0, 0, 1}});
     const PictDecodeResult r = decode(b.end());
     ASSERT_EQ(r.status, 0);
     EXPECT_EQ(r.image.size(), QSize(8, 2));
@@ -299,7 +287,7 @@ TEST(PictReader, ExtendedHeaderAtHigherResolutionScalesIntoTheFrame) {
     PictBuilder b(rect(0, 0, 2, 4), true, 0x00900000, &space);
     const QRgb red = qRgb(255, 0, 0), blue = qRgb(0, 0, 255);
     const std::vector<QRgb> row{red, red, blue, blue, red, red, blue, blue};
-    addDirect(b, space, Rows(4, planesOf(row)), Framing::ByteCounts, space, space);
+    addDirect(b, space, Rows(4, planesOf(row)), space, space);
     const PictDecodeResult r = decode(b.end());
     ASSERT_EQ(r.status, 0);
     ASSERT_EQ(r.image.size(), QSize(4, 2));
@@ -309,7 +297,7 @@ TEST(PictReader, ExtendedHeaderAtHigherResolutionScalesIntoTheFrame) {
 
 TEST(PictReader, EmptyFrameDrawsNothingAndSucceeds) {
     PictBuilder b(rect(5, 5, 5, 40));
-    addIndexed(b, rect(0, 0, 1, 8), 8, 8, {qRgb(1, 1, 1)}, {Bytes(8, 0)}, Framing::ByteCounts);
+    addIndexed(b, rect(0, 0, 1, 8), 8, 8, {qRgb(1, 1, 1)}, {Bytes(8, 0)});
     const PictDecodeResult r = decode(b.end());
     EXPECT_EQ(r.status, 0);
     EXPECT_TRUE(r.image.isNull());
@@ -357,7 +345,7 @@ TEST(PictReader, LyingAndAbsurdDataGiveErrors) {
          }},
         {"literal past its row's count", small,
          [](PictBuilder& b) {
-             addIndexed(b, rect(0, 0, 1, 8), 8, 8, {qRgb(0, 0, 0)}, {}, Framing::Raw);
+             addIndexed(b, rect(0, 0, 1, 8), 8, 8, {qRgb(0, 0, 0)}, {});
              b.bytes({3, 7, 1, 2});
          }},
         {"24-bit pixels", small, directOfSize(24, 3)},

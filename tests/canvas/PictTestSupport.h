@@ -103,14 +103,10 @@ public:
         return *this;
     }
     // Rows with byte or word counts, each packed on its own.
-    PictBuilder& packedRows(const std::vector<std::vector<std::uint8_t>>& rows, bool wordCounts,
-                            bool wordUnits = false) {
+    PictBuilder& packedRows(const std::vector<std::vector<std::uint8_t>>& rows, bool wordCounts) {
         for (const auto& row : rows) {
             std::vector<std::uint8_t> packed;
-            if (wordUnits)
-                packWords(row, packed);
-            else
-                packBits(row, packed);
+            packBits(row, packed);
             if (wordCounts)
                 mSink.u16(static_cast<std::uint16_t>(packed.size()));
             else
@@ -119,12 +115,6 @@ public:
         }
         return *this;
     }
-    PictBuilder& rawRows(const std::vector<std::vector<std::uint8_t>>& rows) {
-        for (const auto& row : rows)
-            bytes(row);
-        return *this;
-    }
-
     std::vector<std::uint8_t> end() {
         op(0x00FF);
         mSink.patch16(0, static_cast<std::uint16_t>(mBytes.size()));
@@ -133,17 +123,6 @@ public:
     std::vector<std::uint8_t>& data() { return mBytes; }
 
 private:
-    // Literal blocks of 16-bit words only: enough for the word-unit unpacker.
-    static void packWords(const std::vector<std::uint8_t>& row, std::vector<std::uint8_t>& out) {
-        const std::size_t words = row.size() / 2;
-        for (std::size_t start = 0; start < words; start += 128) {
-            const std::size_t n = std::min<std::size_t>(128, words - start);
-            out.push_back(static_cast<std::uint8_t>(n - 1));
-            out.insert(out.end(), row.begin() + static_cast<std::ptrdiff_t>(2 * start),
-                       row.begin() + static_cast<std::ptrdiff_t>(2 * (start + n)));
-        }
-    }
-
     std::vector<std::uint8_t> mBytes;
     PictSink mSink;
 };
