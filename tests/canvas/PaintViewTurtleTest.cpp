@@ -241,23 +241,6 @@ TEST_F(PaintViewTurtle, CommandStatuses) {
     EXPECT_TRUE(enabled(cmd_SaveAs));
 }
 
-TEST_F(PaintViewTurtle, ANewViewTakesThePalettesSelections) {
-    CPaintWindow::SetPaletteSource([] {
-        PaletteSelection selection;
-        selection.penWidth = 16;
-        selection.symmetry = 6;
-        selection.colour = RGBColour{0, 0xFFFF, 0};
-        return selection;
-    });
-    CPaintWindow fresh(nullptr, root.get());
-    CPaintWindow::SetPaletteSource(nullptr);
-    EXPECT_EQ(fresh.paintState().penWidth, 16);
-    EXPECT_EQ(fresh.paintState().symmetry, 6);
-    EXPECT_EQ(fresh.getPenColor(), (RGBColour{0, 0xFFFF, 0}));
-    EXPECT_EQ(fresh.colourCommand(), 3000);
-    EXPECT_TRUE(LCommander::GetTarget() == &fresh);
-}
-
 TEST_F(PaintViewTurtle, TheFirstClickEndsIdling) {
     EXPECT_TRUE(view->IsIdling());
     press({10, 10});

@@ -5,12 +5,12 @@
 #include "PaintWindowPlacement.h"
 
 #include <QResizeEvent>
-#include <QVBoxLayout>
 
 using namespace paint_view_test;
 
 namespace {
 
+// The application's tests place a real picture window with it.
 TEST(PaintWindowPlacement, TheLargestPictureBesideThePalettesOnEachScreen) {
     struct Case {
         Rect screen;
@@ -39,29 +39,6 @@ TEST_F(PaintViewWindow, AResizeRecentresTheTurtleAndClearsOnlyWhenTheSizeChanges
     EXPECT_EQ(view->canvas().getBounds(), (Rect{0, 0, 200, 300}));
     EXPECT_FALSE(isInk(10, 10));
     EXPECT_EQ(view->turtlePoint(), Point::at(150, 100));
-}
-
-TEST_F(PaintViewWindow, CreationCompletePlacesTheWindowAndTheCanvasFollows) {
-    QWidget window;
-    auto* layout = new QVBoxLayout(&window);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto* inner = new CPaintWindow(&window, root.get());
-    layout->addWidget(inner);
-    inner->FinishCreateSelf();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    QCoreApplication::processEvents();
-
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const Rect expected =
-        paintWindowContentRect(Rect{std::int16_t(screen.top()), std::int16_t(screen.left()),
-                                    std::int16_t(screen.top() + screen.height()),
-                                    std::int16_t(screen.left() + screen.width())});
-    EXPECT_EQ(window.geometry(),
-              QRect(expected.left, expected.top, expected.width(), expected.height()));
-    EXPECT_EQ(inner->canvas().getBounds(),
-              (Rect{0, 0, std::int16_t(expected.height()), std::int16_t(expected.width())}));
-    EXPECT_EQ(inner->canvas().pixel(5, 5), kWhite);
-    EXPECT_TRUE(LCommander::GetTarget() == inner);
 }
 
 TEST_F(PaintViewWindow, TheClearAnimationDrawsCirclesOnTheScreenOnly) {
