@@ -151,23 +151,20 @@ TEST_F(PaintViewTurtle, TheIconShowsTheColourCommand) {
         << "no icon while the pen is up";
 }
 
-TEST_F(PaintViewTurtle, GuidesShowOnTheScreenOnly) {
+TEST_F(PaintViewTurtle, SymmetryRepeatsStrokesAndShowsGuidesOnTheScreenOnly) {
     view->setSymmetry(4);
+    view->moveTurtleTo(Point::at(50, 50), 0.0f);
+    view->lineTurtleTo(Point::at(50, 100), 180.0f);
     settle();
+    EXPECT_TRUE(isInk(50, 75));
+    EXPECT_TRUE(isInk(kWidth - 50, 75) || isInk(kWidth - 51, 75));
+    EXPECT_TRUE(isInk(kWidth - 50, kHeight - 75) || isInk(kWidth - 51, kHeight - 75));
     const QImage shown = screen();
     const QColor guide(kGuideColour.red >> 8, kGuideColour.green >> 8, kGuideColour.blue >> 8);
     EXPECT_EQ(QColor(shown.pixel(200, 10)), guide);
     EXPECT_EQ(QColor(shown.pixel(10, 150)), guide);
     EXPECT_EQ(QColor(shown.pixel(10, 10)), QColor(Qt::white));
     EXPECT_FALSE(isInk(200, 10));
-}
-
-TEST_F(PaintViewTurtle, SymmetryRepeatsTurtleStrokes) {
-    view->setSymmetry(2);
-    view->moveTurtleTo(Point::at(50, 50), 0.0f);
-    view->lineTurtleTo(Point::at(50, 100), 180.0f);
-    EXPECT_TRUE(isInk(50, 75));
-    EXPECT_TRUE(isInk(kWidth - 50, 75) || isInk(kWidth - 51, 75));
 }
 
 TEST_F(PaintViewTurtle, TextGoesIntoTheCanvasInThePenColour) {
