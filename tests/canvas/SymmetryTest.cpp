@@ -148,26 +148,29 @@ TEST_F(BrushTest, SixFoldDotsAtTheHexagonCorners) {
     EXPECT_EQ(countOf(canvas, kBlack), 4 + 4 + 4 + 2); // (143, 124) overlaps (143, 125)
 }
 
-TEST_F(BrushTest, ShortWideStrokeOnlyStampsTheEndDot) {
+TEST_F(BrushTest, WideStrokesHaveEndDotsAndATurnedPen) {
+    struct Case {
+        Point from, to;
+        bool strokeStart;
+        Rect extent;
+    };
+    // A 1 x 16 pen centred on v = 100 from h = 20 to 80, capped by the end dot and, at a
+    // stroke's start, by a first dot; a short stroke only stamps the 16 x 16 end dot.
+    const Case cases[] = {
+        {Point::at(20, 100), Point::at(80, 100), false, {92, 20, 108, 88}},
+        {Point::at(20, 100), Point::at(80, 100), true, {92, 12, 108, 88}},
+        {Point::at(50, 50), Point::at(52, 50), true, {42, 44, 58, 60}},
+    };
     state.penWidth = 16;
-    state.turtlePoint = Point::at(50, 50);
-    drawStroke(state, Point::at(52, 50), kCentre);
-    EXPECT_EQ(extentOf(canvas, kBlack), (Rect{42, 44, 58, 60}));
-    EXPECT_EQ(countOf(canvas, kBlack), 208); // the 16 x 16 disc
-}
-
-TEST_F(BrushTest, WideStrokeHasDotsAndATurnedPen) {
-    state.penWidth = 16;
-    state.turtlePoint = Point::at(20, 100);
-    state.strokeStart = false;
-    drawStroke(state, Point::at(80, 100), kCentre);
-    // A 1 x 16 pen centred on v = 100 from h = 20 to 80, capped by the end dot only.
-    EXPECT_EQ(extentOf(canvas, kBlack), (Rect{92, 20, 108, 88}));
+    for (const Case& c : cases) {
+        eraseWhite(canvas);
+        state.turtlePoint = c.from;
+        state.strokeStart = c.strokeStart;
+        drawStroke(state, c.to, kCentre);
+        EXPECT_EQ(extentOf(canvas, kBlack), c.extent) << c.from.h;
+    }
+    EXPECT_EQ(countOf(canvas, kBlack), 208) << "the disc";
     EXPECT_EQ(GetPort().penSize, Point::at(1, 16));
-    eraseWhite(canvas);
-    state.strokeStart = true;
-    drawStroke(state, Point::at(80, 100), kCentre);
-    EXPECT_EQ(extentOf(canvas, kBlack), (Rect{92, 12, 108, 88}));
 }
 
 TEST_F(BrushTest, DiagonalMirrorImagesUseTheExchangedPen) {
