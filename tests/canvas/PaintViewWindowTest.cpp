@@ -48,14 +48,16 @@ TEST_F(PaintViewWindow, TheClearAnimationDrawsCirclesOnTheScreenOnly) {
     QCoreApplication::processEvents();
     EXPECT_EQ(picture(), before);
     const QImage shown = screen();
-    // The circles grow in steps of 4 from the centre: every 4th pixel on the centre row.
+    // Ring k frames the square 4k around the centre: on the centre row its right edge is the
+    // pixel cx + 4k - 1, from the first ring to the last.
     const int cy = kHeight / 2;
     const int cx = kWidth / 2;
-    int black = 0;
-    for (int x = cx; x < kWidth; ++x)
-        black += QColor(shown.pixel(x, cy)) == QColor(Qt::black);
-    EXPECT_GE(black, (kWidth / 2) / 4 - 1);
-    EXPECT_LE(black, (kWidth / 2) / 4 + 1);
+    QString row, expected;
+    for (int x = cx; x < kWidth; ++x) {
+        row += QColor(shown.pixel(x, cy)) == QColor(Qt::black) ? '1' : '0';
+        expected += (x - cx) % 4 == 3 ? '1' : '0';
+    }
+    EXPECT_EQ(row.toStdString(), expected.toStdString());
 
     view->clearPicture();
     QCoreApplication::processEvents();
