@@ -5,7 +5,10 @@
 #include "PictWriter.h"
 #include "PictureFile.h"
 
+#include <QBuffer>
+#include <QDir>
 #include <QFile>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -26,11 +29,68 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
 // Two halves, red left and blue right, with a green top-left pixel to find the orientation.
 QImage halves(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, x < width / 2 ? qRgb(255, 0, 0) : qRgb(0, 0, 255));
+    image.fill(qRgb(0, 0, 255));
+    QPainter(&image).fillRect(0, 0, width / 2, height, QColor(255, 0, 0));
     image.setPixel(0, 0, qRgb(0, 255, 0));
     return image;
+}
+
+bool isReddish(QRgb c) {
+    return qRed(c) > 200 && qBlue(c) < 60;
+}
+bool isBluish(QRgb c) {
+    return qBlue(c) > 200 && qRed(c) < 60;
+}
+
+QByteArray bigEndian(std::uint32_t value, int bytes) {
+    QByteArray out;
+    for (int i = bytes - 1; i >= 0; --i)
+        out += static_cast<char>((value >> (8 * i)) & 0xFF);
+    return out;
+}
+
+// A JPEG of `image` whose orientation tag says how to turn it upright.
+QByteArray jpegWithOrientation(const QImage& image, int orientation) {
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG", 100);
+    const QByteArray exif =
+        QByteArray("Exif\0\0MM\0\x2A\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01", 24) +
+        bigEndian(static_cast<std::uint32_t>(orientation) << 16, 4) + bigEndian(0, 4);
+    return jpeg.left(2) + "\xFF\xE1" + bigEndian(static_cast<std::uint32_t>(exif.size() + 2), 2) +
+           exif + jpeg.mid(2);
+}
+
+QByteArray pngChunk(const QByteArray& typeAndData) {
+    std::uint32_t crc = 0xFFFFFFFFU;
+    for (const char byte : typeAndData) {
+        crc ^= static_cast<std::uint8_t>(byte);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320U & (0U - (crc & 1U)));
+    }
+    return bigEndian(static_cast<std::uint32_t>(typeAndData.size() - 4), 4) + typeAndData +
+           bigEndian(~crc, 4);
+}
+
+// A PNG that claims a size and holds no pixels: its image data is an empty stream.
+QByteArray pngWithoutPixels(std::uint32_t width, std::uint32_t height) {
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) +
+           pngChunk("IHDR" + bigEndian(width, 4) + bigEndian(height, 4) +
+                    QByteArray("\x08\x02\0\0\0", 5)) +
+           pngChunk("IDAT" + QByteArray("\x78\x9c\x03\0\0\0\0\x01", 8)) + pngChunk("IEND");
+}
+
+// A BMP header claiming width × height pixels of 24 bits, with no pixels.
+QByteArray bmpHeaderOnly(std::uint32_t width, std::uint32_t height) {
+    const auto le = [](std::uint32_t v, int n) {
+        QByteArray out;
+        for (int i = 0; i < n; ++i)
+            out += static_cast<char>((v >> (8 * i)) & 0xFF);
+        return out;
+    };
+    return "BM" + le(54, 4) + le(0, 4) + le(54, 4) + le(40, 4) + le(width, 4) + le(height, 4) +
+           le(1, 2) + le(24, 2) + QByteArray(24, '\0');
 }
 
 class ImageImportTest : public ::testing::Test {
@@ -72,6 +132,8 @@ TEST_F(ImageImportTest, TypeComesFromContentFirstThenTheExtension) {
     writeBytes(path("broken.PCT"), "short");
     writeBytes(path("program.turtle"), "forward 10");
     writeBytes(path("notes"), "forward 10");
+    ASSERT_TRUE(image.save(path("bmp.dat"), "BMP")); // recognised by Qt's readers
+    writeBytes(path("cut.bmp"), "BM");
 
     EXPECT_EQ(detectFileType(path("png.dat")), kFileTypePNG);
     EXPECT_EQ(detectFileType(path("jpeg.pict")), kFileTypeJPEG);
@@ -83,6 +145,9 @@ TEST_F(ImageImportTest, TypeComesFromContentFirstThenTheExtension) {
     EXPECT_EQ(detectFileType(path("program.turtle")), kFileTypeTEXT);
     EXPECT_EQ(detectFileType(path("notes")), kFileTypeUnknown);
     EXPECT_EQ(detectFileType(path("does-not-exist.txt")), kFileTypeTEXT);
+    EXPECT_EQ(detectFileType(path("bmp.dat")), kFileTypeBMP);
+    EXPECT_EQ(detectFileType(path("cut.bmp")), kFileTypeBMP);
+    EXPECT_EQ(detectFileType(path("a.webp")), FourCC("WEBP"));
 }
 
 TEST_F(ImageImportTest, DecodesEveryOfferedFormatWithItsPixels) {
@@ -122,7 +187,7 @@ TEST_F(ImageImportTest, SavedPictureReopensWithTheSamePixels) {
     const QImage image = patternImage(400, 300, 9);
     ASSERT_EQ(writePictureFile(image, path("same.pict")), 0);
     paintCanvasGrey();
-    ASSERT_EQ(readPictureFile(path("same.pict"), remake()), 0);
+    ASSERT_EQ(readPictureFile(path("same.pict"), kBounds, remake()), 0);
     EXPECT_EQ(mRemakes, 1);
     EXPECT_EQ(firstDifference(mWorld.image(), image), "");
 }
@@ -130,7 +195,7 @@ TEST_F(ImageImportTest, SavedPictureReopensWithTheSamePixels) {
 TEST_F(ImageImportTest, ImagesAreFittedAndCentredIntoTheCanvas) {
     // 200 x 100 into 400 x 300: drawn doubled into (50, 0, 250, 400).
     ASSERT_TRUE(halves(200, 100).save(path("wide.png")));
-    ASSERT_EQ(readPictureFile(path("wide.png"), remake()), 0);
+    ASSERT_EQ(readPictureFile(path("wide.png"), kBounds, remake()), 0);
     const QImage& canvas = mWorld.image();
     EXPECT_EQ(canvas.pixel(0, 49), kWhitePx);
     EXPECT_EQ(canvas.pixel(0, 50), qRgb(0, 255, 0));
@@ -143,7 +208,7 @@ TEST_F(ImageImportTest, ImagesAreFittedAndCentredIntoTheCanvas) {
 
     // 100 x 100 into 400 x 300: tripled into (0, 50, 300, 350).
     ASSERT_TRUE(halves(100, 100).save(path("square.tif"), "TIFF"));
-    ASSERT_EQ(readPictureFile(path("square.tif"), remake()), 0);
+    ASSERT_EQ(readPictureFile(path("square.tif"), kBounds, remake()), 0);
     EXPECT_EQ(mWorld.image().pixel(49, 150), kWhitePx);
     EXPECT_EQ(mWorld.image().pixel(50, 0), qRgb(0, 255, 0));
     EXPECT_EQ(mWorld.image().pixel(52, 2), qRgb(0, 255, 0));
@@ -152,30 +217,119 @@ TEST_F(ImageImportTest, ImagesAreFittedAndCentredIntoTheCanvas) {
     EXPECT_EQ(mWorld.image().pixel(350, 299), kWhitePx);
 }
 
-TEST_F(ImageImportTest, NothingDecodableReturnsZeroAndLeavesTheCanvas) {
-    paintCanvasGrey();
-    writeBytes(path("notes.txt"), "forward 10\nright 90\n");
-    writeBytes(path("random"), QByteArray(2000, '\x5A'));
-    for (const char* name : {"notes.txt", "random"}) {
-        EXPECT_EQ(readPictureFile(path(name), remake()), 0) << name;
-        EXPECT_EQ(mRemakes, 0) << name;
-        EXPECT_EQ(mWorld.image().pixel(10, 10), qRgb(90, 90, 90)) << name;
-    }
-}
-
-TEST_F(ImageImportTest, BrokenPicturesAndMissingFilesAreErrorsThatLeaveTheCanvas) {
+TEST_F(ImageImportTest, RefusalsLeaveTheCanvasAndSayWhy) {
     paintCanvasGrey();
     ASSERT_EQ(writePictureFile(patternImage(100, 80), path("whole.pict")), 0);
     QFile whole(path("whole.pict"));
     ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
-    writeBytes(path("cut.pict"), whole.read(whole.size() / 2));
-    writeBytes(path("cut.png"), QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(patternImage(64, 64).save(&buffer, "PNG"));
+    ASSERT_TRUE(QDir(mDir.path()).mkdir("folder"));
+    struct Case {
+        const char* name;
+        QByteArray bytes; // not written when null
+        std::int16_t status;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"absent.png", {}, kFileNotFound, "the file does not exist"},
+        {"folder", {}, kIOError, "it is a folder, not a file"},
+        {"nothing.png", "", 0, "the file is empty"},
+        {"notes.txt", "forward 10\nright 90\n", 0, "it is a program text, not a picture"},
+        {"random", QByteArray(2000, '\x5A'), 0, "no installed image reader recognises"},
+        {"cut.pict", whole.read(whole.size() / 2), kBadPictureData, "picture data is damaged"},
+        {"cut.png", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), kBadPictureData,
+         "PNG data is damaged or cut short"},
+        {"empty-data.png", pngWithoutPixels(10000, 10000), kBadPictureData, "damaged or cut short"},
+        {"truncated.png", png.left(png.size() / 2), kBadPictureData, "damaged or cut short"},
+        {"zero.png", pngWithoutPixels(0, 5), kBadPictureData, "damaged or cut short"},
+        {"huge.png", pngWithoutPixels(100000, 100000), kBadPictureData,
+         "the image is 100000 x 100000 pixels, more than can be opened"},
+        {"huge.bmp", bmpHeaderOnly(9000, 9000), kBadPictureData,
+         "the image is 9000 x 9000 pixels, more than can be opened"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (!c.bytes.isNull())
+            writeBytes(path(c.name), c.bytes);
+        QString refusal;
+        EXPECT_EQ(readPictureFile(path(c.name), kBounds, remake(), &refusal), c.status);
+        EXPECT_TRUE(refusal.contains(QLatin1String(c.reason))) << refusal.toStdString();
+        EXPECT_EQ(mRemakes, 0);
+        EXPECT_EQ(mWorld.image().pixel(99, 79), qRgb(90, 90, 90));
+    }
+}
 
-    EXPECT_EQ(readPictureFile(path("cut.pict"), remake()), kBadPictureData);
-    EXPECT_EQ(readPictureFile(path("cut.png"), remake()), kBadPictureData);
-    EXPECT_EQ(readPictureFile(path("absent.png"), remake()), kFileNotFound);
-    EXPECT_EQ(mRemakes, 0);
-    EXPECT_EQ(mWorld.image().pixel(99, 79), qRgb(90, 90, 90));
+TEST_F(ImageImportTest, PhotosAreTurnedUprightAsTheirOrientationTagSays) {
+    struct Case {
+        int orientation;
+        Rect drawn; // where the upright image lands in the 400 x 300 canvas
+        Point red;  // the stored image's left half
+        Point blue;
+    };
+    const Case cases[] = {
+        {1, Rect{50, 0, 250, 400}, Point::at(100, 150), Point::at(300, 150)},
+        {3, Rect{50, 0, 250, 400}, Point::at(300, 150), Point::at(100, 150)},
+        {6, Rect{0, 125, 300, 275}, Point::at(200, 75), Point::at(200, 225)},
+        {8, Rect{0, 125, 300, 275}, Point::at(200, 225), Point::at(200, 75)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.orientation);
+        const QString file = path(QStringLiteral("turned%1.jpg").arg(c.orientation));
+        writeBytes(file, jpegWithOrientation(halves(40, 20), c.orientation));
+        ASSERT_EQ(readPictureFile(file, kBounds, remake()), 0);
+        const QImage& canvas = mWorld.image();
+        EXPECT_TRUE(isReddish(canvas.pixel(c.red.h, c.red.v)));
+        EXPECT_TRUE(isBluish(canvas.pixel(c.blue.h, c.blue.v)));
+        const int midH = (c.drawn.left + c.drawn.right) / 2;
+        const int midV = (c.drawn.top + c.drawn.bottom) / 2;
+        EXPECT_NE(canvas.pixel(c.drawn.left, midV), kWhitePx);
+        EXPECT_NE(canvas.pixel(c.drawn.right - 1, midV), kWhitePx);
+        EXPECT_NE(canvas.pixel(midH, c.drawn.bottom - 1), kWhitePx);
+        if (c.drawn.left > 0) {
+            EXPECT_EQ(canvas.pixel(c.drawn.left - 1, midV), kWhitePx);
+            EXPECT_EQ(canvas.pixel(c.drawn.right, midV), kWhitePx);
+        } else {
+            EXPECT_EQ(canvas.pixel(midH, c.drawn.top - 1), kWhitePx);
+            EXPECT_EQ(canvas.pixel(midH, c.drawn.bottom), kWhitePx);
+        }
+    }
+}
+
+TEST_F(ImageImportTest, LargeImagesOpenFittedAndScalingDecodersReadOnlyTheFittedSize) {
+    struct Case {
+        const char* name;
+        const char* format;
+        QSize size;
+        QSize decoded; // what is held in memory
+        Rect drawn;
+    };
+    const Case cases[] = {
+        {"band.png", "PNG", QSize(20000, 100), QSize(400, 2), Rect{149, 0, 151, 400}},
+        {"band.bmp", "BMP", QSize(20000, 100), QSize(20000, 100), Rect{149, 0, 151, 400}},
+        {"photo.jpg", "JPEG", QSize(4000, 3000), QSize(400, 300), Rect{0, 0, 300, 400}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(halves(c.size.width(), c.size.height()).save(path(c.name), c.format));
+        const ImportedImage imported = importImageFile(path(c.name), kBounds);
+        ASSERT_TRUE(imported.decoded) << imported.refusal.toStdString();
+        EXPECT_EQ(imported.size, c.size);
+        EXPECT_EQ(imported.image.size(), c.decoded);
+
+        ASSERT_EQ(readPictureFile(path(c.name), kBounds, remake()), 0);
+        const QImage& canvas = mWorld.image();
+        for (int v = c.drawn.top; v < c.drawn.bottom; ++v) {
+            EXPECT_TRUE(isReddish(canvas.pixel(10, v))) << v;
+            EXPECT_TRUE(isBluish(canvas.pixel(390, v))) << v;
+        }
+        if (c.drawn.top > 0) {
+            EXPECT_EQ(canvas.pixel(200, c.drawn.top - 1), kWhitePx);
+            EXPECT_EQ(canvas.pixel(200, c.drawn.bottom), kWhitePx);
+        }
+    }
 }
 
 TEST_F(ImageImportTest, AnEmptyPictureClearsTheCanvasAndDrawsNothing) {
@@ -186,15 +340,16 @@ TEST_F(ImageImportTest, AnEmptyPictureClearsTheCanvasAndDrawsNothing) {
     file.append(reinterpret_cast<const char*>(picture.data()),
                 static_cast<qsizetype>(picture.size()));
     writeBytes(path("empty.pict"), file);
-    EXPECT_EQ(readPictureFile(path("empty.pict"), remake()), 0);
+    EXPECT_EQ(readPictureFile(path("empty.pict"), kBounds, remake()), 0);
     EXPECT_EQ(mRemakes, 1);
     EXPECT_EQ(mWorld.image().pixel(200, 150), kWhitePx);
 }
 
 TEST_F(ImageImportTest, ACanvasThatCannotBeMadeIsAnError) {
     ASSERT_TRUE(halves(4, 4).save(path("small.png")));
-    EXPECT_EQ(readPictureFile(path("small.png"), [] { return static_cast<CGWorld*>(nullptr); }),
-              kMemoryFull);
+    EXPECT_EQ(
+        readPictureFile(path("small.png"), kBounds, [] { return static_cast<CGWorld*>(nullptr); }),
+        kMemoryFull);
 }
 
 } // namespace

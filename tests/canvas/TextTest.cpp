@@ -140,18 +140,57 @@ TEST_F(TextTest, FontNumbersMapToTheInstalledFamilies) {
     EXPECT_EQ(GetFNum(LStr255("Helvetica")), 21);
     EXPECT_EQ(GetFNum("no such font anywhere"), 0);
     EXPECT_EQ(GetFNum(""), 0);
-    // Families without a fixed number get stable numbers that lead back to them.
+    // Families without a fixed number get stable numbers that lead back to them, by their full
+    // name and by their plain name without the foundry ("P052" for "P052 [urw]").
     for (const QString& family : QFontDatabase::families()) {
         const std::int16_t number = GetFNum(family.toStdString());
         ASSERT_NE(number, 0) << family.toStdString();
         if (number >= kFirstInstalledFontNumber) {
             EXPECT_EQ(fontFamilyForNumber(number), family);
         }
+        const QString plain = family.section(QStringLiteral(" ["), 0, 0);
+        const std::int16_t plainNumber = GetFNum(plain.toUpper().toStdString());
+        ASSERT_NE(plainNumber, 0) << family.toStdString();
+        if (plainNumber >= kFirstInstalledFontNumber) {
+            EXPECT_EQ(fontFamilyForNumber(plainNumber).section(QStringLiteral(" ["), 0, 0), plain);
+        }
     }
-    // Monospace really is monospace.
-    TextFont(4);
-    TextSize(20);
-    EXPECT_EQ(StringWidth("iiii"), StringWidth("WWWW"));
+}
+
+// Capital I: serifs make its top row much wider than its stem.
+bool drawsSerifs(CGWorld& canvas, std::int16_t font) {
+    eraseWhite(canvas);
+    TextFont(font);
+    TextSize(60);
+    TextFace(0);
+    RGBForeColor(kRed);
+    MoveTo(20, 100);
+    DrawString("I");
+    const Rect ink = inkExtent(canvas);
+    const auto widthAt = [&canvas, &ink](int v) {
+        int width = 0;
+        for (int h = ink.left; h < ink.right; ++h)
+            width += canvas.pixel(h, v) == kWhite ? 0 : 1;
+        return width;
+    };
+    return widthAt(ink.top + 1) > widthAt((ink.top + ink.bottom) / 2) * 3 / 2;
+}
+
+TEST_F(TextTest, EveryClassicFontNumberDrawsInTheKindItNames) {
+    enum Kind { Sans, Serif, Mono };
+    const std::pair<std::int16_t, Kind> table[] = {
+        {2, Serif},  {3, Sans},  {4, Mono},  {14, Serif}, {15, Sans},  {16, Serif},
+        {20, Serif}, {21, Sans}, {22, Mono}, {33, Sans},  {34, Serif},
+    };
+    for (const auto& [number, kind] : table) {
+        SCOPED_TRACE(number);
+        TextFont(number);
+        TextSize(20);
+        EXPECT_EQ(StringWidth("iiii") == StringWidth("WWWW"), kind == Mono);
+        if (kind != Mono) {
+            EXPECT_EQ(drawsSerifs(canvas, number), kind == Serif);
+        }
+    }
 }
 
 TEST_F(TextTest, WriteTextDrawsInThePenColourAtThePoint) {

@@ -3,7 +3,6 @@
 #include "CApplication.h"
 #include "CDocument.h"
 #include "CPaintWindow.h"
-#include "ImageImport.h"
 #include "LWindow.h"
 #include "RunContext.h"
 #include "RunControl.h"
@@ -22,15 +21,6 @@ void PrintRenderError(const QString& text) {
 namespace {
 
 enum class OutputKind { None, Pict, Png };
-
-// What the Open command reads as a picture (a program text is not one).
-bool isPictureFile(const QString& path) {
-    if (!QFileInfo(path).isFile())
-        return false;
-    const FourCharCode type = detectFileType(path);
-    return type == kFileTypePICT || type == kFileTypePNG || type == kFileTypeJPEG ||
-           type == kFileTypeGIF || type == kFileTypeTIFF;
-}
 
 OutputKind outputKindOf(const QString& path) {
     if (path.isEmpty())
@@ -80,12 +70,6 @@ int RenderProgram(const RenderOptions& options, const std::string& text) {
                              .arg(options.output));
         return kExitUsage;
     }
-    if (!options.openPicture.isEmpty() && !isPictureFile(options.openPicture)) {
-        PrintRenderError(
-            QStringLiteral("cannot read \"%1\" as a picture").arg(options.openPicture));
-        return kExitUsage;
-    }
-
     CApplication application;
     // Nobody is there to answer a colour picker: the run keeps its colour and goes on.
     application.SetColourPicker([](const RGBColour&) { return std::nullopt; });
@@ -100,10 +84,16 @@ int RenderProgram(const RenderOptions& options, const std::string& text) {
             QStringLiteral("cannot make a %1x%2 picture").arg(options.width).arg(options.height));
         return kExitUsage;
     }
-    if (!options.openPicture.isEmpty() && view->readPictureFile(options.openPicture) != 0) {
-        PrintRenderError(
-            QStringLiteral("cannot read \"%1\" as a picture").arg(options.openPicture));
-        return kExitUsage;
+    if (!options.openPicture.isEmpty()) {
+        // A file that holds nothing decodable opens as an empty picture in the application;
+        // here it is a mistake in the command line.
+        QString refusal;
+        view->readPictureFile(options.openPicture, &refusal);
+        if (!refusal.isEmpty()) {
+            PrintRenderError(QStringLiteral("cannot read \"%1\" as a picture: %2")
+                                 .arg(options.openPicture, refusal));
+            return kExitUsage;
+        }
     }
 
     RunContext context(text, options.heading, view, nullptr);
