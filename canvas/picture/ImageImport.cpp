@@ -1,6 +1,7 @@
 #include "ImageImport.h"
 
 #include "FitRect.h"
+#include "JpegFrame.h"
 #include "PictPixMap.h"
 #include "PictureFile.h"
 #include "StretchBits.h"
@@ -8,14 +9,18 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <algorithm>
 
 namespace {
 
 constexpr std::size_t kSniffLength = kPictureFileHeaderSize + 16;
 
-// A decoder that scales while reading holds only the fitted picture, but its own working memory
-// (a progressive JPEG keeps every coefficient) still grows with the size the header declares.
+// A decoder that scales while reading holds only the fitted picture, but it still takes time, and
+// sometimes memory, in proportion to the size the header declares.
 constexpr std::int64_t kMaxScaledDecodePixels = std::int64_t{1} << 27;
+// What a decoder may take besides the picture: a progressive JPEG keeps two bytes for every
+// coefficient of the whole image, whatever the scale it is decoded at.
+constexpr std::int64_t kMaxDecoderWorkBytes = std::int64_t{512} << 20;
 
 ImportedImage refused(std::int16_t status, const QString& reason) {
     ImportedImage result;
@@ -53,7 +58,19 @@ QString formatName(const QImageReader& reader, FourCharCode type) {
     return QString::fromStdString(FormatFourCharCode(type)).trimmed();
 }
 
-ImportedImage importWithQt(const QString& path, FourCharCode type, const Rect& fitInto) {
+// The most pixels a decoder that scales while reading may be given.
+std::int64_t scaledDecodeLimit(QFile& file, FourCharCode type) {
+    if (type == kFileTypeJPEG) {
+        const std::optional<JpegFrame> frame = readJpegFrame(file);
+        if (frame && frame->progressive)
+            return std::min(kMaxScaledDecodePixels,
+                            kMaxDecoderWorkBytes / (2 * std::max(frame->components, 1)));
+    }
+    return kMaxScaledDecodePixels;
+}
+
+ImportedImage importWithQt(const QString& path, FourCharCode type, const Rect& fitInto,
+                           std::int64_t maxScaledPixels) {
     QImageReader reader(path);
     reader.setAutoTransform(true);
     const PictLimits limits;
@@ -70,8 +87,7 @@ ImportedImage importWithQt(const QString& path, FourCharCode type, const Rect& f
             return refused(
                 kBadPictureData,
                 QStringLiteral("the image is %1: it has nothing to show").arg(sizeText(upright)));
-        const std::int64_t limit =
-            scaleWhileReading ? kMaxScaledDecodePixels : limits.maxPixelBytes / 4;
+        const std::int64_t limit = scaleWhileReading ? maxScaledPixels : limits.maxPixelBytes / 4;
         if (std::int64_t{stored.width()} * stored.height() > limit)
             return refused(kBadPictureData,
                            QStringLiteral("the image is %1, more than can be opened (at most %2 "
@@ -138,10 +154,11 @@ ImportedImage importImageFile(const QString& path, const Rect& fitInto) {
         return importPicture(path);
     if (type == kFileTypeUnknown && file.seek(0))
         type = fileTypeForImageFormat(QImageReader::imageFormat(&file));
-    file.close();
     if (type == kFileTypeUnknown && fileTypeFromExtension(path) == kFileTypeTEXT)
         return refused(kNoError, QStringLiteral("it is a program text, not a picture"));
-    return importWithQt(path, type, fitInto);
+    const std::int64_t maxScaledPixels = scaledDecodeLimit(file, type);
+    file.close();
+    return importWithQt(path, type, fitInto, maxScaledPixels);
 }
 
 QImage flattenOnWhite(const QImage& image) {

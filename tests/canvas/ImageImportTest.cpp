@@ -8,6 +8,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QImageWriter>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -79,6 +80,21 @@ QByteArray pngWithoutPixels(std::uint32_t width, std::uint32_t height) {
            pngChunk("IHDR" + bigEndian(width, 4) + bigEndian(height, 4) +
                     QByteArray("\x08\x02\0\0\0", 5)) +
            pngChunk("IDAT" + QByteArray("\x78\x9c\x03\0\0\0\0\x01", 8)) + pngChunk("IEND");
+}
+
+// A small progressive JPEG whose frame header claims width × height; empty when the writer
+// makes no progressive JPEG.
+QByteArray progressiveJpegClaiming(std::uint32_t width, std::uint32_t height) {
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    writer.write(halves(16, 16));
+    const qsizetype frame = jpeg.indexOf("\xFF\xC2");
+    if (frame < 0)
+        return {};
+    return jpeg.replace(frame + 5, 4, bigEndian(height, 2) + bigEndian(width, 2));
 }
 
 // A BMP header claiming width × height pixels of 24 bits, with no pixels.
@@ -249,6 +265,8 @@ TEST_F(ImageImportTest, RefusalsLeaveTheCanvasAndSayWhy) {
          "the image is 100000 x 100000 pixels, more than can be opened"},
         {"huge.bmp", bmpHeaderOnly(9000, 9000), kBadPictureData,
          "the image is 9000 x 9000 pixels, more than can be opened"},
+        {"huge.jpg", progressiveJpegClaiming(11000, 11000), kBadPictureData,
+         "the image is 11000 x 11000 pixels, more than can be opened"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
