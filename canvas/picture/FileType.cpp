@@ -69,20 +69,25 @@ FourCharCode fileTypeFromExtension(const QString& path) {
     return kFileTypeUnknown;
 }
 
+FourCharCode fileTypeFromContent(QFile& file) {
+    if (!file.seek(0))
+        return kFileTypeUnknown;
+    const QByteArray head = file.read(static_cast<qint64>(kSniffLength));
+    const FourCharCode type =
+        fileTypeFromContent(std::span(reinterpret_cast<const std::uint8_t*>(head.constData()),
+                                      static_cast<std::size_t>(head.size())));
+    if (type != kFileTypeUnknown || fileTypeFromExtension(file.fileName()) == kFileTypeTEXT ||
+        !file.seek(0))
+        return type;
+    return fileTypeForImageFormat(QImageReader::imageFormat(&file));
+}
+
 FourCharCode detectFileType(const QString& path) {
     QFile file(path);
     if (QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly)) {
-        const QByteArray head = file.read(static_cast<qint64>(kSniffLength));
-        const FourCharCode byContent =
-            fileTypeFromContent(std::span(reinterpret_cast<const std::uint8_t*>(head.constData()),
-                                          static_cast<std::size_t>(head.size())));
+        const FourCharCode byContent = fileTypeFromContent(file);
         if (byContent != kFileTypeUnknown)
             return byContent;
-        if (file.seek(0)) {
-            const FourCharCode byReader = fileTypeForImageFormat(QImageReader::imageFormat(&file));
-            if (byReader != kFileTypeUnknown)
-                return byReader;
-        }
     }
     return fileTypeFromExtension(path);
 }

@@ -6,6 +6,7 @@
 #include "FourCharCode.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <cstdint>
 #include <span>
@@ -28,8 +29,11 @@ FourCharCode fileTypeForImageFormat(const QByteArray& format);
 // By name: .pict and .pct are pictures, .txt and .turtle program texts, and the suffix of any
 // format an installed image reader decodes is that format.
 FourCharCode fileTypeFromExtension(const QString& path);
-// Our signatures, then the installed image readers' own look at the content, then the
-// extension, else kFileTypeUnknown.
+// Our signatures, then the installed image readers' own look at the content, except in a file
+// whose name says program text: a few readers know their format by letters a program may start
+// with. For a file open for reading, left at some position.
+FourCharCode fileTypeFromContent(QFile& file);
+// By content, then by extension, else kFileTypeUnknown.
 FourCharCode detectFileType(const QString& path);
 // Whether the Open command makes a picture of a file of this type rather than a program text.
 bool isPictureFileType(FourCharCode type);

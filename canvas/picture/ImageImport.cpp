@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr std::size_t kSniffLength = kPictureFileHeaderSize + 16;
-
 // A decoder that scales while reading holds only the fitted picture, but it still takes time, and
 // sometimes memory, in proportion to the size the header declares.
 constexpr std::int64_t kMaxScaledDecodePixels = std::int64_t{1} << 27;
@@ -146,14 +144,9 @@ ImportedImage importImageFile(const QString& path, const Rect& fitInto) {
         return refusedOpening(file);
     if (file.size() == 0)
         return refused(kNoError, QStringLiteral("the file is empty"));
-    const QByteArray head = file.read(static_cast<qint64>(kSniffLength));
-    FourCharCode type =
-        fileTypeFromContent(std::span(reinterpret_cast<const std::uint8_t*>(head.constData()),
-                                      static_cast<std::size_t>(head.size())));
+    const FourCharCode type = fileTypeFromContent(file);
     if (type == kFileTypePICT)
         return importPicture(path);
-    if (type == kFileTypeUnknown && file.seek(0))
-        type = fileTypeForImageFormat(QImageReader::imageFormat(&file));
     if (type == kFileTypeUnknown && fileTypeFromExtension(path) == kFileTypeTEXT)
         return refused(kNoError, QStringLiteral("it is a program text, not a picture"));
     const std::int64_t maxScaledPixels = scaledDecodeLimit(file, type);

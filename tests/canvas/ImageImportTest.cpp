@@ -130,6 +130,7 @@ TEST_F(ImageImportTest, TypeComesFromContentFirstThenTheExtension) {
     writeBytes(path("notes"), "forward 10");
     ASSERT_TRUE(image.save(path("bmp.dat"), "BMP")); // recognised by Qt's readers
     writeBytes(path("cut.bmp"), "BM");
+    writeBytes(path("pixmap.turtle"), "P3 2 1 255\n0 0 0 9 9 9\n"); // also a pixmap by content
 
     EXPECT_EQ(detectFileType(path("png.dat")), kFileTypePNG);
     EXPECT_EQ(detectFileType(path("jpeg.pict")), kFileTypeJPEG);
@@ -143,6 +144,7 @@ TEST_F(ImageImportTest, TypeComesFromContentFirstThenTheExtension) {
     EXPECT_EQ(detectFileType(path("does-not-exist.txt")), kFileTypeTEXT);
     EXPECT_EQ(detectFileType(path("bmp.dat")), kFileTypeBMP);
     EXPECT_EQ(detectFileType(path("cut.bmp")), kFileTypeBMP);
+    EXPECT_EQ(detectFileType(path("pixmap.turtle")), kFileTypeTEXT);
     EXPECT_EQ(detectFileType(path("a.webp")), FourCC("WEBP"));
 }
 
