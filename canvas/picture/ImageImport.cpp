@@ -45,6 +45,8 @@ ImportedImage refusedOpening(const QFile& file) {
         return refused(kFileNotFound, QStringLiteral("the file does not exist"));
     if (info.isDir())
         return refused(kIOError, QStringLiteral("it is a folder, not a file"));
+    if (!info.isFile())
+        return refused(kIOError, QStringLiteral("it is a device or a pipe, not a file"));
     if (file.error() == QFileDevice::PermissionsError || !info.isReadable())
         return refused(kAccessDenied, QStringLiteral("permission to read it is denied"));
     return refused(kIOError, QStringLiteral("it cannot be read (%1)").arg(file.errorString()));
