@@ -91,7 +91,3 @@ FourCharCode detectFileType(const QString& path) {
     }
     return fileTypeFromExtension(path);
 }
-
-bool isPictureFileType(FourCharCode type) {
-    return type != kFileTypeTEXT;
-}

@@ -35,5 +35,3 @@ FourCharCode fileTypeFromExtension(const QString& path);
 FourCharCode fileTypeFromContent(QFile& file);
 // By content, then by extension, else kFileTypeUnknown.
 FourCharCode detectFileType(const QString& path);
-// Whether the Open command makes a picture of a file of this type rather than a program text.
-bool isPictureFileType(FourCharCode type);
