@@ -60,6 +60,9 @@ QString formatName(const QImageReader& reader, FourCharCode type) {
 
 // The most pixels a decoder that scales while reading may be given.
 std::int64_t scaledDecodeLimit(QFile& file, FourCharCode type) {
+    char interlace = 0;
+    if (type == kFileTypePNG && file.seek(28) && file.getChar(&interlace) && interlace != 0)
+        return PictLimits{}.maxPixelBytes / 4; // an interlaced PNG is read whole, then scaled
     if (type == kFileTypeJPEG) {
         const std::optional<JpegFrame> frame = readJpegFrame(file);
         if (frame && frame->progressive)

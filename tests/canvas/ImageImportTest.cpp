@@ -77,7 +77,19 @@ QByteArray jpegWithOrientation(const QImage& image, std::uint32_t orientation) {
     return jpeg.left(2) + "\xFF\xE1" + bigEndian(exif.size() + 2, 2) + exif + jpeg.mid(2);
 }
 
-// Small images whose headers claim width × height.
+// Small images whose headers claim width × height (the PNG header's checksum made good).
+QByteArray pngClaiming(std::uint32_t width, std::uint32_t height, bool interlaced) {
+    QByteArray png = encoded(halves(8, 8), "PNG");
+    png.replace(16, 8, bigEndian(width, 4) + bigEndian(height, 4))
+        .replace(28, 1, interlaced ? "\x01" : "\0");
+    std::uint32_t crc = 0xFFFFFFFFU;
+    for (const char byte : png.mid(12, 17)) {
+        crc ^= static_cast<std::uint8_t>(byte);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320U & (0U - (crc & 1U)));
+    }
+    return png.replace(29, 4, bigEndian(~crc, 4));
+}
 QByteArray jpegClaiming(std::uint32_t width, std::uint32_t height, bool progressive) {
     QByteArray jpeg = encoded(halves(16, 16), "JPEG", progressive);
     const qsizetype frame = jpeg.indexOf(progressive ? "\xFF\xC2" : "\xFF\xC0");
@@ -239,6 +251,8 @@ TEST_F(ImageImportTest, RefusalsLeaveTheCanvasAndSayWhy) {
         {"zero.jpg", jpegClaiming(0, 5, false), kBadPictureData, "damaged or cut short"},
         {"huge.jpg", jpegClaiming(30000, 30000, false), kBadPictureData,
          "the image is 30000 x 30000 pixels, more than can be opened"},
+        {"interlaced.png", pngClaiming(10000, 8000, true), kBadPictureData,
+         "the image is 10000 x 8000 pixels, more than can be opened"},
         {"huge.bmp", bmpClaiming(9000, 9000), kBadPictureData,
          "the image is 9000 x 9000 pixels, more than can be opened"},
         {"progressive.jpg", jpegClaiming(11000, 11000, true), kBadPictureData,
