@@ -32,25 +32,11 @@ struct FontName {
 
 // Names that programs may use for the classic numbers; the first match wins.
 constexpr std::array kClassicNames{
-    FontName{3, "DejaVu Sans"},
-    FontName{20, "DejaVu Serif"},
-    FontName{4, "DejaVu Sans Mono"},
-    FontName{3, "sans"},
-    FontName{3, "sans-serif"},
-    FontName{20, "serif"},
-    FontName{4, "mono"},
-    FontName{4, "monospace"},
-    FontName{2, "new york"},
-    FontName{3, "geneva"},
-    FontName{4, "monaco"},
-    FontName{14, "bookman"},
-    FontName{15, "helvetica narrow"},
-    FontName{16, "palatino"},
-    FontName{20, "times"},
-    FontName{21, "helvetica"},
+    FontName{3, "DejaVu Sans"}, FontName{20, "DejaVu Serif"}, FontName{4, "DejaVu Sans Mono"},
+    FontName{3, "sans"},        FontName{3, "sans-serif"},    FontName{20, "serif"},
+    FontName{4, "mono"},        FontName{4, "monospace"},     FontName{3, "geneva"},
+    FontName{4, "monaco"},      FontName{20, "times"},        FontName{21, "helvetica"},
     FontName{22, "courier"},
-    FontName{33, "avant garde"},
-    FontName{34, "new century schoolbook"},
 };
 
 const char* dejaVuFamily(FontKind kind) {
