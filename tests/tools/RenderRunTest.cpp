@@ -137,7 +137,7 @@ TEST_F(RenderRun, OpenFitsAndCentresAnImage) {
     EXPECT_EQ(picture.pixel(199, 99), 0xFF0000FFu);
 }
 
-TEST_F(RenderRun, OpenTakesEveryFormatTheImageReadersDecodeAndNamesWhatItRefuses) {
+TEST_F(RenderRun, OpenTakesEveryFormatTheImageReadersDecodeAndRefusalsSayWhy) {
     QImage source(100, 50, QImage::Format_RGB32);
     source.fill(QColor(0, 0, 255));
     const QString bmp = pathOf(QStringLiteral("blue.bmp"));
@@ -157,6 +157,10 @@ TEST_F(RenderRun, OpenTakesEveryFormatTheImageReadersDecodeAndNamesWhatItRefuses
     EXPECT_TRUE(refused.err.contains("noise.dat"));
     EXPECT_TRUE(refused.err.contains("no installed image reader recognises its content"))
         << refused.err.toStdString();
+    const RunResult unwritable = run(
+        {QStringLiteral("-o"), pathOf(QStringLiteral("no/x.pict")), writeProgram("forward 10")});
+    EXPECT_TRUE(unwritable.err.contains("x.pict\": its folder does not exist"))
+        << unwritable.err.toStdString();
 }
 
 TEST_F(RenderRun, ParseErrorsWriteNoPicture) {

@@ -3,6 +3,7 @@
 #include "CApplication.h"
 #include "CDocument.h"
 #include "CPaintWindow.h"
+#include "LException.h"
 #include "LWindow.h"
 #include "RunContext.h"
 #include "RunControl.h"
@@ -43,14 +44,30 @@ bool sizePaintView(CPaintWindow& view, int width, int height) {
            bounds.height() == height;
 }
 
-bool savePng(const CPaintWindow& view, const QString& path) {
+// Why the picture could not be written, or nothing when it was.
+QString savePng(const CPaintWindow& view, const QString& path) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return false;
+        return file.errorString();
     QImageWriter writer(&file, "png");
     if (!writer.write(view.canvas().image()))
-        return false;
-    return file.commit();
+        return writer.errorString();
+    return file.commit() ? QString() : file.errorString();
+}
+
+QString savePict(CPaintWindow& view, const QString& path) {
+    switch (view.writePictureFile(path)) {
+    case kNoError:
+        return {};
+    case kFileNotFound:
+        return QStringLiteral("its folder does not exist");
+    case kAccessDenied:
+        return QStringLiteral("permission to write there is denied");
+    case kMemoryFull:
+        return QStringLiteral("there is not enough memory for the picture");
+    default:
+        return QStringLiteral("the disk would not take it");
+    }
 }
 
 } // namespace
@@ -103,12 +120,12 @@ int RenderProgram(const RenderOptions& options, const std::string& text) {
     }
     ExecuteRun(context);
 
-    if (output == OutputKind::Pict && view->writePictureFile(options.output) != 0) {
-        PrintRenderError(QStringLiteral("cannot write \"%1\"").arg(options.output));
-        return kExitUsage;
-    }
-    if (output == OutputKind::Png && !savePng(*view, options.output)) {
-        PrintRenderError(QStringLiteral("cannot write \"%1\"").arg(options.output));
+    const QString writeFailure = output == OutputKind::Pict  ? savePict(*view, options.output)
+                                 : output == OutputKind::Png ? savePng(*view, options.output)
+                                                             : QString();
+    if (!writeFailure.isEmpty()) {
+        PrintRenderError(
+            QStringLiteral("cannot write \"%1\": %2").arg(options.output, writeFailure));
         return kExitUsage;
     }
     if (options.state) {
