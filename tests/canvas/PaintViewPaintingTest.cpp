@@ -1,7 +1,10 @@
 // Painting with the mouse on a real paint view.
 
 #include "ColourModel.h"
+#include "HueCycling.h"
 #include "PaintViewTestSupport.h"
+
+#include <QPushButton>
 
 using namespace paint_view_test;
 
@@ -120,6 +123,129 @@ TEST_F(PaintViewPainting, ReleaseModeStartsAtReleaseAndTheNextClickEndsAndIsCons
     EXPECT_EQ(picture(), before);
 }
 
+// The button comes up somewhere else than it went down: the stroke goes from the click there.
+TEST_F(PaintViewPainting, ReleaseModeStrokesFromTheClickToWhereTheButtonCameUp) {
+    testModes().mouseMode = true;
+    for (const bool connect : {true, false}) {
+        SCOPED_TRACE(connect);
+        testModes().connectMode = connect;
+        view->clearPicture();
+        press({50, 50});
+        release({150, 50});
+        EXPECT_TRUE(isInk(50, 50));
+        EXPECT_TRUE(isInk(150, 50));
+        EXPECT_EQ(isInk(100, 50), connect);
+        EXPECT_EQ(view->turtlePoint(), Point::at(150, 50));
+        press({300, 200});
+        release({300, 200});
+    }
+}
+
+// Any press ends release-mode painting and goes nowhere else: another button, another widget.
+TEST_F(PaintViewPainting, AnyPressAnywhereEndsReleaseModePaintingAndIsConsumed) {
+    testModes().mouseMode = true;
+    QPushButton elsewhere("elsewhere");
+    elsewhere.show();
+    int clicks = 0;
+    QObject::connect(&elsewhere, &QPushButton::clicked, [&] { ++clicks; });
+    const std::vector<std::pair<const char*, std::function<void()>>> presses{
+        {"left in the view",
+         [&] {
+             QTest::mouseClick(view.get(), Qt::LeftButton, {}, {150, 150});
+         }},
+        {"right in the view",
+         [&] {
+             QTest::mouseClick(view.get(), Qt::RightButton, {}, {150, 150});
+         }},
+        {"another window's button", [&] { QTest::mouseClick(&elsewhere, Qt::LeftButton); }},
+    };
+    for (const auto& [name, click] : presses) {
+        SCOPED_TRACE(name);
+        view->clearPicture();
+        press({50, 50});
+        release({50, 50});
+        hover({100, 50});
+        click();
+        hover({250, 250});
+        EXPECT_TRUE(isInk(100, 50));
+        EXPECT_FALSE(isInk(150, 150));
+        EXPECT_FALSE(isInk(250, 250)) << "painting has stopped";
+    }
+    EXPECT_EQ(clicks, 0);
+}
+
+// The pointer leaves the view and comes back: the stroke follows it outside instead of cutting
+// a straight chord across the picture.
+TEST_F(PaintViewPainting, ReleaseModePaintingFollowsThePointerOutsideTheView) {
+    testModes().mouseMode = true;
+    QWidget outside;
+    outside.setGeometry(view->geometry().right() + 41, view->geometry().top(), 100, kHeight);
+    outside.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&outside));
+    press({380, 50});
+    release({380, 50});
+    QTest::mouseMove(outside.windowHandle(), QPoint(20, 100)); // (460, 100) in the view
+    hover({380, 250});
+    press({380, 250});
+    release({380, 250});
+    EXPECT_FALSE(isInk(380, 150)) << "no chord";
+    EXPECT_TRUE(isInk(399, 62) || isInk(399, 61) || isInk(399, 63));
+    EXPECT_TRUE(isInk(399, 213) || isInk(399, 214) || isInk(399, 215));
+}
+
+// Keys wait for the end of a held stroke (then act), and are dropped in release mode.
+TEST_F(PaintViewPainting, KeysDoNotActInTheMiddleOfAStroke) {
+    for (const bool releaseMode : {false, true}) {
+        SCOPED_TRACE(releaseMode);
+        testModes().mouseMode = releaseMode;
+        view->clearPicture();
+        const auto moveTo = [&](QPoint p) { releaseMode ? hover(p) : drag(p); };
+        press({50, 50});
+        if (releaseMode)
+            release({50, 50});
+        moveTo({100, 50});
+        QTest::keyClick(view.get(), Qt::Key_Backspace);
+        EXPECT_TRUE(isInk(75, 50)) << "nothing cleared in the middle of the stroke";
+        moveTo({150, 50});
+        if (releaseMode)
+            press({150, 50});
+        release({150, 50});
+        QCoreApplication::processEvents();
+        EXPECT_EQ(isInk(75, 50), releaseMode);
+        EXPECT_EQ(isInk(125, 50), releaseMode);
+        if (!releaseMode) {
+            // The held Backspace cleared after the stroke: Undo brings the whole stroke back.
+            EXPECT_TRUE(undo());
+            EXPECT_TRUE(isInk(75, 50) && isInk(125, 50));
+        }
+    }
+}
+
+// The second press of a double-click comes as a double-click event; it is a press like any other.
+TEST_F(PaintViewPainting, TheSecondClickOfADoubleClickIsAPress) {
+    const auto doubleClick = [&] {
+        QTest::mouseDClick(view->windowHandle(), Qt::LeftButton, {}, QPoint(100, 100));
+    };
+    doubleClick();
+    EXPECT_TRUE(undo());
+    EXPECT_TRUE(isInk(100, 100)) << "the undo took only the second click's dot";
+
+    testModes().mouseMode = true;
+    view->clearPicture();
+    doubleClick();
+    hover({200, 200});
+    EXPECT_FALSE(isInk(200, 200)) << "the second click ended release-mode painting";
+
+    testModes().mouseMode = false;
+    view->clearPicture();
+    view->setColorCycling(true);
+    view->setFillMode(true);
+    doubleClick();
+    EXPECT_FALSE(at(100, 100) == kRed) << "the second fill took the next colour";
+    EXPECT_TRUE(undo());
+    EXPECT_EQ(at(100, 100), kRed);
+}
+
 TEST_F(PaintViewPainting, AFillClickFillsWithoutMovingTheTurtleAndCanBeUndone) {
     view->setPenSize(2);
     press({-10, 100});
@@ -153,6 +279,15 @@ TEST_F(PaintViewPainting, ColourCyclingMovesTheHueOnWithEverySample) {
     EXPECT_EQ(at(50, 50), kRed);
     // One sample at the click and one per move.
     EXPECT_NEAR(int(RGB2HSV(view->getPenColor()).hue), 3 * 15, 1);
+}
+
+TEST_F(PaintViewPainting, ColourCyclingGoesOnWhileThePointerRests) {
+    view->setColorCycling(true);
+    press({100, 100});
+    QTest::qWait(150);
+    release({100, 100});
+    EXPECT_GT(int(RGB2HSV(view->getPenColor()).hue), 3 * kHueStepPerMouseSample);
+    EXPECT_FALSE(at(100, 100) == kRed) << "the resting pointer's dot took the later colours";
 }
 
 TEST_F(PaintViewPainting, PointsFarOutsideTheViewPaintOnlyInside) {
