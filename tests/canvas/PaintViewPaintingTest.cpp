@@ -31,38 +31,33 @@ TEST_F(PaintViewPainting, DragPaintsAStrokeAndLeavesTheTurtleAtItsEnd) {
     EXPECT_EQ(view->heading(), 0.0f);
 }
 
+// Shift keeps the stroke on the line through the anchor along which the pointer moved further;
+// without Shift the anchor follows the pointer.
 TEST_F(PaintViewPainting, ShiftKeepsTheStrokeOnTheLineOfTheLongerMove) {
-    press({100, 100});
-    drag({150, 120}, Qt::ShiftModifier);
-    release({150, 120}, Qt::ShiftModifier);
-
-    for (int h = 100; h <= 150; ++h)
-        EXPECT_TRUE(isInk(h, 100)) << h;
-    EXPECT_FALSE(isInk(150, 120));
-    EXPECT_FALSE(isInk(125, 110));
-    EXPECT_EQ(view->turtlePoint(), Point::at(150, 100));
-}
-
-TEST_F(PaintViewPainting, ShiftWithTheLongerVerticalMoveGoesDown) {
-    press({100, 100});
-    drag({110, 160}, Qt::ShiftModifier);
-    release({110, 160}, Qt::ShiftModifier);
-
-    EXPECT_TRUE(isInk(100, 160));
-    EXPECT_TRUE(isInk(100, 130));
-    EXPECT_FALSE(isInk(110, 160));
-}
-
-TEST_F(PaintViewPainting, WithoutShiftTheAnchorFollowsThePointer) {
-    press({100, 100});
-    drag({150, 100});
-    // Shift now constrains to lines through (150, 100), not through the click.
-    drag({160, 140}, Qt::ShiftModifier);
-    release({160, 140}, Qt::ShiftModifier);
-
-    EXPECT_TRUE(isInk(150, 140));
-    EXPECT_TRUE(isInk(150, 120));
-    EXPECT_FALSE(isInk(100, 140));
+    struct Case {
+        std::vector<std::pair<QPoint, Qt::KeyboardModifiers>> drags;
+        std::vector<QPoint> ink, blank;
+    };
+    const Case cases[] = {
+        {{{{150, 120}, Qt::ShiftModifier}}, {{125, 100}, {150, 100}}, {{150, 120}, {125, 110}}},
+        {{{{110, 160}, Qt::ShiftModifier}}, {{100, 160}, {100, 130}}, {{110, 160}}},
+        {{{{150, 100}, {}}, {{160, 140}, Qt::ShiftModifier}},
+         {{150, 140}, {150, 120}},
+         {{100, 140}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        view->clearPicture();
+        press({100, 100});
+        for (const auto& [to, modifiers] : c.drags)
+            drag(to, modifiers);
+        release(c.drags.back().first, c.drags.back().second);
+        for (const QPoint& p : c.ink)
+            EXPECT_TRUE(isInk(p.x(), p.y())) << p.x() << ',' << p.y();
+        for (const QPoint& p : c.blank)
+            EXPECT_FALSE(isInk(p.x(), p.y())) << p.x() << ',' << p.y();
+    }
+    EXPECT_EQ(view->turtlePoint(), Point::at(150, 140));
 }
 
 TEST_F(PaintViewPainting, AClickWithoutDragLeavesOneDotOfHalfThePenWidth) {
@@ -96,80 +91,40 @@ TEST_F(PaintViewPainting, DotsOnlyWhenNotConnecting) {
     EXPECT_FALSE(isInk(100, 50));
 }
 
-TEST_F(PaintViewPainting, ReleaseModeStartsAtReleaseAndTheNextClickEndsAndIsConsumed) {
-    testModes().mouseMode = true;
-    view->setPenSize(4);
-    const QImage before = picture();
-
-    press({50, 50});
-    EXPECT_FALSE(isInk(50, 50)); // nothing until the button goes up
-    release({50, 50});
-    EXPECT_TRUE(isInk(50, 50));
-
-    hover({150, 50});
-    for (int h = 50; h <= 150; h += 10)
-        EXPECT_TRUE(isInk(h, 50)) << h;
-
-    press({150, 150});
-    release({150, 150});
-    EXPECT_FALSE(isInk(150, 150)) << "the ending click paints nothing";
-    EXPECT_FALSE(isInk(150, 100));
-
-    hover({250, 250});
-    EXPECT_FALSE(isInk(250, 250)) << "painting has stopped";
-
-    // The ending click posted no action of its own: undo goes back to before the first click.
-    EXPECT_TRUE(undo());
-    EXPECT_EQ(picture(), before);
-}
-
-// The button comes up somewhere else than it went down: the stroke goes from the click there.
-TEST_F(PaintViewPainting, ReleaseModeStrokesFromTheClickToWhereTheButtonCameUp) {
-    testModes().mouseMode = true;
-    for (const bool connect : {true, false}) {
-        SCOPED_TRACE(connect);
-        testModes().connectMode = connect;
-        view->clearPicture();
-        press({50, 50});
-        release({150, 50});
-        EXPECT_TRUE(isInk(50, 50));
-        EXPECT_TRUE(isInk(150, 50));
-        EXPECT_EQ(isInk(100, 50), connect);
-        EXPECT_EQ(view->turtlePoint(), Point::at(150, 50));
-        press({300, 200});
-        release({300, 200});
-    }
-}
-
-// Any press ends release-mode painting and goes nowhere else: another button, another widget.
-TEST_F(PaintViewPainting, AnyPressAnywhereEndsReleaseModePaintingAndIsConsumed) {
+// Release-to-start mode: painting starts when the button comes up, with a stroke from the click
+// to where it came up; the next press, of any button, anywhere, ends it and goes nowhere else.
+TEST_F(PaintViewPainting, ReleaseModeStartsAtReleaseAndAnyPressEndsItAndIsConsumed) {
     testModes().mouseMode = true;
     QPushButton elsewhere("elsewhere");
     elsewhere.show();
     int clicks = 0;
     QObject::connect(&elsewhere, &QPushButton::clicked, [&] { ++clicks; });
-    const std::vector<std::pair<const char*, std::function<void()>>> presses{
-        {"left in the view",
-         [&] {
-             QTest::mouseClick(view.get(), Qt::LeftButton, {}, {150, 150});
-         }},
-        {"right in the view",
-         [&] {
-             QTest::mouseClick(view.get(), Qt::RightButton, {}, {150, 150});
-         }},
-        {"another window's button", [&] { QTest::mouseClick(&elsewhere, Qt::LeftButton); }},
+    const QPoint end(150, 150);
+    const std::vector<std::pair<bool, std::function<void()>>> endings{
+        {true, [&] { QTest::mouseClick(view.get(), Qt::LeftButton, {}, end); }},
+        {false, [&] { QTest::mouseClick(view.get(), Qt::RightButton, {}, end); }},
+        {true, [&] { QTest::mouseClick(&elsewhere, Qt::LeftButton); }},
     };
-    for (const auto& [name, click] : presses) {
-        SCOPED_TRACE(name);
+    for (std::size_t i = 0; i < endings.size(); ++i) {
+        SCOPED_TRACE(i);
+        const auto& [connect, endingClick] = endings[i];
+        testModes().connectMode = connect;
         view->clearPicture();
+        const QImage before = picture();
         press({50, 50});
-        release({50, 50});
-        hover({100, 50});
-        click();
+        EXPECT_FALSE(isInk(50, 50)) << "nothing until the button goes up";
+        release({150, 50});
+        EXPECT_TRUE(isInk(50, 50) && isInk(150, 50));
+        EXPECT_EQ(isInk(100, 50), connect);
+        EXPECT_EQ(view->turtlePoint(), Point::at(150, 50));
+        hover({150, 100});
+        EXPECT_TRUE(isInk(150, 100));
+        endingClick();
         hover({250, 250});
-        EXPECT_TRUE(isInk(100, 50));
-        EXPECT_FALSE(isInk(150, 150));
+        EXPECT_FALSE(isInk(end.x(), end.y())) << "the ending click paints nothing";
         EXPECT_FALSE(isInk(250, 250)) << "painting has stopped";
+        EXPECT_TRUE(undo()) << "the ending click posted no action of its own";
+        EXPECT_EQ(picture(), before);
     }
     EXPECT_EQ(clicks, 0);
 }
@@ -268,26 +223,17 @@ TEST_F(PaintViewPainting, AFillClickFillsWithoutMovingTheTurtleAndCanBeUndone) {
     EXPECT_EQ(picture(), stroked);
 }
 
+// One sample at the click and one per move; while the pointer rests, one every tick.
 TEST_F(PaintViewPainting, ColourCyclingMovesTheHueOnWithEverySample) {
     view->setColorCycling(true);
-    view->setPenSize(2);
     press({50, 50});
     drag({100, 50});
     drag({150, 50});
-    release({150, 50});
-
     EXPECT_EQ(at(50, 50), kRed);
-    // One sample at the click and one per move.
-    EXPECT_NEAR(int(RGB2HSV(view->getPenColor()).hue), 3 * 15, 1);
-}
-
-TEST_F(PaintViewPainting, ColourCyclingGoesOnWhileThePointerRests) {
-    view->setColorCycling(true);
-    press({100, 100});
+    EXPECT_NEAR(int(RGB2HSV(view->getPenColor()).hue), 3 * kHueStepPerMouseSample, 1);
     QTest::qWait(150);
-    release({100, 100});
-    EXPECT_GT(int(RGB2HSV(view->getPenColor()).hue), 3 * kHueStepPerMouseSample);
-    EXPECT_FALSE(at(100, 100) == kRed) << "the resting pointer's dot took the later colours";
+    release({150, 50});
+    EXPECT_GT(int(RGB2HSV(view->getPenColor()).hue), 4 * kHueStepPerMouseSample);
 }
 
 TEST_F(PaintViewPainting, PointsFarOutsideTheViewPaintOnlyInside) {

@@ -1,58 +1,44 @@
 #pragma once
 
-// Answers the message boxes that become modal, as a user would: by clicking one of their buttons
-// with real mouse events. A box that a few clicks do not end (its events are not getting through)
-// is closed by hand after a while, so that a faulty run never hangs the test.
+// Answers each message box that becomes modal by clicking one of its buttons, as a user would.
+// A box that five clicks do not end (its events are not getting through) is closed by hand, so
+// that a fault never hangs the test.
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
-#include <QObject>
 #include <QPointer>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 
-class MessageBoxAnswerer : public QObject {
-public:
+struct MessageBoxAnswerer {
     explicit MessageBoxAnswerer(QMessageBox::StandardButton button,
-                                std::function<void()> onShown = {})
-        : mButton(button), mOnShown(std::move(onShown)) {
-        mTimer.setInterval(20);
-        connect(&mTimer, &QTimer::timeout, this, &MessageBoxAnswerer::tryToAnswer);
-        mTimer.start();
+                                std::function<void()> onShown = {}) {
+        timer.callOnTimeout([this, button, onShown] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr)
+                return;
+            if (box != current) {
+                current = box;
+                clicks = 0;
+                ++shown;
+                if (onShown)
+                    onShown();
+            }
+            if (clicks++ < 5) {
+                QTest::mouseClick(box->button(button), Qt::LeftButton);
+            } else {
+                ++stuck;
+                box->done(QMessageBox::Cancel);
+            }
+        });
+        timer.start(20);
     }
 
-    int shown = 0;    // boxes seen
-    int stuck = 0;    // boxes that clicks did not end
-    QString lastText; // the text of the last box seen
-
-private:
-    void tryToAnswer() {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr)
-            return;
-        if (box != mCurrent) {
-            mCurrent = box;
-            mClicks = 0;
-            ++shown;
-            lastText = box->text();
-            if (mOnShown)
-                mOnShown();
-        }
-        if (mClicks++ < kClicksBeforeGivingUp) {
-            if (QAbstractButton* button = box->button(mButton))
-                QTest::mouseClick(button, Qt::LeftButton);
-            return;
-        }
-        ++stuck;
-        box->done(QMessageBox::Cancel);
-    }
-
-    static constexpr int kClicksBeforeGivingUp = 5;
-    QMessageBox::StandardButton mButton;
-    std::function<void()> mOnShown;
-    QTimer mTimer;
-    QPointer<QMessageBox> mCurrent;
-    int mClicks = 0;
+    int shown = 0; // boxes seen
+    int stuck = 0; // boxes that the clicks did not end
+    QTimer timer;
+    QPointer<QMessageBox> current;
+    int clicks = 0;
 };
