@@ -79,18 +79,6 @@ TEST_F(PaintViewPainting, AClickWithoutDragLeavesOneDotOfHalfThePenWidth) {
     EXPECT_EQ(view->heading(), 0.0f);
 }
 
-TEST_F(PaintViewPainting, DotsOnlyWhenNotConnecting) {
-    testModes().connectMode = false;
-    view->setPenSize(8);
-    press({50, 50});
-    drag({150, 50});
-    release({150, 50});
-
-    EXPECT_TRUE(isInk(50, 50));
-    EXPECT_TRUE(isInk(150, 50));
-    EXPECT_FALSE(isInk(100, 50));
-}
-
 // Release-to-start mode: painting starts when the button comes up, with a stroke from the click
 // to where it came up; the next press, of any button, anywhere, ends it and goes nowhere else.
 TEST_F(PaintViewPainting, ReleaseModeStartsAtReleaseAndAnyPressEndsItAndIsConsumed) {

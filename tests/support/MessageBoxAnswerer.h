@@ -10,12 +10,10 @@
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
-#include <functional>
 
 struct MessageBoxAnswerer {
-    explicit MessageBoxAnswerer(QMessageBox::StandardButton button,
-                                std::function<void()> onShown = {}) {
-        timer.callOnTimeout([this, button, onShown] {
+    explicit MessageBoxAnswerer(QMessageBox::StandardButton button) {
+        timer.callOnTimeout([this, button] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (box == nullptr)
                 return;
@@ -23,8 +21,6 @@ struct MessageBoxAnswerer {
                 current = box;
                 clicks = 0;
                 ++shown;
-                if (onShown)
-                    onShown();
             }
             if (clicks++ < 5) {
                 QTest::mouseClick(box->button(button), Qt::LeftButton);
