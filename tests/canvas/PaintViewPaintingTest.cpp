@@ -178,37 +178,26 @@ TEST_F(PaintViewPainting, TheSecondClickOfADoubleClickIsAPress) {
     doubleClick();
     hover({200, 200});
     EXPECT_FALSE(isInk(200, 200)) << "the second click ended release-mode painting";
-
-    testModes().mouseMode = false;
-    view->clearPicture();
-    view->setColorCycling(true);
-    view->setFillMode(true);
-    doubleClick();
-    EXPECT_FALSE(at(100, 100) == kRed) << "the second fill took the next colour";
-    EXPECT_TRUE(undo());
-    EXPECT_EQ(at(100, 100), kRed);
 }
 
-TEST_F(PaintViewPainting, AFillClickFillsWithoutMovingTheTurtleAndCanBeUndone) {
-    view->setPenSize(2);
+// A click in fill mode fills up to the stroke without moving the turtle; the second click of a
+// double-click fills again with the next colour, and undo takes back that fill only.
+TEST_F(PaintViewPainting, FillClicksFillWithoutMovingTheTurtleEachUndoable) {
     press({-10, 100});
     drag({410, 100});
     release({410, 100});
-    const QImage stroked = picture();
-    view->setPenColor(kRed, 3001);
+    view->setColorCycling(true);
     view->setFillMode(true);
     const Point turtle = view->turtlePoint();
-
-    QTest::mouseClick(view.get(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 50));
-
-    EXPECT_EQ(at(200, 50), kRed);
-    EXPECT_EQ(at(5, 5), kRed);
-    EXPECT_EQ(at(200, 100), kBlack); // the stroke bounds the fill
+    QTest::mouseDClick(view->windowHandle(), Qt::LeftButton, {}, QPoint(200, 50));
+    const RGBColour second = at(200, 50);
+    EXPECT_FALSE(second == kRed) << "the second fill took the next colour";
+    EXPECT_EQ(at(5, 5), second);
+    EXPECT_EQ(at(200, 100), kBlack);
     EXPECT_EQ(at(200, 200), kWhite);
     EXPECT_EQ(view->turtlePoint(), turtle);
-
     EXPECT_TRUE(undo());
-    EXPECT_EQ(picture(), stroked);
+    EXPECT_EQ(at(200, 50), kRed);
 }
 
 // One sample at the click and one per move; while the pointer rests, one every tick.
