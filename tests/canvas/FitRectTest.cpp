@@ -42,4 +42,11 @@ TEST(FitRect, FitsKeepingTheAspectThenCentres) {
     EXPECT_EQ(small, (Rect{-8, -9, -5, -6}));
 }
 
+TEST(FitRect, SidesBeyondSixteenBitCoordinatesFitToo) {
+    const FittedSize band = fittedSize(20000, 100, kCanvas);
+    EXPECT_EQ(band.width, 400);
+    EXPECT_EQ(band.height, 2);
+    EXPECT_EQ(fittedSize(1, 2'000'000'000, kCanvas).width, 1);
+}
+
 } // namespace
