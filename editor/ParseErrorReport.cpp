@@ -16,23 +16,28 @@ QString tr(const char* text) {
 
 constexpr int kMaxSuggestionEdits = 2;
 
-// Levenshtein distance over code points, giving up beyond the bound.
+// Edits (insert, delete, replace, swap two neighbours) between two words of code points;
+// anything beyond the bound answers bound + 1.
 int editDistance(const std::u32string& a, const std::u32string& b, int bound) {
     if (std::abs(static_cast<int>(a.size()) - static_cast<int>(b.size())) > bound)
         return bound + 1;
-    std::vector<int> previous(b.size() + 1);
-    std::vector<int> current(b.size() + 1);
+    const std::size_t width = b.size() + 1;
+    std::vector<int> d((a.size() + 1) * width);
+    for (std::size_t i = 0; i <= a.size(); ++i)
+        d[i * width] = static_cast<int>(i);
     for (std::size_t j = 0; j <= b.size(); ++j)
-        previous[j] = static_cast<int>(j);
+        d[j] = static_cast<int>(j);
     for (std::size_t i = 1; i <= a.size(); ++i) {
-        current[0] = static_cast<int>(i);
         for (std::size_t j = 1; j <= b.size(); ++j) {
-            const int substitution = previous[j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1);
-            current[j] = std::min({previous[j] + 1, current[j - 1] + 1, substitution});
+            const int cost = a[i - 1] == b[j - 1] ? 0 : 1;
+            int best = std::min({d[(i - 1) * width + j] + 1, d[i * width + j - 1] + 1,
+                                 d[(i - 1) * width + j - 1] + cost});
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
+                best = std::min(best, d[(i - 2) * width + j - 2] + 1);
+            d[i * width + j] = best;
         }
-        std::swap(previous, current);
     }
-    return previous[b.size()];
+    return std::min(d[a.size() * width + b.size()], bound + 1);
 }
 
 std::u32string foldedWide(std::string_view bytes) {
