@@ -243,7 +243,7 @@ void CTextEditView::InsertCommandWord(const QString& menuWord) {
         word = QStringLiteral("--");
     QString argument;
     if (need.dialog != 0) {
-        std::optional<QString> asked = AskArgument(need.dialog, this);
+        std::optional<QString> asked = AskArgument(need.dialog, this, menuWord);
         if (!asked)
             return;
         argument = *asked;
@@ -262,6 +262,7 @@ void CTextEditView::InsertCommandWord(const QString& menuWord) {
     cursor.setPosition(start + insertion.caretOffset);
     setTextCursor(cursor);
     UserChangedText();
+    window()->activateWindow();
     BecomeTarget();
 }
 
