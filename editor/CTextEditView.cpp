@@ -274,13 +274,19 @@ LCommander* CTextEditView::frontPaintCommander() const {
     return dynamic_cast<LCommander*>(view);
 }
 
+bool CTextEditView::isRunAction(const LAction* action) const {
+    // The address alone could be a later action's that took the freed place.
+    return action != nullptr && action == mRunAction &&
+           action->GetStringIndex() == kProgramRunStringIndex;
+}
+
 bool CTextEditView::undoRun() {
     if (mRunAction == nullptr || mRunWindow == nullptr)
         return false;
     LUndoer* undoer = nullptr;
     for (LCommander* c = mRunWindow; c != nullptr && undoer == nullptr; c = c->GetSuperCommander())
         undoer = c->GetUndoer();
-    if (undoer == nullptr || undoer->GetAction() != mRunAction)
+    if (undoer == nullptr || !isRunAction(undoer->GetAction()))
         return false;
     return undoer->ObeyCommand(cmd_Undo);
 }
@@ -349,7 +355,7 @@ void CTextEditView::FindCommandStatus(CommandT command, CommandStatus& status) {
         if (mRunAction != nullptr && mRunWindow != nullptr) {
             for (LCommander* c = mRunWindow; c != nullptr; c = c->GetSuperCommander()) {
                 if (LUndoer* undoer = c->GetUndoer()) {
-                    if (undoer->GetAction() == mRunAction &&
+                    if (isRunAction(undoer->GetAction()) &&
                         undoer->FindCommandStatus(command, status))
                         return;
                     break;

@@ -73,6 +73,7 @@ private:
     void windowTitleFromFile();
     LCommander* frontPaintCommander() const;
     bool undoRun();
+    bool isRunAction(const LAction* action) const;
 
     FileLocation mProgramFile;
     std::int32_t mRunHeading = 0;

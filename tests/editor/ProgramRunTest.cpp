@@ -78,7 +78,7 @@ TEST_F(EditorTest, ASlowRunSelectsEachInstructionAndAKeyStopsIt) {
     });
     sampler.start(15);
     const QString text = editor->toPlainText();
-    editor->ObeyCommand(cmd_RunProgram, nullptr);
+    QTest::keyClick(editor, Qt::Key_R, Qt::ControlModifier);
     sampler.stop();
     EXPECT_EQ(seen, (QStringList{"forward 10", "right 90", "forward 20"}));
     EXPECT_EQ(editor->toPlainText(), text) << "the stopping key is not typed";
