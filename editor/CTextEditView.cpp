@@ -219,12 +219,14 @@ bool CTextEditView::HandleEditorKey(QKeyEvent& event) {
     const Qt::KeyboardModifiers modifiers =
         event.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
     if (event.key() == Qt::Key_Tab && modifiers == Qt::NoModifier) {
-        InsertText(QStringLiteral("  "));
+        if (!InsertText(QStringLiteral("  ")))
+            QApplication::beep();
         return true;
     }
     if (event.key() == Qt::Key_Enter) {
         // The keypad's enter key is a line break here, never a run.
-        InsertText(QStringLiteral("\n"));
+        if (!InsertText(QStringLiteral("\n")))
+            QApplication::beep();
         return true;
     }
     if (event.key() == Qt::Key_R && modifiers == Qt::ControlModifier) {

@@ -160,7 +160,17 @@ std::optional<StandardForm> standardFormOf(QWidget* root) {
     return form;
 }
 
+// The arrow while an alert is up, whatever cursor a tool or a run had set.
+class StArrowCursor {
+public:
+    StArrowCursor() { QApplication::setOverrideCursor(Qt::ArrowCursor); }
+    ~StArrowCursor() { QApplication::restoreOverrideCursor(); }
+    StArrowCursor(const StArrowCursor&) = delete;
+    StArrowCursor& operator=(const StArrowCursor&) = delete;
+};
+
 std::int16_t showStandardAlert(const StandardForm& form, int autoDismissSeconds) {
+    const StArrowCursor arrow;
     QMessageBox box(form.icon, QString(), form.message, QMessageBox::NoButton,
                     QApplication::activeWindow());
     box.setInformativeText(form.explanation);
