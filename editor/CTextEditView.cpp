@@ -100,6 +100,10 @@ void CTextEditView::resizeEvent(QResizeEvent* event) {
     mGutter->setGeometry(area.left(), area.top(), mGutter->WidthForLines(), area.height());
 }
 
+void CTextEditView::ReloadKeywords() {
+    mHighlighter->ReloadWords();
+}
+
 // ---- file side
 
 void CTextEditView::windowTitleFromFile() {

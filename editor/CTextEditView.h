@@ -37,6 +37,9 @@ public:
     bool ConfirmSaveProgram();
     bool programDirty() const { return mProgramDirty; }
 
+    // Colours the text with the keyword tables as they are now (after a language change).
+    void ReloadKeywords();
+
     // Inserts a command word as a menu item or palette button does (asking for its argument).
     void InsertCommandWord(const QString& word);
 
