@@ -4,6 +4,7 @@
 #include "CPaintWindow.h"
 #include "CommandInsertion.h"
 #include "CommandPalette.h"
+#include "EditorCommands.h"
 #include "KeywordMenus.h"
 #include "LUndoer.h"
 #include "LWindow.h"
@@ -234,7 +235,7 @@ bool CTextEditView::HandleEditorKey(QKeyEvent& event) {
         return true;
     }
     if (event.key() == Qt::Key_R && modifiers == Qt::ControlModifier) {
-        ObeyCommand(cmd_RunProgram, nullptr);
+        ObeyCommand(EditorCommand::kRunProgram, nullptr);
         return true;
     }
     return false;
@@ -309,20 +310,20 @@ bool CTextEditView::ObeyCommand(CommandT command, void* ioParam) {
         return LTextEditView::ObeyCommand(command, ioParam);
     }
     switch (command) {
-    case cmd_RunProgram:
+    case EditorCommand::kRunProgram:
         RunProgram(*this);
         return true;
-    case cmd_OpenProgram:
+    case EditorCommand::kOpenProgram:
         openProgram();
         return true;
-    case cmd_SaveProgram:
+    case EditorCommand::kSaveProgram:
         SaveProgramFile();
         return true;
     case cmd_Revert:
         if (mProgramDirty)
             LoadProgramFile();
         return true;
-    case cmd_InsertPaletteWord:
+    case EditorCommand::kInsertPaletteWord:
         InsertCommandWord(LastClickedPaletteWord());
         return true;
     case cmd_Undo:
@@ -348,10 +349,10 @@ void CTextEditView::FindCommandStatus(CommandT command, CommandStatus& status) {
         return;
     }
     switch (command) {
-    case cmd_RunProgram:
-    case cmd_OpenProgram:
-    case cmd_SaveProgram:
-    case cmd_InsertPaletteWord:
+    case EditorCommand::kRunProgram:
+    case EditorCommand::kOpenProgram:
+    case EditorCommand::kSaveProgram:
+    case EditorCommand::kInsertPaletteWord:
         status.enabled = true;
         return;
     case cmd_Revert:

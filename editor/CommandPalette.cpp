@@ -2,6 +2,7 @@
 
 #include "CProgramWindow.h"
 #include "CTextEditView.h"
+#include "EditorCommands.h"
 #include "KeywordMenus.h"
 #include "LCommander.h"
 
@@ -43,9 +44,9 @@ void CCommandPaletteView::RebuildButtons() {
             const std::vector<CProgramWindow*> programs = CProgramWindow::ProgramWindows();
             CTextEditView* editor = programs.empty() ? nullptr : programs.front()->TextView();
             if (editor != nullptr && !dynamic_cast<CTextEditView*>(LCommander::GetTarget()))
-                editor->ObeyCommand(cmd_InsertPaletteWord, nullptr);
+                editor->ObeyCommand(EditorCommand::kInsertPaletteWord, nullptr);
             else
-                LCommander::DispatchCommand(cmd_InsertPaletteWord);
+                LCommander::DispatchCommand(EditorCommand::kInsertPaletteWord);
         });
         mLayout->addWidget(button);
     }
