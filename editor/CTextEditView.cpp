@@ -69,10 +69,7 @@ CTextEditView::CTextEditView(QWidget* parent, LCommander* superCommander)
     setFont(font);
     mHighlighter = new ProgramHighlighter(document());
     mGutter = new LineNumberGutter(this);
-    const auto updateGutterWidth = [this] {
-        setViewportMargins(mGutter->WidthForLines(), 0, 0, 0);
-    };
-    connect(this, &QPlainTextEdit::blockCountChanged, this, updateGutterWidth);
+    connect(this, &QPlainTextEdit::blockCountChanged, this, &CTextEditView::layoutGutter);
     connect(this, &QPlainTextEdit::updateRequest, this, [this](const QRect& rect, int dy) {
         if (dy != 0)
             mGutter->scroll(0, dy);
@@ -89,16 +86,22 @@ CTextEditView::CTextEditView(QWidget* parent, LCommander* superCommander)
         setExtraSelections({line});
         mGutter->update();
     });
-    updateGutterWidth();
+    layoutGutter();
     Q_EMIT cursorPositionChanged();
 }
 
 CTextEditView::~CTextEditView() = default;
 
+void CTextEditView::layoutGutter() {
+    const int width = mGutter->WidthForLines();
+    setViewportMargins(width, 0, 0, 0);
+    const QRect area = contentsRect();
+    mGutter->setGeometry(area.left(), area.top(), width, area.height());
+}
+
 void CTextEditView::resizeEvent(QResizeEvent* event) {
     LTextEditView::resizeEvent(event);
-    const QRect area = contentsRect();
-    mGutter->setGeometry(area.left(), area.top(), mGutter->WidthForLines(), area.height());
+    layoutGutter();
 }
 
 void CTextEditView::ReloadKeywords() {

@@ -10,7 +10,6 @@
 #include <QPointer>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 class CPaintWindow;
 class LAction;
@@ -77,13 +76,13 @@ private:
     LCommander* frontPaintCommander() const;
     bool undoRun();
     bool isRunAction(const LAction* action) const;
+    void layoutGutter();
 
     FileLocation mProgramFile;
     std::int32_t mRunHeading = 0;
     bool mProgramDirty = false;
-    // The text a run reads, and where each UTF-16 unit starts in it.
+    // The text a run reads.
     mutable std::string mRunText;
-    mutable std::vector<std::int32_t> mByteOfUnit;
     // The last run's undo step, while it is the last thing the user did here.
     QPointer<CPaintWindow> mRunWindow;
     const LAction* mRunAction = nullptr;
