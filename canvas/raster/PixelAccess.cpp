@@ -122,8 +122,17 @@ SpanPainter::~SpanPainter() {
 
 void SpanPainter::fillRect(const PixelBox& box) {
     const PixelBox visible = box.intersected(mArea);
+    if (visible.isEmpty())
+        return;
+    addPainted(visible);
+    if (hasDirectPixels()) {
+        for (int v = visible.top; v < visible.bottom; ++v)
+            fillPixels(directPixels(v, visible.left), visible.width(), mValue);
+        return;
+    }
     for (int v = visible.top; v < visible.bottom; ++v)
-        fillSpan(v, visible.left, visible.right);
+        writeRow(v - mPixMap->bounds.top, visible.left - mPixMap->bounds.left,
+                 visible.right - mPixMap->bounds.left);
 }
 
 void SpanPainter::writeOtherRow(int y, int x0, int x1) {

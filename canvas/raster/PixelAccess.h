@@ -34,11 +34,11 @@ constexpr RGBColour unpackRGB24(std::uint32_t rgb) {
 // Where a port may draw: its pixel map's bounds within its clip. Empty without pixels.
 PixelBox drawableArea(const GrafPort& port);
 
-// Paints horizontal spans in one colour into a port, clipped to drawableArea; records the
-// painted extent in the port's damage when it goes away.
 // Sets or clears bits x0 .. x1 - 1 of a most-significant-bit-first row.
 void setMonoBits(std::uint8_t* row, int x0, int x1, bool value);
 
+// Paints horizontal spans in one colour into a port, clipped to drawableArea; records the
+// painted extent in the port's damage when it goes away.
 class SpanPainter {
 public:
     SpanPainter(GrafPort& port, const RGBColour& colour);
@@ -49,7 +49,8 @@ public:
     const PixelBox& area() const { return mArea; }
     bool canPaint() const { return !mArea.isEmpty(); }
 
-    // Pixels hStart .. hEnd - 1 of row v. Inline: pen lines call it for every row.
+    // Pixels hStart .. hEnd - 1 of row v, clipped here. Inline: ovals and polygons call it for
+    // every row.
     void fillSpan(int v, int hStart, int hEnd) {
         if (v < mArea.top || v >= mArea.bottom)
             return;
@@ -57,17 +58,30 @@ public:
         hEnd = std::min(hEnd, mArea.right);
         if (hEnd <= hStart)
             return;
-        if (!mPaintedAny) {
-            mPainted = {v, hStart, v + 1, hEnd};
-            mPaintedAny = true;
-        } else {
-            mPainted = {std::min(mPainted.top, v), std::min(mPainted.left, hStart),
-                        std::max(mPainted.bottom, v + 1), std::max(mPainted.right, hEnd)};
-        }
+        addPainted({v, hStart, v + 1, hEnd});
         writeRow(v - mPixMap->bounds.top, hStart - mPixMap->bounds.left,
                  hEnd - mPixMap->bounds.left);
     }
+    // Clipped once, its rows written without further checks.
     void fillRect(const PixelBox& box);
+
+    // Pixel (h, v) of a 32-bit buffer, for painters that clip a whole primitive at once (see
+    // hasDirectPixels): the caller writes only inside area() and reports what it painted.
+    std::uint32_t* directPixels(int v, int h) const {
+        return reinterpret_cast<std::uint32_t*>(mBits + (v - mPixMap->bounds.top) * mStride) +
+               (h - mPixMap->bounds.left);
+    }
+    bool hasDirectPixels() const { return mFormat == QImage::Format_RGB32; }
+    std::uint32_t value() const { return mValue; }
+    void addPainted(const PixelBox& box) {
+        if (!mPaintedAny) {
+            mPainted = box;
+            mPaintedAny = true;
+        } else {
+            mPainted = {std::min(mPainted.top, box.top), std::min(mPainted.left, box.left),
+                        std::max(mPainted.bottom, box.bottom), std::max(mPainted.right, box.right)};
+        }
+    }
 
 private:
     void writeRow(int y, int x0, int x1) {
@@ -94,3 +108,14 @@ private:
     qsizetype mStride = 0;
     QImage::Format mFormat = QImage::Format_Invalid;
 };
+
+// Fills pixels [0, count) with value: narrow spans, the common case of thin pen lines, go
+// without the set-up of a general fill.
+inline void fillPixels(std::uint32_t* pixels, std::int64_t count, std::uint32_t value) {
+    if (count <= 4) {
+        for (std::int64_t i = 0; i < count; ++i)
+            pixels[i] = value;
+        return;
+    }
+    std::fill(pixels, pixels + count, value);
+}
