@@ -5,6 +5,7 @@
 // (turtle, guides, wipe circles) drawn in the paint event, which never enter the canvas.
 
 #include "CGWorld.h"
+#include "DeferredRepaint.h"
 #include "LCommander.h"
 #include "LPeriodical.h"
 #include "LView.h"
@@ -164,4 +165,5 @@ private:
     Point mClickPoint{};
     Point mLastSample{};
     int mWipeRings = 0; // circles of a running clear animation, drawn over the picture
+    DeferredRepaint mRepaint{*this};
 };
