@@ -9,6 +9,9 @@
 #include <cstdint>
 
 void PaintOval(const Rect& rect);
+// The oval of width x height whose top-left corner is each of the given points, painted as
+// PaintOval would paint each; the rows are worked out once for all of them.
+void PaintOvalCopies(int width, int height, const Point* corners, int count);
 // An outline inside the rectangle, as thick as the pen; solid when the pen fills it.
 void FrameOval(const Rect& rect);
 

@@ -56,13 +56,18 @@ void paintPenLine(SpanPainter& painter, int h1, int v1, int h2, int v2, int penH
         // box's sides and consecutive ones overlap, the painted extent is the box itself.
         painter.addPainted(box);
         const std::uint32_t value = painter.value();
+        const DirectPixels pixels = painter.directPixels();
+        qsizetype rowOffset = (top - pixels.top) * pixels.stride;
         for (int v = top; v < bottom; ++v) {
             const std::int64_t spanLeft = std::max<std::int64_t>(FixFloor(l), left);
             const std::int64_t spanRight = std::min<std::int64_t>(FixFloor(r), right);
             if (spanLeft < spanRight)
-                fillPixels(painter.directPixels(v, int(spanLeft)), spanRight - spanLeft, value);
+                fillPixels(reinterpret_cast<std::uint32_t*>(pixels.bits + rowOffset) +
+                               (spanLeft - pixels.left),
+                           spanRight - spanLeft, value);
             l += slope;
             r += slope;
+            rowOffset += pixels.stride;
         }
         return;
     }

@@ -126,8 +126,9 @@ void SpanPainter::fillRect(const PixelBox& box) {
         return;
     addPainted(visible);
     if (hasDirectPixels()) {
+        const DirectPixels pixels = directPixels();
         for (int v = visible.top; v < visible.bottom; ++v)
-            fillPixels(directPixels(v, visible.left), visible.width(), mValue);
+            fillPixels(pixels.row(v) + (visible.left - pixels.left), visible.width(), mValue);
         return;
     }
     for (int v = visible.top; v < visible.bottom; ++v)

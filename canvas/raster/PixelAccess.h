@@ -7,7 +7,9 @@
 #include "PixelBox.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
+#include <cstring>
 
 // The pixel value that stands for a colour in this buffer's format (for a 32-bit buffer
 // 0xFFRRGGBB; for a 1-bit buffer 1 = dark, 0 = light; for indexed buffers the nearest entry).
@@ -37,6 +39,33 @@ PixelBox drawableArea(const GrafPort& port);
 // Sets or clears bits x0 .. x1 - 1 of a most-significant-bit-first row.
 void setMonoBits(std::uint8_t* row, int x0, int x1, bool value);
 
+// Fills pixels [0, count) with value. Narrow spans, the common case of thin pen lines, go
+// without the set-up of a general fill; wide ones four pixels to a store, the last four
+// overlapping the ones before them.
+inline void fillPixels(std::uint32_t* pixels, std::int64_t count, std::uint32_t value) {
+    if (count <= 4) {
+        for (std::int64_t i = 0; i < count; ++i)
+            pixels[i] = value;
+        return;
+    }
+    const std::array<std::uint32_t, 4> quad{value, value, value, value};
+    for (std::int64_t i = 0; i + 4 <= count; i += 4)
+        std::memcpy(pixels + i, quad.data(), sizeof quad);
+    std::memcpy(pixels + count - 4, quad.data(), sizeof quad);
+}
+
+// The rows of a 32-bit buffer in port coordinates: pixel (h, v) is row(v)[h - left].
+struct DirectPixels {
+    std::uint8_t* bits;
+    qsizetype stride;
+    int top;
+    int left;
+
+    std::uint32_t* row(int v) const {
+        return reinterpret_cast<std::uint32_t*>(bits + (v - top) * stride);
+    }
+};
+
 // Paints horizontal spans in one colour into a port, clipped to drawableArea; records the
 // painted extent in the port's damage when it goes away.
 class SpanPainter {
@@ -65,11 +94,10 @@ public:
     // Clipped once, its rows written without further checks.
     void fillRect(const PixelBox& box);
 
-    // Pixel (h, v) of a 32-bit buffer, for painters that clip a whole primitive at once (see
+    // The pixels of a 32-bit buffer, for painters that clip a whole primitive at once (see
     // hasDirectPixels): the caller writes only inside area() and reports what it painted.
-    std::uint32_t* directPixels(int v, int h) const {
-        return reinterpret_cast<std::uint32_t*>(mBits + (v - mPixMap->bounds.top) * mStride) +
-               (h - mPixMap->bounds.left);
+    DirectPixels directPixels() const {
+        return {mBits, mStride, mPixMap->bounds.top, mPixMap->bounds.left};
     }
     bool hasDirectPixels() const { return mFormat == QImage::Format_RGB32; }
     std::uint32_t value() const { return mValue; }
@@ -87,8 +115,7 @@ private:
     void writeRow(int y, int x0, int x1) {
         std::uint8_t* row = mBits + y * mStride;
         if (mFormat == QImage::Format_RGB32) {
-            auto* pixels = reinterpret_cast<std::uint32_t*>(row);
-            std::fill(pixels + x0, pixels + x1, mValue);
+            fillPixels(reinterpret_cast<std::uint32_t*>(row) + x0, x1 - x0, mValue);
         } else if (mFormat == QImage::Format_Mono) {
             setMonoBits(row, x0, x1, mValue != 0);
         } else {
@@ -108,14 +135,3 @@ private:
     qsizetype mStride = 0;
     QImage::Format mFormat = QImage::Format_Invalid;
 };
-
-// Fills pixels [0, count) with value: narrow spans, the common case of thin pen lines, go
-// without the set-up of a general fill.
-inline void fillPixels(std::uint32_t* pixels, std::int64_t count, std::uint32_t value) {
-    if (count <= 4) {
-        for (std::int64_t i = 0; i < count; ++i)
-            pixels[i] = value;
-        return;
-    }
-    std::fill(pixels, pixels + count, value);
-}
