@@ -104,13 +104,16 @@ void setMonoBits(std::uint8_t* row, int x0, int x1, bool value) {
 }
 
 SpanPainter::SpanPainter(GrafPort& port, const RGBColour& colour)
-    : mPort(port), mPixMap(port.pixMap), mArea(drawableArea(port)),
-      mValue(mPixMap != nullptr ? encodeColour(*mPixMap, colour) : 0) {
-    if (mPixMap != nullptr && !mArea.isEmpty()) {
-        mBits = mPixMap->image.bits();
-        mStride = mPixMap->image.bytesPerLine();
-        mFormat = mPixMap->image.format();
-    }
+    : mPort(port), mPixMap(port.pixMap), mArea(drawableArea(port)), mValue(0) {
+    if (mPixMap == nullptr || mArea.isEmpty())
+        return;
+    // Every image accessor is a call into the library: each is asked once per painter.
+    QImage& image = mPixMap->image;
+    mFormat = image.format();
+    mValue = mFormat == QImage::Format_RGB32 ? 0xFF000000u | packRGB24(colour)
+                                             : encodeColour(*mPixMap, colour);
+    mBits = image.bits();
+    mStride = image.bytesPerLine();
 }
 
 SpanPainter::~SpanPainter() {
