@@ -202,13 +202,13 @@ TEST(Pacing, AtFullSpeedEventsAreTakenOncePerRefreshInterval) {
     // Slow strokes have the clock read before each; fast ones only now and then.
     for (const auto& [microsecondsPerStroke, strokes] : {std::pair{1000, 2000}, {10, 30000}}) {
         SCOPED_TRACE(testing::Message() << microsecondsPerStroke << " us per stroke");
-        gTestMicroseconds = 5000000;
-        TheStepTimer().setClock(testClock);
         TimedStrokesView view{std::uint64_t(microsecondsPerStroke)};
         RunContext context("speed 100\nrepeat " + std::to_string(strokes / 2) +
                                " [ forward 1\nback 1 ]",
                            0, &view, nullptr);
         ASSERT_TRUE(context.parseSucceeded);
+        gTestMicroseconds = 5000000;
+        TheStepTimer().setClock(testClock);
         ExecuteRun(context);
         TheStepTimer().setClock(nullptr);
         const int ticks = microsecondsPerStroke * strokes * 60 / 1000000;
