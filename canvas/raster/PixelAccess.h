@@ -44,8 +44,15 @@ void setMonoBits(std::uint8_t* row, int x0, int x1, bool value);
 // overlapping the ones before them.
 inline void fillPixels(std::uint32_t* pixels, std::int64_t count, std::uint32_t value) {
     if (count <= 4) {
-        for (std::int64_t i = 0; i < count; ++i)
-            pixels[i] = value;
+        if (count <= 1) {
+            if (count == 1)
+                pixels[0] = value;
+            return;
+        }
+        // Two, three or four pixels: the first pair and the last, overlapping when three.
+        const std::uint64_t pair = std::uint64_t{value} << 32 | value;
+        std::memcpy(pixels, &pair, sizeof pair);
+        std::memcpy(pixels + count - 2, &pair, sizeof pair);
         return;
     }
     const std::array<std::uint32_t, 4> quad{value, value, value, value};
