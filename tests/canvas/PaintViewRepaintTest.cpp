@@ -8,12 +8,9 @@ using namespace paint_view_test;
 
 namespace {
 
-class RepaintRecorder : public QObject {
-public:
-    explicit RepaintRecorder(QWidget* watched) { watched->installEventFilter(this); }
-    QRegion painted;
-
+class PaintViewRepaint : public PaintViewTest, public QObject {
 protected:
+    QRegion painted;
     bool eventFilter(QObject* /*watched*/, QEvent* event) override {
         if (event->type() == QEvent::Paint)
             painted += static_cast<QPaintEvent*>(event)->region();
@@ -21,30 +18,28 @@ protected:
     }
 };
 
-class PaintViewRepaint : public PaintViewTest {};
-
 TEST_F(PaintViewRepaint, EveryStrokeSinceTheLastVisitIsRepaintedAtTheNext) {
+    QCoreApplication::processEvents(); // the first paint of the shown view
     QCoreApplication::processEvents();
-    QCoreApplication::processEvents();
-    RepaintRecorder recorder(view.get());
+    view->installEventFilter(this);
     for (const int width : {2, 16}) {
-        SCOPED_TRACE(testing::Message() << "pen " << width);
         view->setPenSize(static_cast<std::int16_t>(width));
         const QImage before = view->canvas().image().copy();
-        recorder.painted = QRegion();
+        painted = QRegion();
         for (int i = 0; i < 60; ++i)
             view->lineTurtleTo(Point::at(10 + (i * 37) % 380, 10 + (i * 53) % 280), 0.0f);
         QCoreApplication::processEvents();
-        const QImage& after = view->canvas().image();
         int changed = 0;
-        for (int y = 0; y < after.height(); ++y)
-            for (int x = 0; x < after.width(); ++x)
-                if (after.pixel(x, y) != before.pixel(x, y)) {
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x)
+                if (view->canvas().image().pixel(x, y) != before.pixel(x, y)) {
                     ++changed;
-                    ASSERT_TRUE(recorder.painted.contains(QPoint(x, y))) << x << "," << y;
+                    ASSERT_TRUE(painted.contains(QPoint(x, y)))
+                        << "pen " << width << " at " << x << "," << y;
                 }
         EXPECT_GT(changed, 1000);
     }
+    view->removeEventFilter(this);
 }
 
 } // namespace
