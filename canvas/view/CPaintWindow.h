@@ -84,7 +84,8 @@ public:
 
     // Document operations; statuses as the picture file code gives them.
     std::int16_t writePictureFile(const QString& path);
-    std::int16_t readPictureFile(const QString& path);
+    // Whenever nothing was drawn, `refusal` (when given) says why, in words for the user.
+    std::int16_t readPictureFile(const QString& path, QString* refusal = nullptr);
     // 0 when the job ran (or was cancelled), -50 without a printer, else an error status.
     std::int16_t printPicture(QPrinter* printer);
 
