@@ -43,6 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
         ExpectedError{"forward 1\n" + k256, 3, 10, 265},
         // 4: a number argument reaches 256 digits.
         ExpectedError{"forward " + k256Digits, 4, 8, 263},
+        ExpectedError{"font " + k256Digits, 4, 5, 260},
         // 5: an argument word or quoted text reaches 256 bytes.
         ExpectedError{"shape " + k256, 5, 6, 261}, ExpectedError{"write \"" + k256, 5, 7, 262},
         // 6: digits directly followed by a bracket.
