@@ -31,36 +31,37 @@ struct Scanner {
 
 class Tokeniser : public EnglishVocabulary {};
 
+// An assignment stops the skip at its line end without consuming it; the token start moves
+// only on a result of 0.
 TEST_F(Tokeniser, SkipPassesBlanksLineEndsAndTheFourCommentMarks) {
-    Scanner s(" \t-- one\n// two\r# three\r\n; four\n  word");
-    EXPECT_EQ(SkipBlanksAndComments(s.context, s.cursor, s.remaining, nullptr), 0);
-    EXPECT_EQ(s.consumed(), static_cast<std::int32_t>(s.text.find("word")));
-    EXPECT_EQ(s.context.tokenStart, s.context.currentOffset);
-    s.expectInStep();
-}
-
-TEST_F(Tokeniser, SingleMinusSlashOrMarkAtTheEndIsNoComment) {
-    for (const char* text : {"-x", "/x", "-", "/", "x"}) {
-        Scanner s(text);
-        SkipBlanksAndComments(s.context, s.cursor, s.remaining, nullptr);
-        EXPECT_EQ(s.consumed(), 0) << text;
-    }
-    Scanner comment("-- to the end");
-    SkipBlanksAndComments(comment.context, comment.cursor, comment.remaining, nullptr);
-    EXPECT_EQ(comment.remaining, 0u);
-    EXPECT_EQ(comment.context.tokenStart, 13);
-}
-
-TEST_F(Tokeniser, AnAssignmentStopsTheSkipAtItsLineEndWithoutConsumingIt) {
     const CVariableInstruction assignment;
-    Scanner s("  -- note\nnext");
-    s.context.tokenStart = -1;
-    EXPECT_EQ(SkipBlanksAndComments(s.context, s.cursor, s.remaining, &assignment), 1);
-    EXPECT_EQ(s.consumed(), 9); // at the line end
-    EXPECT_EQ(s.context.tokenStart, -1) << "the token start moves only on a result of 0";
     const CSubInstruction group;
-    EXPECT_EQ(SkipBlanksAndComments(s.context, s.cursor, s.remaining, &group), 0);
-    EXPECT_EQ(s.consumed(), 10);
+    const struct {
+        const char* text;
+        const CInstruction* parent;
+        int result;
+        std::int32_t consumed;
+        std::int32_t tokenStart;
+    } cases[] = {
+        {" \t-- one\n// two\r# three\r\n; four\n  word", nullptr, 0, 34, 34},
+        {"-- to the end", nullptr, 0, 13, 13},
+        {"-x", nullptr, 0, 0, 0}, // a single minus, slash or mark is no comment
+        {"/x", nullptr, 0, 0, 0},
+        {"-", nullptr, 0, 0, 0},
+        {"/", nullptr, 0, 0, 0},
+        {"x", nullptr, 0, 0, 0},
+        {"  -- note\nnext", &assignment, 1, 9, -1},
+        {"  -- note\nnext", &group, 0, 10, 10},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        Scanner s(c.text);
+        s.context.tokenStart = -1;
+        EXPECT_EQ(SkipBlanksAndComments(s.context, s.cursor, s.remaining, c.parent), c.result);
+        EXPECT_EQ(s.consumed(), c.consumed);
+        EXPECT_EQ(s.context.tokenStart, c.tokenStart);
+        s.expectInStep();
+    }
 }
 
 TEST_F(Tokeniser, ReadWordRunsThroughBracketsAndStopsAtSeparators) {
