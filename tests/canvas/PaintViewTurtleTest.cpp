@@ -120,6 +120,14 @@ TEST_F(PaintViewTurtle, TheTurtleIsDrawnOnTheScreenButNeverIntoThePicture) {
     const int h = (shape.tip.h + shape.back.h + shape.side.h) / 3;
     const int v = (shape.tip.v + shape.back.v + shape.side.v) / 3;
     EXPECT_EQ(QColor(screen().pixel(h, v)), QColor(Qt::red)) << "filled in the pen colour";
+    // (200, 150), (206, 168), (194, 168): three rows above the base the sides are at 195 and
+    // 205, framed black, red between.
+    std::string row;
+    for (int x = 193; x < 208; ++x) {
+        const QColor c(screen().pixel(x, 165));
+        row += c == QColor(Qt::red) ? 'r' : c == QColor(Qt::black) ? 'b' : '.';
+    }
+    EXPECT_EQ(row, "..brrrrrrrrrb..");
     EXPECT_EQ(picture().pixel(h, v), 0xFFFFFFFFu);
     view->showTurtle(false);
     settle();

@@ -3,6 +3,7 @@
 
 #include "PaintViewTestSupport.h"
 #include "PaintWindowPlacement.h"
+#include "Ticks.h"
 
 #include <QResizeEvent>
 
@@ -43,8 +44,13 @@ TEST_F(PaintViewWindow, AResizeRecentresTheTurtleAndClearsOnlyWhenTheSizeChanges
 
 TEST_F(PaintViewWindow, TheClearAnimationDrawsCirclesOnTheScreenOnly) {
     const QImage before = picture();
+    const std::uint32_t start = TickCount();
     view->wipePicture();
     EXPECT_EQ(view->wipeRingCount(), std::max(kWidth, kHeight) >> 2);
+    // The circles grow 16 pixels a tick up to the larger side: a slow machine takes longer,
+    // never less.
+    EXPECT_GE(TickCount() - start, std::uint32_t(std::max(kWidth, kHeight) / 16 - 1))
+        << "the circles are seen";
     QCoreApplication::processEvents();
     EXPECT_EQ(picture(), before);
     const QImage shown = screen();
