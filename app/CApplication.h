@@ -53,6 +53,8 @@ public:
     void SetSleepTime(std::uint32_t ticks) override;
 
 private:
+    // The paint view the palette commands act on.
+    CPaintWindow* paletteCommandView() const;
     bool obeyPaletteCommand(CommandT command, void* ioParam);
     bool passToPaintView(CommandT command, void* ioParam);
     void chooseColour(CPaintWindow& view);

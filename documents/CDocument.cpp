@@ -74,8 +74,11 @@ bool CDocument::WriteFile() {
 
 bool CDocument::ReloadFile() {
     CPaintWindow* view = GetPaintView();
-    return view != nullptr &&
-           fileTransferDone(view->readPictureFile(GetFile().GetLocation().path()));
+    if (view == nullptr) {
+        mReadRefusal = QStringLiteral("the document has no picture to read into");
+        return false;
+    }
+    return fileTransferDone(view->readPictureFile(GetFile().GetLocation().path(), &mReadRefusal));
 }
 
 bool CDocument::fileTransferDone(std::int16_t status) {

@@ -6,6 +6,8 @@
 #include "LDocument.h"
 #include "ViewResources.h"
 
+#include <QString>
+
 class CPaintWindow;
 
 constexpr ResIDT kDocumentWindowResource = 1000;
@@ -28,9 +30,15 @@ public:
     bool ReloadFile() override;
     void PrintDocumentPicture(QPrinter& printer) override;
 
+    // Why the last ReloadFile drew no picture, in words for the user (for an alert naming the
+    // file); empty when it drew one.
+    const QString& ReadRefusal() const { return mReadRefusal; }
+
 private:
     // After a write or read with that status: in step with the file when it succeeded.
     bool fileTransferDone(std::int16_t status);
+
+    QString mReadRefusal;
 };
 
 // Registers view resource 1000 (the document window).
