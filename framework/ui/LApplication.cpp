@@ -41,6 +41,23 @@ public:
             connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this,
                     [this] { mApplication.DevoteTimeToIdlers(); });
         QCoreApplication::instance()->installEventFilter(this);
+        // Floating windows follow the program into the background and out of it; a moment's
+        // grace lets focus pass between its own windows without a flicker.
+        mBackgroundTimer.setSingleShot(true);
+        mBackgroundTimer.setInterval(300);
+        connect(&mBackgroundTimer, &QTimer::timeout, this, [] {
+            if (QGuiApplication::applicationState() != Qt::ApplicationActive)
+                LWindow::SuspendFloatingWindows();
+        });
+        connect(qApp, &QGuiApplication::applicationStateChanged, this,
+                [this](Qt::ApplicationState state) {
+                    if (state != Qt::ApplicationActive) {
+                        mBackgroundTimer.start();
+                    } else if (QApplication::activeModalWidget() == nullptr) {
+                        mBackgroundTimer.stop();
+                        LWindow::ResumeFloatingWindows();
+                    }
+                });
     }
 
     void setSleepTime(std::uint32_t ticks) { mTimer.setInterval(sleepInterval(ticks)); }
@@ -52,12 +69,18 @@ protected:
             mApplication.OpenDocuments({path});
             return true;
         }
+        if (event->type() == QEvent::Hide) {
+            const auto* window = qobject_cast<LWindow*>(watched);
+            if (window != nullptr && window->GetLayer() == WindowLayer::Regular)
+                mApplication.QuitIfNoWindowIsLeft();
+        }
         return false;
     }
 
 private:
     LApplication& mApplication;
     QTimer mTimer;
+    QTimer mBackgroundTimer;
 };
 
 LApplication::LApplication() : mMenuBar(LMenuBar::StandardMenuBar()) {
@@ -87,7 +110,8 @@ int LApplication::Run() {
         RunGuarded([this] {
             if (!mStartupDocuments.isEmpty())
                 OpenDocuments(std::exchange(mStartupDocuments, {}));
-            else
+            // Files that could not be opened leave the program as a launch without them.
+            if (LWindow::FrontWindow(WindowLayer::Regular) == nullptr)
                 StartUp();
         });
     }
@@ -121,6 +145,21 @@ bool LApplication::DoQuit() {
     mQuitting = true;
     QuitApplication();
     return true;
+}
+
+void LApplication::QuitIfNoWindowIsLeft() {
+    if (!mQuitWhenLastWindowCloses || !mInLoop || mQuitting || mLastWindowCheckPending)
+        return;
+    // Asked after the hide has settled: a window hidden only to be shown again (or replaced
+    // by a new one) does not end the program.
+    mLastWindowCheckPending = true;
+    QTimer::singleShot(0, mIdleDriver.get(), [this] {
+        mLastWindowCheckPending = false;
+        if (mQuitting || !mInLoop || QApplication::activeModalWidget() != nullptr)
+            return;
+        if (LWindow::FrontWindow(WindowLayer::Regular) == nullptr)
+            RunGuarded([this] { DoQuit(); });
+    });
 }
 
 void LApplication::QuitApplication() {
