@@ -1,4 +1,5 @@
 #include "ApplicationCommands.h"
+#include "KeywordMenus.h"
 #include "PaletteButtons.h"
 #include "ProgramWindows.h"
 
@@ -43,8 +44,8 @@ void addFileItems(LMenuBar& bar, const std::vector<QString>& exampleTitles) {
 void AddApplicationMenus(LMenuBar& bar, const std::vector<QString>& exampleTitles) {
     addFileItems(bar, exampleTitles);
 
-    addKeywordMenu(bar, kKeywordMenuID);
-    addKeywordMenu(bar, kColourWordMenuID);
+    addKeywordMenu(bar, kCommandsMenuID);
+    addKeywordMenu(bar, kColoursMenuID);
     bar.AddMenu(kProgramMenuID, QStringLiteral("&Program"));
     const LMenuItem programItems[] = {
         {cmd_NewProgram, QStringLiteral("New Program"),
@@ -55,8 +56,8 @@ void AddApplicationMenus(LMenuBar& bar, const std::vector<QString>& exampleTitle
         {},
         {cmd_RunProgram, QStringLiteral("Run"), QKeySequence(QStringLiteral("Ctrl+R"))},
         {},
-        {cmd_Nothing, QStringLiteral("Commands"), {}, kKeywordMenuID},
-        {cmd_Nothing, QStringLiteral("Colours and Notes"), {}, kColourWordMenuID},
+        {cmd_Nothing, QStringLiteral("Commands"), {}, kCommandsMenuID},
+        {cmd_Nothing, QStringLiteral("Colours and Notes"), {}, kColoursMenuID},
     };
     for (const LMenuItem& item : programItems)
         bar.AddItem(kProgramMenuID, item);

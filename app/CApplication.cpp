@@ -4,6 +4,8 @@
 #include "CDocument.h"
 #include "CHideWindow.h"
 #include "CPaintWindow.h"
+#include "CommandPalette.h"
+#include "EditorViews.h"
 #include "ExampleFiles.h"
 #include "FileAlert.h"
 #include "ImageImport.h"
@@ -12,6 +14,7 @@
 #include "LWindow.h"
 #include "LanguageReference.h"
 #include "PaletteIcons.h"
+#include "ParamAlert.h"
 #include "ProgramWindows.h"
 #include "ResourceChain.h"
 #include "Settings.h"
@@ -145,6 +148,14 @@ CApplication::CApplication(const QString& settingsPath) : mSettingsPath(settings
         exampleTitles.push_back(example.title);
     AddApplicationMenus(GetMenuBar(), exampleTitles);
     SetQuitWhenLastWindowCloses(true);
+    SetFileAlertHandler([](const QString& what, const QString& why) {
+        ParamAlert alert(kFileProblemAlert);
+        alert.SetParameter(0, what);
+        alert.SetParameter(1, why);
+        LWindow::SuspendFloatingWindows();
+        alert.Show();
+        LWindow::ResumeFloatingWindows();
+    });
     buildPalettes();
 }
 
@@ -152,6 +163,7 @@ CApplication::~CApplication() {
     if (mSettingsLoaded)
         SaveSettings(*this, mSettingsPath);
     mPalettes.onChange = nullptr;
+    SetFileAlertHandler(nullptr);
     CPaintWindow::SetPaletteSource(nullptr);
     CPaintWindow::SetModesSource(nullptr);
     if (RunHost::Current() == this)
@@ -164,6 +176,7 @@ void CApplication::RegisterViewClasses() {
     RegisterWindowClass<LWindow>(LWindow::class_ID);
     RegisterWindowClass<CHideWindow>(CHideWindow::class_ID);
     RegisterDocumentViews();
+    RegisterEditorViews();
     RegisterUiViewResource<Ui::ToolPalette>(kToolPaletteResource);
     RegisterUiViewResource<Ui::ColourPalette>(kColourPaletteResource);
     RegisterUiViewResource<Ui::AboutBox>(kAboutBoxResource);

@@ -27,7 +27,6 @@ class QAbstractButton;
 
 constexpr ResIDT kToolPaletteResource = 1001;
 constexpr ResIDT kColourPaletteResource = 1002;
-constexpr ResIDT kCommandPaletteResource = 1006;
 constexpr ResIDT kAboutBoxResource = 1500;
 
 class CApplication : public LDocApplication, public RunHost {

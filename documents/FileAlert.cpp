@@ -9,8 +9,8 @@
 
 namespace {
 
-std::function<void(const QString&)>& alertHandler() {
-    static std::function<void(const QString&)> handler;
+FileAlertHandler& alertHandler() {
+    static FileAlertHandler handler;
     return handler;
 }
 
@@ -36,7 +36,7 @@ QString fileErrorReason(std::int16_t code) {
     }
 }
 
-QString fileProblemText(FileProblem problem, const QString& path, std::int16_t code) {
+QString fileProblemWhat(FileProblem problem, const QString& path) {
     const QString name = QFileInfo(path).fileName();
     QString what;
     switch (problem) {
@@ -50,23 +50,24 @@ QString fileProblemText(FileProblem problem, const QString& path, std::int16_t c
         what = QObject::tr("The picture could not be exported as “%1”.");
         break;
     }
-    return what.arg(name) + QLatin1Char(' ') + fileErrorReason(code);
+    return what.arg(name);
 }
 
 void AlertFileProblem(FileProblem problem, const QString& path, std::int16_t code) {
-    const QString text = fileProblemText(problem, path, code);
+    const QString what = fileProblemWhat(problem, path);
+    const QString why = fileErrorReason(code);
     if (alertHandler()) {
-        alertHandler()(text);
+        alertHandler()(what, why);
         return;
     }
     LWindow::SuspendFloatingWindows();
-    QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(), text,
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(), what,
                     QMessageBox::Ok, QApplication::activeWindow());
-    box.setInformativeText(QFileInfo(path).absoluteFilePath());
+    box.setInformativeText(why);
     box.exec();
     LWindow::ResumeFloatingWindows();
 }
 
-void SetFileAlertHandler(std::function<void(const QString& text)> handler) {
+void SetFileAlertHandler(FileAlertHandler handler) {
     alertHandler() = std::move(handler);
 }

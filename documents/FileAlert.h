@@ -10,10 +10,11 @@ enum class FileProblem { Open, Save, Export };
 
 // Why, in words, for an error code of the file and picture routines.
 QString fileErrorReason(std::int16_t code);
-// The whole message: what failed, on which file, and why.
-QString fileProblemText(FileProblem problem, const QString& path, std::int16_t code);
+// What failed, on which file.
+QString fileProblemWhat(FileProblem problem, const QString& path);
 
-// Shows the message (a warning box unless a handler was set).
+// Tells the user what failed and why (a warning box unless a handler was set).
 void AlertFileProblem(FileProblem problem, const QString& path, std::int16_t code);
-// Replaces the warning box (tests, a headless host); null restores it.
-void SetFileAlertHandler(std::function<void(const QString& text)> handler);
+// Replaces the warning box (the application's own alert, tests); null restores it.
+using FileAlertHandler = std::function<void(const QString& what, const QString& why)>;
+void SetFileAlertHandler(FileAlertHandler handler);

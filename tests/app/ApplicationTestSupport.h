@@ -45,7 +45,8 @@ protected:
             pickerInitial = initial;
             return pickerAnswer;
         });
-        SetFileAlertHandler([this](const QString& text) { alerts << text; });
+        SetFileAlertHandler(
+            [this](const QString& what, const QString& why) { alerts << what + why; });
     }
     void TearDown() override {
         SetFileAlertHandler(nullptr);

@@ -4,7 +4,10 @@
 #include "ApplicationCommands.h"
 #include "ApplicationTestSupport.h"
 #include "CHideWindow.h"
+#include "CProgramWindow.h"
+#include "CTextEditView.h"
 #include "LanguageReference.h"
+#include "ProgramWindows.h"
 
 #include <QAbstractButton>
 #include <QColorDialog>
@@ -13,6 +16,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -171,6 +175,18 @@ TEST_F(ApplicationTest, OpenFileTakesImagesAsUnfiledPicturesAndRefusesWhatItCann
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("\x89PNG\r\n\x1a\n but nothing more");
     file.close();
+    // The application's own alert, once, as the user sees it.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    application.reset();
+    application = std::make_unique<CApplication>(settingsPath());
+    QString shown;
+    whenModal<QMessageBox>([&shown](QMessageBox* box) {
+        shown = box->text() + box->informativeText();
+        box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)->click() : box->accept();
+    });
+    EXPECT_FALSE(application->OpenFile(FileLocation(broken)));
+    EXPECT_TRUE(shown.contains(QStringLiteral("broken.png"))) << shown.toStdString();
+    SetFileAlertHandler([this](const QString& what, const QString& why) { alerts << what + why; });
     for (const QString& path : {broken, folder.filePath(QStringLiteral("missing.pict"))}) {
         alerts.clear();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -180,6 +196,42 @@ TEST_F(ApplicationTest, OpenFileTakesImagesAsUnfiledPicturesAndRefusesWhatItCann
             << alerts.front().toStdString();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_EQ(application->FrontCPaintWindow(), nullptr) << "no empty window stays";
+    }
+}
+
+TEST_F(ApplicationTest, AProgramFileOpensInAProgramWindowWithAPictureToDrawIn) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("square.turtle"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("repeat 4 [ forward 50 right 90 ]\n");
+    file.close();
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round); // the second time a picture exists already
+        ASSERT_TRUE(application->OpenFile(FileLocation(path)));
+        QCoreApplication::processEvents();
+        const auto programs = CProgramWindow::ProgramWindows();
+        ASSERT_EQ(programs.size(), static_cast<std::size_t>(round + 1));
+        EXPECT_TRUE(
+            programs.front()->TextView()->toPlainText().startsWith(QStringLiteral("repeat 4")));
+        EXPECT_EQ(LWindow::FrontWindow(WindowLayer::Regular), programs.front())
+            << "the program stays in front";
+        EXPECT_EQ(application->GetDocuments().size(), 1u);
+    }
+}
+
+TEST_F(ApplicationTest, QuitAsksAboutUnsavedProgramTextAndCancelStopsIt) {
+    newPicture();
+    auto* window = static_cast<CProgramWindow*>(MakeProgramWindow(application.get()));
+    ASSERT_NE(window, nullptr);
+    window->TextView()->InsertText(QStringLiteral("forward 10\n"));
+    ASSERT_TRUE(window->TextView()->programDirty());
+    for (const auto& [answer, quits] :
+         {std::pair{QMessageBox::Cancel, false}, std::pair{QMessageBox::Discard, true}}) {
+        SCOPED_TRACE(quits);
+        whenModal<QMessageBox>([answer](QMessageBox* box) { box->button(answer)->click(); });
+        EXPECT_EQ(application->DoQuit(), quits);
+        EXPECT_EQ(application->IsQuitting(), quits);
     }
 }
 
