@@ -52,7 +52,7 @@ eval "$(xdotool getwindowgeometry --shell "$picture")"
 # The turtle starts in the middle of the picture and heads up: count red pixels around there.
 cx=$((X + WIDTH / 2)) cy=$((Y + HEIGHT / 2))
 red=$(convert "$work/shot.png" -crop "200x240+$((cx - 100))+$((cy - 200))" +repage \
-    -fuzz 15% -fill white -opaque red -fill black +opaque white \
+    -fuzz 15% -fill black +opaque red -fill white -opaque red \
     -format '%[fx:round(mean*w*h)]' info:)
 echo "red pixels near the picture's middle: $red"
 [ "$red" -ge 1500 ] || fail "the run drew $red red pixels, expected a 16 by 150 line"
