@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Makes the README's screenshot of the real program under a virtual X server: the palettes, a
 # program window with an example, and the picture it drew. Usage: scripts/screenshot.sh
-# [build/bin/turtlescope] [examples/snowflake.turtle] [docs/screenshot.png]
+# [build/bin/turtlescope] [examples/flower.turtle] [docs/screenshot.png]
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 program=${1:-$root/build/bin/turtlescope}
-example=${2:-$root/examples/snowflake.turtle}
+example=${2:-$root/examples/flower.turtle}
 output=${3:-$root/docs/screenshot.png}
 
 work=$(mktemp -d)
@@ -32,6 +32,9 @@ mkdir -p "$HOME" "$(dirname "$output")"
 "$program" "$example" >/dev/null 2>&1 &
 pids+=($!)
 editor=$(timeout 20 xdotool search --sync --onlyvisible --name "$(basename "$example" .turtle)" | head -n1)
+# The program to the lower left, out of the way of the picture's middle where the turtle draws.
+xdotool windowsize --sync "$editor" 430 330
+xdotool windowmove --sync "$editor" 12 440
 xdotool windowactivate --sync "$editor"
 xdotool key --clearmodifiers ctrl+r
 sleep 4
