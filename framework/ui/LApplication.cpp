@@ -9,8 +9,11 @@
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileOpenEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <algorithm>
 #include <utility>
 
@@ -69,6 +72,9 @@ protected:
             mApplication.OpenDocuments({path});
             return true;
         }
+        if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove ||
+            event->type() == QEvent::Drop)
+            return fileDrop(watched, static_cast<QDropEvent*>(event));
         if (event->type() == QEvent::Hide) {
             const auto* window = qobject_cast<LWindow*>(watched);
             if (window != nullptr && window->GetLayer() == WindowLayer::Regular)
@@ -78,6 +84,26 @@ protected:
     }
 
 private:
+    // Files dropped on any of the program's windows are opened as the platform's request.
+    bool fileDrop(QObject* watched, QDropEvent* drop) {
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget == nullptr || qobject_cast<LWindow*>(widget->window()) == nullptr ||
+            drop->mimeData() == nullptr || !drop->mimeData()->hasUrls())
+            return false;
+        QStringList paths;
+        for (const QUrl& url : drop->mimeData()->urls()) {
+            if (!url.isLocalFile())
+                return false; // not ours: the view may know what to do with it
+            paths << url.toLocalFile();
+        }
+        drop->acceptProposedAction();
+        if (drop->type() == QEvent::Drop) {
+            // Opened after the drop has ended: opening may ask questions.
+            QTimer::singleShot(0, this, [this, paths] { mApplication.OpenDocuments(paths); });
+        }
+        return true;
+    }
+
     LApplication& mApplication;
     QTimer mTimer;
     QTimer mBackgroundTimer;

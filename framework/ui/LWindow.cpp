@@ -44,6 +44,7 @@ std::unique_ptr<LWindow> makeWindowOfClass(ClassIDT classID, LCommander* superCo
 LWindow::LWindow(LCommander* superCommander, WindowLayer layer)
     : QMainWindow(nullptr), LCommander(superCommander), mLayer(WindowLayer::Regular) {
     SetLayer(layer);
+    setAcceptDrops(true); // files dropped on a window are opened (see LApplication)
     activationOrder().push_back(this);
     InstallMenuBar();
 }

@@ -10,13 +10,17 @@
 #include "ProgramWindows.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QColorDialog>
 #include <QDialog>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -197,6 +201,46 @@ TEST_F(ApplicationTest, OpenFileTakesImagesAsUnfiledPicturesAndRefusesWhatItCann
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_EQ(application->FrontCPaintWindow(), nullptr) << "no empty window stays";
     }
+}
+
+TEST_F(ApplicationTest, OpenDialogDropsExportAndCopyMoveWholePictures) {
+    QTemporaryDir folder;
+    const QString png = folder.filePath(QStringLiteral("dot.png"));
+    QImage image(8, 6, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    ASSERT_TRUE(image.save(png));
+
+    whenModal<QFileDialog>([png](QFileDialog* dialog) {
+        EXPECT_TRUE(dialog->nameFilters().join(' ').contains(QStringLiteral("*.png")));
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(png);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    application->ObeyCommand(cmd_Open, nullptr);
+    ASSERT_EQ(application->GetDocuments().size(), 1u);
+
+    // A file dropped on the picture opens as a second one.
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(png)});
+    QWidget* target = application->FrontCPaintWindow();
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &drop);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(application->GetDocuments().size(), 2u);
+
+    const QImage canvas = frontDocument()->PictureImage();
+    LCommander::SwitchTarget(application->FrontCPaintWindow());
+    LCommander::DispatchCommand(cmd_Copy);
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), canvas.size());
+    const QString exported = folder.filePath(QStringLiteral("out.png"));
+    whenModal<QFileDialog>([exported](QFileDialog* dialog) {
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(exported);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    application->ObeyCommand(cmd_ExportPicture, nullptr);
+    EXPECT_EQ(QImage(exported).convertToFormat(QImage::Format_RGB32), canvas);
 }
 
 TEST_F(ApplicationTest, AProgramFileOpensInAProgramWindowWithAPictureToDrawIn) {
