@@ -413,8 +413,15 @@ bool CApplication::passToPaintView(CommandT command, void* ioParam) {
     return true;
 }
 
+CPaintWindow* CApplication::paletteCommandView() const {
+    // A run's commands go to the picture it started on, whichever is in front by now.
+    if (auto* runView = dynamic_cast<CPaintWindow*>(RunPaintView()))
+        return runView;
+    return FrontCPaintWindow();
+}
+
 bool CApplication::obeyPaletteCommand(CommandT command, void* ioParam) {
-    CPaintWindow* view = FrontCPaintWindow();
+    CPaintWindow* view = paletteCommandView();
     if (command >= cmd_PenWidth2 && command <= cmd_PenWidth32) {
         if (view != nullptr) {
             view->setFillMode(false);

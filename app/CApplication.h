@@ -96,6 +96,8 @@ protected:
     FileLocation AskForFileToOpen() override;
 
 private:
+    // The paint view the palette commands act on.
+    CPaintWindow* paletteCommandView() const;
     bool obeyPaletteCommand(CommandT command, void* ioParam);
     bool passToPaintView(CommandT command, void* ioParam);
     void chooseColour(CPaintWindow& view);

@@ -93,8 +93,11 @@ bool CDocument::WriteFile() {
 
 bool CDocument::ReloadFile() {
     CPaintWindow* view = GetPaintView();
-    return view != nullptr &&
-           fileTransferDone(view->readPictureFile(GetFile().GetLocation().path()));
+    if (view == nullptr) {
+        mReadRefusal = QStringLiteral("the document has no picture to read into");
+        return false;
+    }
+    return fileTransferDone(view->readPictureFile(GetFile().GetLocation().path(), &mReadRefusal));
 }
 
 bool CDocument::fileTransferDone(std::int16_t status) {
@@ -113,9 +116,12 @@ void CDocument::PrintDocumentPicture(QPrinter& printer) {
 
 bool CDocument::OpenPictureFile(const FileLocation& location) {
     GetFile().SetLocation(location);
-    if (!ReloadFile()) {
+    mReadRefusal.clear();
+    const bool read = ReloadFile();
+    if (!read || !mReadRefusal.isEmpty()) {
+        const std::int16_t code = mLastStatus != 0 ? mLastStatus : std::int16_t{kParamError};
         AlertFileProblem(FileProblem::Open, location.path(),
-                         mLastStatus != 0 ? mLastStatus : std::int16_t{kParamError});
+                         mReadRefusal.isEmpty() ? fileErrorReason(code) : mReadRefusal);
         return false;
     }
     if (detectFileType(location.path()) != kFileTypePICT) {

@@ -7,6 +7,7 @@
 #include "ViewResources.h"
 
 #include <QImage>
+#include <QString>
 
 class CPaintWindow;
 
@@ -44,12 +45,17 @@ public:
     void ReportSaveFailure(const QString& path, std::int16_t code) override;
     std::optional<FileLocation> AskForSaveLocation(const QString& proposedName) override;
 
+    // Why the last ReloadFile drew no picture, in words for the user (for an alert naming the
+    // file); empty when it drew one.
+    const QString& ReadRefusal() const { return mReadRefusal; }
+
 private:
     // After a write or read with that status: in step with the file when it succeeded.
     bool fileTransferDone(std::int16_t status);
 
     // The code of the last failed write or read, 0 after a success.
     std::int16_t mLastStatus = 0;
+    QString mReadRefusal;
 };
 
 // Registers view resource 1000 (the document window).

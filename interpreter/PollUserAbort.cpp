@@ -2,18 +2,40 @@
 
 #include "Ticks.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
 #include <QObject>
+#include <QPointer>
+#include <QResizeEvent>
+#include <QTimer>
+#include <QWidget>
 #include <chrono>
 #include <thread>
+#include <utility>
+#include <vector>
 
 namespace {
+
+// Windows closed from their title bar during a run, closed for real once it has ended.
+std::vector<QPointer<QWidget>>& heldCloses() {
+    static std::vector<QPointer<QWidget>> windows;
+    return windows;
+}
+
+QWidget* asWindow(QObject* object) {
+    if (!object->isWidgetType())
+        return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    return widget->isWindow() ? widget : nullptr;
+}
 
 // Installed on the application for as long as it lives; sees every event before its receiver.
 class StPressSwallower : public QObject {
 public:
-    explicit StPressSwallower(QCoreApplication& application) : mApplication(application) {
+    explicit StPressSwallower(QCoreApplication& application)
+        : mApplication(application), mWidgets(qobject_cast<QApplication*>(&application) != nullptr),
+          mModal(mWidgets ? QApplication::activeModalWidget() : nullptr),
+          mPopup(mWidgets ? QApplication::activePopupWidget() : nullptr) {
         mApplication.installEventFilter(this);
     }
     ~StPressSwallower() override { mApplication.removeEventFilter(this); }
@@ -24,6 +46,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        if (inNestedModalLoop())
+            return false;
         switch (event->type()) {
         case QEvent::ShortcutOverride:
             // Claimed, so that a key bound to a menu command arrives as a plain press (which
@@ -35,13 +59,40 @@ protected:
         case QEvent::MouseButtonDblClick:
             mPressed = true;
             return true;
+        case QEvent::Close:
+            // Only the window system's close is spontaneous; the program's own closes go on.
+            if (QWidget* window = asWindow(watched); window && event->spontaneous()) {
+                heldCloses().emplace_back(window);
+                mPressed = true;
+                event->ignore(); // the window stays until then
+                return true;
+            }
+            break;
+        case QEvent::Resize:
+            // The window manager's resize cannot be held back: the window has its new size
+            // already. The run stops before it draws into the new canvas.
+            if (asWindow(watched) && event->spontaneous()) {
+                const auto* resize = static_cast<const QResizeEvent*>(event);
+                mPressed = mPressed || resize->size() != resize->oldSize();
+            }
+            break;
         default:
-            return QObject::eventFilter(watched, event);
+            break;
         }
+        return QObject::eventFilter(watched, event);
     }
 
 private:
+    // A dialog or menu opened by an event dispatched here runs its own loop inside the poll.
+    bool inNestedModalLoop() const {
+        return mWidgets && (QApplication::activeModalWidget() != mModal ||
+                            QApplication::activePopupWidget() != mPopup);
+    }
+
     QCoreApplication& mApplication;
+    const bool mWidgets;
+    const QPointer<QWidget> mModal;
+    const QPointer<QWidget> mPopup;
     bool mPressed = false;
 };
 
@@ -55,7 +106,7 @@ bool PollUserAbort(std::uint32_t waitTicks) {
     const std::uint32_t deadline = TickCount() + waitTicks;
     for (;;) {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
-        if (swallower.pressed())
+        if (swallower.pressed() || !heldCloses().empty())
             return true;
         if (waitTicks == 0 || TickCount() >= deadline)
             return false;
@@ -64,11 +115,21 @@ bool PollUserAbort(std::uint32_t waitTicks) {
 }
 
 void DiscardPendingInput() {
-    if (!QCoreApplication::instance())
+    QCoreApplication* const application = QCoreApplication::instance();
+    if (!application)
         return;
-    for (const QEvent::Type type :
-         {QEvent::KeyPress, QEvent::MouseButtonPress, QEvent::MouseButtonDblClick})
-        QCoreApplication::removePostedEvents(nullptr, type);
+    const StPressSwallower swallower(*application);
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void CarryOutHeldWindowRequests() {
+    for (const QPointer<QWidget>& window : std::exchange(heldCloses(), {})) {
+        if (window)
+            QTimer::singleShot(0, window.data(), [window] {
+                if (window)
+                    window->close();
+            });
+    }
 }
 
 void RestBetweenPolls() {

@@ -53,14 +53,16 @@ RunContext::RunContext(const char* text, std::size_t length, std::int32_t startH
         host->ObeyHostCommand(cmd_New, nullptr);
         paintView = host->FrontPaintView();
     }
-    if (paintView) {
+    if (paintView)
         mViewLifetime = paintView->lifetime();
+
+    // Before the turtle is read: what the flush dispatches (a resize) may move it.
+    DiscardPendingInput();
+    if (checkSeams()) {
         const Point start = paintView->turtlePoint();
         x = start.h;
         y = start.v;
     }
-
-    DiscardPendingInput();
     // Polls during the parse may dispatch events that close a window.
     ParseProgram(*this, std::string_view(text ? text : "", text ? length : 0));
     checkSeams();
@@ -81,6 +83,9 @@ RunContext::~RunContext() {
     }
     if (editor)
         editor->alignWithFrame();
+    // A title-bar close that stopped the run is carried out now that the run is over.
+    if (!RunInProgress())
+        CarryOutHeldWindowRequests();
     // The variables go with the parse context.
 }
 

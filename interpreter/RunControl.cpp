@@ -1,6 +1,7 @@
 #include "RunControl.h"
 
 #include "Instruction.h"
+#include "LPeriodical.h"
 #include "PollUserAbort.h"
 #include "RunContext.h"
 #include "RunEditor.h"
@@ -31,6 +32,24 @@ private:
     const Flag mSaved;
 };
 
+// For the duration of a run the host sends the run's commands to the run's paint view.
+class StRunPaintView {
+public:
+    explicit StRunPaintView(TurtleView* view) : mHost(RunHost::Current()) {
+        if (mHost)
+            mHost->SetRunPaintView(view);
+    }
+    ~StRunPaintView() {
+        if (mHost)
+            mHost->SetRunPaintView(nullptr);
+    }
+    StRunPaintView(const StRunPaintView&) = delete;
+    StRunPaintView& operator=(const StRunPaintView&) = delete;
+
+private:
+    RunHost* const mHost;
+};
+
 // One poll, timed for the run's statistics. True when the run must stop.
 bool pollAndCheck(RunContext& context) {
     const auto began = std::chrono::steady_clock::now();
@@ -56,6 +75,7 @@ void RunProgram(RunEditor& editor) {
     if (editorText.empty())
         return;
     const StFlagSetter<bool> commandActive(gRunCommandActive, true);
+    const LPeriodical::StIdleHold noIdleTime;
     editor.scrollToOrigin();
     // A copy: events dispatched during the parse and the run may change the editor's text.
     const std::string text(editorText);
@@ -84,6 +104,8 @@ void ExecuteRun(RunContext& context) {
     const StFlagSetter<std::uint8_t> running(gRunning, 1);
     if (!context.parseSucceeded || !context.firstInstruction)
         return;
+    const LPeriodical::StIdleHold noIdleTime;
+    const StRunPaintView runView(context.paintView);
     TheStepTimer().start(static_cast<std::uint32_t>(context.refreshInterval));
     std::int32_t accumulator = 0;
     context.stopped = context.firstInstruction->RunList(context, accumulator) != 0;

@@ -7,6 +7,7 @@
 #include "CommandNumbers.h"
 
 #include <cstdint>
+#include <memory>
 
 class TurtleView;
 
@@ -27,7 +28,17 @@ public:
     virtual bool ObeyHostCommand(CommandT command, void* ioParam) = 0;
     virtual void SetSleepTime(std::uint32_t ticks) = 0;
 
+    // The paint view of the run in progress, or null. The commands a run sends (colours, clear)
+    // act on it even when another picture has come to the front in the meantime, which on this
+    // desktop can happen without a press.
+    TurtleView* RunPaintView() const;
+    void SetRunPaintView(TurtleView* view);
+
     // The registered host, or null (then the palette defaults apply and nothing is marked).
     static RunHost* Current();
     static void SetCurrent(RunHost* host);
+
+private:
+    TurtleView* mRunView = nullptr;
+    std::weak_ptr<const void> mRunViewLifetime;
 };

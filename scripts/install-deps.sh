@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-image-formats-plugins
+    qt6-base-private-dev # the tests queue events as the window system does
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core
     imagemagick netpbm

@@ -1,33 +1,31 @@
 #include "FitRect.h"
 
+#include <algorithm>
 #include <cmath>
 
-void fitRect(Rect& r, const Rect& into) {
-    const int width = r.width();
-    const int height = r.height();
-    if (width <= 0 || height <= 0 || into.width() <= 0 || into.height() <= 0) {
-        r.bottom = r.top;
-        r.right = r.left;
-        return;
-    }
+FittedSize fittedSize(int width, int height, const Rect& into) {
+    if (width <= 0 || height <= 0 || into.width() <= 0 || into.height() <= 0)
+        return {};
     const float aspect = static_cast<float>(width) / static_cast<float>(height);
     const auto intoWidth = static_cast<float>(into.width());
     const auto intoHeight = static_cast<float>(into.height());
-    int newWidth = 0;
-    int newHeight = 0;
+    FittedSize fitted;
     if (aspect > intoWidth / intoHeight) {
-        newWidth = into.width();
-        newHeight = static_cast<int>(std::trunc(intoWidth / aspect));
+        fitted.width = into.width();
+        fitted.height = static_cast<int>(std::trunc(intoWidth / aspect));
     } else {
-        newHeight = into.height();
-        newWidth = static_cast<int>(std::trunc(aspect * intoHeight));
+        fitted.height = into.height();
+        fitted.width = static_cast<int>(std::trunc(aspect * intoHeight));
     }
-    if (newWidth == 0)
-        newWidth = 1;
-    if (newHeight == 0)
-        newHeight = 1;
-    r.bottom = static_cast<std::int16_t>(r.top + newHeight);
-    r.right = static_cast<std::int16_t>(r.left + newWidth);
+    fitted.width = std::max(fitted.width, 1);
+    fitted.height = std::max(fitted.height, 1);
+    return fitted;
+}
+
+void fitRect(Rect& r, const Rect& into) {
+    const FittedSize fitted = fittedSize(r.width(), r.height(), into);
+    r.bottom = static_cast<std::int16_t>(r.top + fitted.height);
+    r.right = static_cast<std::int16_t>(r.left + fitted.width);
 }
 
 void centreRect(Rect& r, const Rect& into) {

@@ -5,9 +5,17 @@
 
 #include "Geometry.h"
 
-// Scales r, keeping its top-left corner and its proportions, so that it fills `into` in one
-// direction (single precision, truncated). An empty r, or an empty `into`, leaves r empty at
-// its top-left corner: there is nothing to draw.
+// The width and height of a width × height picture fitted into `into`: it fills `into` in one
+// direction and keeps its proportions (single precision, truncated, at least 1). Any size,
+// beyond 16-bit coordinates too; an empty picture or an empty `into` gives 0 × 0.
+struct FittedSize {
+    int width = 0;
+    int height = 0;
+};
+FittedSize fittedSize(int width, int height, const Rect& into);
+
+// Scales r by fittedSize, keeping its top-left corner. An empty r, or an empty `into`, leaves r
+// empty at its top-left corner: there is nothing to draw.
 void fitRect(Rect& r, const Rect& into);
 
 // Moves r so that its centre lies on the centre of `into`.

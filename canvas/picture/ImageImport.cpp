@@ -1,6 +1,7 @@
 #include "ImageImport.h"
 
 #include "FitRect.h"
+#include "JpegFrame.h"
 #include "PictPixMap.h"
 #include "PictureFile.h"
 #include "StretchBits.h"
@@ -9,102 +10,153 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <algorithm>
-#include <array>
-#include <vector>
 
 namespace {
 
-constexpr std::size_t kSniffLength = kPictureFileHeaderSize + 16;
+// A decoder that scales while reading holds only the fitted picture, but it still takes time, and
+// sometimes memory, in proportion to the size the header declares.
+constexpr std::int64_t kMaxScaledDecodePixels = std::int64_t{1} << 27;
+// What a decoder may take besides the picture: a progressive JPEG keeps two bytes for every
+// coefficient of the whole image, whatever the scale it is decoded at.
+constexpr std::int64_t kMaxDecoderWorkBytes = std::int64_t{512} << 20;
 
-bool startsWith(std::span<const std::uint8_t> head, std::initializer_list<std::uint8_t> bytes) {
-    return head.size() >= bytes.size() && std::equal(bytes.begin(), bytes.end(), head.begin());
+ImportedImage refused(std::int16_t status, const QString& reason) {
+    ImportedImage result;
+    result.status = status;
+    result.refusal = reason;
+    return result;
 }
 
-std::int16_t openErrorCode(const QFile& file) {
-    if (!file.exists())
-        return kFileNotFound;
-    return file.error() == QFileDevice::PermissionsError ? kAccessDenied : kIOError;
+ImportedImage decodedImage(const QImage& image, QSize size) {
+    ImportedImage result;
+    result.decoded = true;
+    result.image = image;
+    result.size = size;
+    return result;
 }
 
-ImportedImage importWithQt(const QString& path, FourCharCode type) {
+QString sizeText(QSize size) {
+    return QStringLiteral("%1 x %2 pixels").arg(size.width()).arg(size.height());
+}
+
+ImportedImage refusedOpening(const QFile& file) {
+    const QFileInfo info(file.fileName());
+    if (!info.exists())
+        return refused(kFileNotFound, QStringLiteral("the file does not exist"));
+    if (info.isDir())
+        return refused(kIOError, QStringLiteral("it is a folder, not a file"));
+    if (!info.isFile())
+        return refused(kIOError, QStringLiteral("it is a device or a pipe, not a file"));
+    if (file.error() == QFileDevice::PermissionsError || !info.isReadable())
+        return refused(kAccessDenied, QStringLiteral("permission to read it is denied"));
+    return refused(kIOError, QStringLiteral("it cannot be read (%1)").arg(file.errorString()));
+}
+
+QString formatName(const QImageReader& reader, FourCharCode type) {
+    if (!reader.format().isEmpty())
+        return QString::fromLatin1(reader.format().toUpper());
+    return QString::fromStdString(FormatFourCharCode(type)).trimmed();
+}
+
+// The most pixels a decoder that scales while reading may be given.
+std::int64_t scaledDecodeLimit(QFile& file, FourCharCode type) {
+    char interlace = 0;
+    if (type == kFileTypePNG && file.seek(28) && file.getChar(&interlace) && interlace != 0)
+        return PictLimits{}.maxPixelBytes / 4; // an interlaced PNG is read whole, then scaled
+    if (type == kFileTypeJPEG) {
+        const std::optional<JpegFrame> frame = readJpegFrame(file);
+        if (frame && frame->progressive)
+            return std::min(kMaxScaledDecodePixels,
+                            kMaxDecoderWorkBytes / (2 * std::max(frame->components, 1)));
+    }
+    return kMaxScaledDecodePixels;
+}
+
+ImportedImage importWithQt(const QString& path, FourCharCode type, const Rect& fitInto,
+                           std::int64_t maxScaledPixels) {
     QImageReader reader(path);
-    reader.setAutoTransform(false);
+    reader.setAutoTransform(true);
     const PictLimits limits;
-    const QSize size = reader.size();
-    if (size.isValid() && (size.width() > limits.maxSide || size.height() > limits.maxSide ||
-                           std::int64_t{size.width()} * size.height() * 4 > limits.maxPixelBytes))
-        return ImportedImage{kBadPictureData, false, {}};
     reader.setAllocationLimit(static_cast<int>(limits.maxPixelBytes >> 20));
+    const QSize stored = reader.size(); // invalid when the decoder tells only while reading
+    const bool turned = (reader.transformation() & QImageIOHandler::TransformationRotate90) != 0;
+    const QSize upright = turned ? stored.transposed() : stored;
+    const FittedSize fitted = fittedSize(upright.width(), upright.height(), fitInto);
+    const bool scaleWhileReading =
+        stored.isValid() && reader.supportsOption(QImageIOHandler::ScaledSize) &&
+        fitted.width > 0 && (fitted.width < upright.width() || fitted.height < upright.height());
+    if (stored.isValid()) {
+        if (stored.isEmpty())
+            return refused(
+                kBadPictureData,
+                QStringLiteral("the image is %1: it has nothing to show").arg(sizeText(upright)));
+        const std::int64_t limit = scaleWhileReading ? maxScaledPixels : limits.maxPixelBytes / 4;
+        if (std::int64_t{stored.width()} * stored.height() > limit)
+            return refused(kBadPictureData,
+                           QStringLiteral("the image is %1, more than can be opened (at most %2 "
+                                          "million pixels)")
+                               .arg(sizeText(upright))
+                               .arg(limit / 1'000'000));
+    }
+    if (scaleWhileReading) {
+        const QSize target(fitted.width, fitted.height);
+        reader.setScaledSize(turned ? target.transposed() : target);
+    }
     const QImage image = reader.read();
     if (image.isNull()) {
         // Only a file that announced itself as an image is broken; anything else simply
         // holds nothing we can decode.
-        const std::int16_t status = type != kFileTypeUnknown ? kBadPictureData : std::int16_t{0};
-        return ImportedImage{status, false, {}};
+        if (type == kFileTypeUnknown)
+            return refused(kNoError,
+                           QStringLiteral("no installed image reader recognises its content"));
+        return refused(kBadPictureData, QStringLiteral("its %1 data is damaged or cut short (%2)")
+                                            .arg(formatName(reader, type), reader.errorString()));
     }
-    return ImportedImage{kNoError, true, flattenOnWhite(image)};
+    return decodedImage(flattenOnWhite(image), scaleWhileReading ? upright : image.size());
 }
 
 ImportedImage importPicture(const QString& path) {
     const PictDecodeResult result = readPictureFileData(path);
-    if (result.status != kNoError)
-        return ImportedImage{result.status, false, {}};
-    return ImportedImage{kNoError, true, result.image};
+    switch (result.status) {
+    case kNoError:
+        return decodedImage(result.image, result.image.size());
+    case kMemoryFull:
+        return refused(result.status, QStringLiteral("there is not enough memory for the picture"));
+    case kBadPictureData: {
+        const PictLimits limits;
+        const QSize frame(result.frame.width(), result.frame.height());
+        if (frame.width() > limits.maxSide || frame.height() > limits.maxSide ||
+            std::int64_t{frame.width()} * frame.height() * 4 > limits.maxPixelBytes)
+            return refused(
+                result.status,
+                QStringLiteral("the picture is %1, more than can be opened").arg(sizeText(frame)));
+        return refused(result.status, QStringLiteral("its picture data is damaged or cut short"));
+    }
+    case kFileNotFound:
+        return refused(result.status, QStringLiteral("the file does not exist"));
+    case kAccessDenied:
+        return refused(result.status, QStringLiteral("permission to read it is denied"));
+    default:
+        return refused(result.status, QStringLiteral("it cannot be read"));
+    }
 }
 
 } // namespace
 
-FourCharCode fileTypeFromContent(std::span<const std::uint8_t> head) {
-    if (startsWith(head, {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A}))
-        return kFileTypePNG;
-    if (startsWith(head, {0xFF, 0xD8, 0xFF}))
-        return kFileTypeJPEG;
-    if (startsWith(head, {'G', 'I', 'F', '8', '7', 'a'}) ||
-        startsWith(head, {'G', 'I', 'F', '8', '9', 'a'}))
-        return kFileTypeGIF;
-    if (startsWith(head, {'I', 'I', 0x2A, 0x00}) || startsWith(head, {'M', 'M', 0x00, 0x2A}))
-        return kFileTypeTIFF;
-    if (pictureOffset(head) >= 0)
-        return kFileTypePICT;
-    return kFileTypeUnknown;
-}
-
-FourCharCode fileTypeFromExtension(const QString& path) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("pict") || suffix == QLatin1String("pct"))
-        return kFileTypePICT;
-    if (suffix == QLatin1String("txt") || suffix == QLatin1String("turtle"))
-        return kFileTypeTEXT;
-    return kFileTypeUnknown;
-}
-
-FourCharCode detectFileType(const QString& path) {
+ImportedImage importImageFile(const QString& path, const Rect& fitInto) {
     QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray head = file.read(static_cast<qint64>(kSniffLength));
-        const FourCharCode byContent =
-            fileTypeFromContent(std::span(reinterpret_cast<const std::uint8_t*>(head.constData()),
-                                          static_cast<std::size_t>(head.size())));
-        if (byContent != kFileTypeUnknown)
-            return byContent;
-    }
-    return fileTypeFromExtension(path);
-}
-
-ImportedImage importImageFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return ImportedImage{openErrorCode(file), false, {}};
-    const QByteArray head = file.read(static_cast<qint64>(kSniffLength));
-    file.close();
-    const FourCharCode type =
-        fileTypeFromContent(std::span(reinterpret_cast<const std::uint8_t*>(head.constData()),
-                                      static_cast<std::size_t>(head.size())));
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return refusedOpening(file);
+    if (file.size() == 0)
+        return refused(kNoError, QStringLiteral("the file is empty"));
+    const FourCharCode type = fileTypeFromContent(file);
     if (type == kFileTypePICT)
         return importPicture(path);
     if (type == kFileTypeUnknown && fileTypeFromExtension(path) == kFileTypeTEXT)
-        return ImportedImage{};
-    return importWithQt(path, type);
+        return refused(kNoError, QStringLiteral("it is a program text, not a picture"));
+    const std::int64_t maxScaledPixels = scaledDecodeLimit(file, type);
+    file.close();
+    return importWithQt(path, type, fitInto, maxScaledPixels);
 }
 
 QImage flattenOnWhite(const QImage& image) {
@@ -124,13 +176,19 @@ QImage flattenOnWhite(const QImage& image) {
     return flat.convertToFormat(QImage::Format_RGB32);
 }
 
-void drawFittedImage(QImage& canvas, const Rect& canvasBounds, const QImage& image) {
+Rect fittedImageRect(QSize size, const Rect& canvasBounds) {
+    const FittedSize fitted = fittedSize(size.width(), size.height(), canvasBounds);
+    Rect r{0, 0, static_cast<std::int16_t>(fitted.height), static_cast<std::int16_t>(fitted.width)};
+    centreRect(r, canvasBounds);
+    return r;
+}
+
+void drawFittedImage(QImage& canvas, const Rect& canvasBounds, const QImage& image, QSize size) {
     if (image.isNull() || canvas.isNull())
         return;
-    Rect r{0, 0, static_cast<std::int16_t>(std::min(image.height(), 0x7FFF)),
-           static_cast<std::int16_t>(std::min(image.width(), 0x7FFF))};
-    fitRect(r, canvasBounds);
-    centreRect(r, canvasBounds);
+    const Rect r = fittedImageRect(size.isEmpty() ? image.size() : size, canvasBounds);
+    if (r.isEmpty())
+        return;
     const PixelBox dest = PixelBox::of(r).translated(-canvasBounds.left, -canvasBounds.top);
     stretchBits(canvas, image, Stretch{PixelBox::of(image), dest, PixelBox::of(canvas)}, kSrcCopy,
                 TransferColours{});

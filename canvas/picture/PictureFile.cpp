@@ -85,15 +85,21 @@ PictDecodeResult readPictureFileData(const QString& path, const PictLimits& limi
                                  limits);
 }
 
-std::int16_t readPictureFile(const QString& path, const std::function<CGWorld*()>& clearPicture) {
-    const ImportedImage imported = importImageFile(path);
+std::int16_t readPictureFile(const QString& path, const Rect& fitInto,
+                             const std::function<CGWorld*()>& clearPicture, QString* refusal) {
+    const ImportedImage imported = importImageFile(path, fitInto);
+    const auto refuse = [refusal](std::int16_t status, const QString& reason) {
+        if (refusal != nullptr)
+            *refusal = reason;
+        return status;
+    };
     if (imported.status != kNoError || !imported.decoded)
-        return imported.status;
+        return refuse(imported.status, imported.refusal);
     CGWorld* canvas = clearPicture ? clearPicture() : nullptr;
     if (canvas == nullptr || !canvas->isValid())
-        return kMemoryFull;
+        return refuse(kMemoryFull, QStringLiteral("there is not enough memory for the picture"));
     if (canvas->image().depth() != 32)
-        return kParamError;
-    drawFittedImage(canvas->image(), canvas->getBounds(), imported.image);
-    return kNoError;
+        return refuse(kParamError, QStringLiteral("the picture cannot be made"));
+    drawFittedImage(canvas->image(), canvas->getBounds(), imported.image, imported.size);
+    return refuse(kNoError, QString());
 }

@@ -25,9 +25,13 @@ std::int16_t writePictureFile(const CGWorld& canvas, const QString& path);
 PictDecodeResult readPictureFileData(const QString& path, const PictLimits& limits = {});
 
 // Opens an image file (picture document, bare picture, PNG, JPEG, GIF, TIFF or anything else
-// Qt's readers decode) into the canvas. When something was decoded, `clearPicture` remakes
-// the canvas white at its bounds and returns it (null when it could not be made); the image
-// is drawn into it fitted and centred. Returns 0 also when the file holds nothing decodable,
-// in which case the canvas is not touched; an error code for a broken picture file or an
-// unreadable file.
-std::int16_t readPictureFile(const QString& path, const std::function<CGWorld*()>& clearPicture);
+// Qt's readers decode) into the canvas. `fitInto` is the rectangle the canvas will be remade at;
+// a large image is decoded straight at the size it takes there. When something was decoded,
+// `clearPicture` remakes the canvas white at its bounds and returns it (null when it could not
+// be made); the image is drawn into it fitted and centred. Returns 0 also when the file holds
+// nothing decodable, in which case the canvas is not touched; an error code for a broken
+// picture file or an unreadable file. Whenever nothing was drawn, `refusal` (when given) is set
+// to the reason in words for the user; otherwise it is cleared.
+std::int16_t readPictureFile(const QString& path, const Rect& fitInto,
+                             const std::function<CGWorld*()>& clearPicture,
+                             QString* refusal = nullptr);

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QScreen>
+#include <chrono>
 
 namespace {
 
@@ -26,6 +27,8 @@ PaintViewSources& sources() {
 
 constexpr std::int32_t kFirstColourCommand = 3000;
 constexpr char kBackspace = 8;
+// One tick: a resting pointer gets a sample as often as the screen is shown anew.
+constexpr std::chrono::milliseconds kRestSampleInterval{1000 / 60};
 
 } // namespace
 
@@ -64,6 +67,9 @@ CPaintWindow::CPaintWindow(QWidget* parent, LCommander* superCommander)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     updateCursor();
+
+    mRestSampler.setInterval(kRestSampleInterval);
+    connect(&mRestSampler, &QTimer::timeout, this, &CPaintWindow::sampleAtRest);
 }
 
 CPaintWindow::~CPaintWindow() = default;

@@ -9,10 +9,12 @@
 #include "LPeriodical.h"
 #include "LView.h"
 #include "PaintState.h"
+#include "StrokeInput.h"
 #include "TurtleView.h"
 #include "WriteText.h"
 
 #include <QString>
+#include <QTimer>
 #include <cstdint>
 
 class QPrinter;
@@ -81,7 +83,8 @@ public:
 
     // Document operations; statuses as the picture file code gives them.
     std::int16_t writePictureFile(const QString& path);
-    std::int16_t readPictureFile(const QString& path);
+    // Whenever nothing was drawn, `refusal` (when given) says why, in words for the user.
+    std::int16_t readPictureFile(const QString& path, QString* refusal = nullptr);
     // 0 when the job ran (or was cancelled), -50 without a printer, else an error status.
     std::int16_t printPicture(QPrinter* printer);
 
@@ -130,7 +133,6 @@ private:
         AwaitingRelease, // a click with mouseMode 1: painting starts when the button goes up
         HeldPainting,    // painting while the button is held
         FreePainting,    // painting without the button, until the next press
-        SwallowRelease,  // the press that ended free painting was consumed; so is its release
     };
 
     static PaintingModes currentModes();
@@ -147,6 +149,8 @@ private:
     void beginClick(Point p);
     void startPainting(Point p, Qt::KeyboardModifiers modifiers);
     void paintSample(Point q, Qt::KeyboardModifiers modifiers);
+    // While the pointer rests the stroke goes on sampling where it is.
+    void sampleAtRest();
     void finishPainting();
 
     CGWorld mCanvas;
@@ -163,5 +167,7 @@ private:
     Point mAnchor{};
     Point mClickPoint{};
     Point mLastSample{};
+    StrokeInput mStrokeInput;
+    QTimer mRestSampler;
     int mWipeRings = 0; // circles of a running clear animation, drawn over the picture
 };

@@ -1,6 +1,7 @@
 // Painting with the mouse. The steps of one click run across the press, move and release
-// events: a press posts the undo copy and stamps the first dot, moves paint samples, and the
-// release (or, in the release-to-start mode, the next press) ends the stroke.
+// events: a press posts the undo copy and stamps the first dot, moves (and a timer, while the
+// pointer rests) paint samples, and the release (or, in the release-to-start mode, the next
+// press anywhere) ends the stroke. Meanwhile the rest of the input waits (StrokeInput).
 
 #include "Brush.h"
 #include "CPaintAction.h"
@@ -8,6 +9,7 @@
 #include "GWorldGuards.h"
 #include "HueCycling.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <algorithm>
 #include <cstdlib>
@@ -22,17 +24,16 @@ Point localPoint(const QMouseEvent& event) {
 } // namespace
 
 void CPaintWindow::mousePressEvent(QMouseEvent* event) {
+    // (While painting in release-to-start mode, presses never get here: StrokeInput ends it.)
+    if (mTracking == Tracking::HeldPainting || mTracking == Tracking::AwaitingRelease) {
+        event->accept(); // another button during a held click does nothing
+        return;
+    }
     if (event->button() != Qt::LeftButton) {
         LView::mousePressEvent(event);
         return;
     }
     event->accept();
-    if (mTracking == Tracking::FreePainting) {
-        // This click only ends the painting.
-        finishPainting();
-        mTracking = Tracking::SwallowRelease;
-        return;
-    }
     beginClick(localPoint(*event));
     if (mTracking == Tracking::HeldPainting)
         paintSample(mClickPoint, event->modifiers());
@@ -62,7 +63,11 @@ void CPaintWindow::mouseReleaseEvent(QMouseEvent* event) {
         startPainting(mClickPoint, event->modifiers());
         paintSample(mClickPoint, event->modifiers());
         mTracking = Tracking::FreePainting;
+        // The stroke follows the pointer outside the view too, and ends at the next press
+        // wherever it is made.
         setMouseTracking(true);
+        grabMouse();
+        mStrokeInput.endOnPress([this] { finishPainting(); });
         if (!(p == mClickPoint))
             paintSample(p, event->modifiers());
         break;
@@ -71,9 +76,6 @@ void CPaintWindow::mouseReleaseEvent(QMouseEvent* event) {
             paintSample(p, event->modifiers());
         finishPainting();
         break;
-    case Tracking::SwallowRelease:
-        mTracking = Tracking::Idle;
-        break;
     case Tracking::Idle:
     case Tracking::FreePainting:
         break;
@@ -81,8 +83,8 @@ void CPaintWindow::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CPaintWindow::mouseDoubleClickEvent(QMouseEvent* event) {
-    // The press that came just before has already started (or ended) the painting.
-    event->accept();
+    // The second press of a double-click comes only as this event.
+    mousePressEvent(event);
 }
 
 void CPaintWindow::beginClick(Point p) {
@@ -99,6 +101,7 @@ void CPaintWindow::beginClick(Point p) {
         return;
     }
     mAnchor = p;
+    mStrokeInput.begin(/*holdKeys=*/!mModes.mouseMode);
     if (mModes.mouseMode) {
         mTracking = Tracking::AwaitingRelease;
         return;
@@ -119,10 +122,13 @@ void CPaintWindow::startPainting(Point p, Qt::KeyboardModifiers /*modifiers*/) {
     }
     showCanvasDamage();
     mLastSample = p;
+    mRestSampler.start();
 }
 
 void CPaintWindow::paintSample(Point q, Qt::KeyboardModifiers modifiers) {
     mLastSample = q;
+    if (mRestSampler.isActive())
+        mRestSampler.start(); // the next rest sample a full interval after this one
     if (modifiers & Qt::ShiftModifier) {
         // Keep to the line through the anchor along which the pointer has moved further.
         if (std::abs(int(mAnchor.h) - int(q.h)) < std::abs(int(mAnchor.v) - int(q.v)))
@@ -150,9 +156,18 @@ void CPaintWindow::paintSample(Point q, Qt::KeyboardModifiers modifiers) {
         advanceHue(mPaint, kHueStepPerMouseSample);
 }
 
+void CPaintWindow::sampleAtRest() {
+    if (mTracking == Tracking::HeldPainting || mTracking == Tracking::FreePainting)
+        paintSample(mLastSample, QGuiApplication::keyboardModifiers());
+}
+
 void CPaintWindow::finishPainting() {
     // The guides are an overlay of every repaint, so they are already back on the screen.
+    mRestSampler.stop();
+    if (mouseGrabber() == this)
+        releaseMouse();
     setMouseTracking(false);
     mTracking = Tracking::Idle;
     markDocumentModified();
+    mStrokeInput.finish();
 }

@@ -20,13 +20,14 @@ std::int16_t CPaintWindow::writePictureFile(const QString& path) {
     return status;
 }
 
-std::int16_t CPaintWindow::readPictureFile(const QString& path) {
+std::int16_t CPaintWindow::readPictureFile(const QString& path, QString* refusal) {
     bool drawn = false;
-    const std::int16_t status = ::readPictureFile(path, [this, &drawn]() -> CGWorld* {
+    const auto remake = [this, &drawn]() -> CGWorld* {
         clearPicture();
         drawn = mCanvas.isValid();
         return drawn ? &mCanvas : nullptr;
-    });
+    };
+    const std::int16_t status = ::readPictureFile(path, CalcLocalFrameRect(), remake, refusal);
     forgetCanvasDamage();
     invalidateView();
     if (status == 0 && drawn)

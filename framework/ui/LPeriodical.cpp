@@ -12,7 +12,18 @@ std::vector<LPeriodical*>& idlers() {
     return list;
 }
 
+// Holds now alive; nested holds count.
+int gIdleHolds = 0;
+
 } // namespace
+
+LPeriodical::StIdleHold::StIdleHold() {
+    ++gIdleHolds;
+}
+
+LPeriodical::StIdleHold::~StIdleHold() {
+    --gIdleHolds;
+}
 
 LPeriodical::~LPeriodical() {
     StopIdling();
@@ -34,6 +45,8 @@ bool LPeriodical::IsIdling() const {
 }
 
 void LPeriodical::DevoteTimeToIdlers() {
+    if (gIdleHolds > 0)
+        return;
     // A copy, since an idler may stop itself or others; those that stopped are skipped.
     const std::vector<LPeriodical*> snapshot = idlers();
     for (LPeriodical* idler : snapshot) {

@@ -17,6 +17,17 @@ public:
 
     virtual void SpendTime() {}
 
-    // Gives every idler its time once; idlers may start or stop others while it runs.
+    // Gives every idler its time once; idlers may start or stop others while it runs. Does
+    // nothing while a hold lives.
     static void DevoteTimeToIdlers();
+
+    // While one lives, idlers get no time: events taken inside a handler (as a program run
+    // takes them) are not the main loop's idle time.
+    class StIdleHold {
+    public:
+        StIdleHold();
+        ~StIdleHold();
+        StIdleHold(const StIdleHold&) = delete;
+        StIdleHold& operator=(const StIdleHold&) = delete;
+    };
 };

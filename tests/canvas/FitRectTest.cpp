@@ -32,6 +32,11 @@ TEST(FitRect, ScalesUpOrDownKeepingTheTopLeftCorner) {
 
 TEST(FitRect, AThinImageKeepsAtLeastOnePixel) {
     EXPECT_EQ(fitted(Rect{0, 0, 1, 1000}, kCanvas), (Rect{150, 0, 151, 400}));
+    // Sides beyond 16-bit coordinates fit too.
+    const FittedSize band = fittedSize(20000, 100, kCanvas);
+    EXPECT_EQ(band.width, 400);
+    EXPECT_EQ(band.height, 2);
+    EXPECT_EQ(fittedSize(1, 2'000'000'000, kCanvas).width, 1);
 }
 
 TEST(FitRect, EmptyImagesAndCanvasesGiveAnEmptyRectangle) {

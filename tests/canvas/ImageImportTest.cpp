@@ -5,7 +5,11 @@
 #include "PictWriter.h"
 #include "PictureFile.h"
 
+#include <QBuffer>
+#include <QDir>
 #include <QFile>
+#include <QImageWriter>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -26,11 +30,75 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
 // Two halves, red left and blue right, with a green top-left pixel to find the orientation.
 QImage halves(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, x < width / 2 ? qRgb(255, 0, 0) : qRgb(0, 0, 255));
+    image.fill(qRgb(0, 0, 255));
+    QPainter(&image).fillRect(0, 0, width / 2, height, QColor(255, 0, 0));
     image.setPixel(0, 0, qRgb(0, 255, 0));
     return image;
+}
+
+int inkedPixels(const QImage& image) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixel(x, y) != 0xFFFFFFFFU ? 1 : 0;
+    return count;
+}
+
+bool isReddish(QRgb c) {
+    return qRed(c) > 200 && qBlue(c) < 60;
+}
+bool isBluish(QRgb c) {
+    return qBlue(c) > 200 && qRed(c) < 60;
+}
+
+QByteArray bigEndian(std::uint32_t value, int bytes) {
+    QByteArray out;
+    for (int i = bytes - 1; i >= 0; --i)
+        out += static_cast<char>((value >> (8 * i)) & 0xFF);
+    return out;
+}
+
+QByteArray encoded(const QImage& image, const char* format, bool progressive = false) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setProgressiveScanWrite(progressive);
+    writer.write(image);
+    return bytes;
+}
+
+// A JPEG of `image` whose orientation tag says how to turn it upright.
+QByteArray jpegWithOrientation(const QImage& image, std::uint32_t orientation) {
+    const QByteArray jpeg = encoded(image, "JPEG");
+    const QByteArray exif =
+        QByteArray("Exif\0\0MM\0\x2A\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01", 24) +
+        bigEndian(orientation << 16, 4) + bigEndian(0, 4);
+    return jpeg.left(2) + "\xFF\xE1" + bigEndian(exif.size() + 2, 2) + exif + jpeg.mid(2);
+}
+
+// Small images whose headers claim width × height (the PNG header's checksum made good).
+QByteArray pngClaiming(std::uint32_t width, std::uint32_t height, bool interlaced) {
+    QByteArray png = encoded(halves(8, 8), "PNG");
+    png.replace(16, 8, bigEndian(width, 4) + bigEndian(height, 4))
+        .replace(28, 1, interlaced ? "\x01" : "\0");
+    std::uint32_t crc = 0xFFFFFFFFU;
+    for (const char byte : png.mid(12, 17)) {
+        crc ^= static_cast<std::uint8_t>(byte);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320U & (0U - (crc & 1U)));
+    }
+    return png.replace(29, 4, bigEndian(~crc, 4));
+}
+QByteArray jpegClaiming(std::uint32_t width, std::uint32_t height, bool progressive) {
+    QByteArray jpeg = encoded(halves(16, 16), "JPEG", progressive);
+    const qsizetype frame = jpeg.indexOf(progressive ? "\xFF\xC2" : "\xFF\xC0");
+    return jpeg.replace(frame + 5, 4, bigEndian(height, 2) + bigEndian(width, 2));
+}
+QByteArray bmpClaiming(std::uint32_t width, std::uint32_t height) {
+    QByteArray sides = bigEndian(height, 4) + bigEndian(width, 4);
+    std::reverse(sides.begin(), sides.end()); // little-endian width, then height
+    return encoded(halves(8, 8), "BMP").replace(18, 8, sides);
 }
 
 class ImageImportTest : public ::testing::Test {
@@ -72,6 +140,9 @@ TEST_F(ImageImportTest, TypeComesFromContentFirstThenTheExtension) {
     writeBytes(path("broken.PCT"), "short");
     writeBytes(path("program.turtle"), "forward 10");
     writeBytes(path("notes"), "forward 10");
+    ASSERT_TRUE(image.save(path("bmp.dat"), "BMP")); // recognised by Qt's readers
+    writeBytes(path("cut.bmp"), "BM");
+    writeBytes(path("pixmap.turtle"), "P3 2 1 255\n0 0 0 9 9 9\n"); // also a pixmap by content
 
     EXPECT_EQ(detectFileType(path("png.dat")), kFileTypePNG);
     EXPECT_EQ(detectFileType(path("jpeg.pict")), kFileTypeJPEG);
@@ -83,6 +154,10 @@ TEST_F(ImageImportTest, TypeComesFromContentFirstThenTheExtension) {
     EXPECT_EQ(detectFileType(path("program.turtle")), kFileTypeTEXT);
     EXPECT_EQ(detectFileType(path("notes")), kFileTypeUnknown);
     EXPECT_EQ(detectFileType(path("does-not-exist.txt")), kFileTypeTEXT);
+    EXPECT_EQ(detectFileType(path("bmp.dat")), kFileTypeBMP);
+    EXPECT_EQ(detectFileType(path("cut.bmp")), kFileTypeBMP);
+    EXPECT_EQ(detectFileType(path("pixmap.turtle")), kFileTypeTEXT);
+    EXPECT_EQ(detectFileType(path("a.webp")), FourCC("WEBP"));
 }
 
 TEST_F(ImageImportTest, DecodesEveryOfferedFormatWithItsPixels) {
@@ -122,60 +197,89 @@ TEST_F(ImageImportTest, SavedPictureReopensWithTheSamePixels) {
     const QImage image = patternImage(400, 300, 9);
     ASSERT_EQ(writePictureFile(image, path("same.pict")), 0);
     paintCanvasGrey();
-    ASSERT_EQ(readPictureFile(path("same.pict"), remake()), 0);
+    ASSERT_EQ(readPictureFile(path("same.pict"), kBounds, remake()), 0);
     EXPECT_EQ(mRemakes, 1);
     EXPECT_EQ(firstDifference(mWorld.image(), image), "");
 }
 
-TEST_F(ImageImportTest, ImagesAreFittedAndCentredIntoTheCanvas) {
-    // 200 x 100 into 400 x 300: drawn doubled into (50, 0, 250, 400).
-    ASSERT_TRUE(halves(200, 100).save(path("wide.png")));
-    ASSERT_EQ(readPictureFile(path("wide.png"), remake()), 0);
-    const QImage& canvas = mWorld.image();
-    EXPECT_EQ(canvas.pixel(0, 49), kWhitePx);
-    EXPECT_EQ(canvas.pixel(0, 50), qRgb(0, 255, 0));
-    EXPECT_EQ(canvas.pixel(1, 51), qRgb(0, 255, 0));
-    EXPECT_EQ(canvas.pixel(2, 50), qRgb(255, 0, 0));
-    EXPECT_EQ(canvas.pixel(199, 249), qRgb(255, 0, 0));
-    EXPECT_EQ(canvas.pixel(200, 249), qRgb(0, 0, 255));
-    EXPECT_EQ(canvas.pixel(399, 249), qRgb(0, 0, 255));
-    EXPECT_EQ(canvas.pixel(399, 250), kWhitePx);
-
-    // 100 x 100 into 400 x 300: tripled into (0, 50, 300, 350).
-    ASSERT_TRUE(halves(100, 100).save(path("square.tif"), "TIFF"));
-    ASSERT_EQ(readPictureFile(path("square.tif"), remake()), 0);
-    EXPECT_EQ(mWorld.image().pixel(49, 150), kWhitePx);
-    EXPECT_EQ(mWorld.image().pixel(50, 0), qRgb(0, 255, 0));
-    EXPECT_EQ(mWorld.image().pixel(52, 2), qRgb(0, 255, 0));
-    EXPECT_EQ(mWorld.image().pixel(53, 0), qRgb(255, 0, 0));
-    EXPECT_EQ(mWorld.image().pixel(349, 299), qRgb(0, 0, 255));
-    EXPECT_EQ(mWorld.image().pixel(350, 299), kWhitePx);
-}
-
-TEST_F(ImageImportTest, NothingDecodableReturnsZeroAndLeavesTheCanvas) {
-    paintCanvasGrey();
-    writeBytes(path("notes.txt"), "forward 10\nright 90\n");
-    writeBytes(path("random"), QByteArray(2000, '\x5A'));
-    for (const char* name : {"notes.txt", "random"}) {
-        EXPECT_EQ(readPictureFile(path(name), remake()), 0) << name;
-        EXPECT_EQ(mRemakes, 0) << name;
-        EXPECT_EQ(mWorld.image().pixel(10, 10), qRgb(90, 90, 90)) << name;
-    }
-}
-
-TEST_F(ImageImportTest, BrokenPicturesAndMissingFilesAreErrorsThatLeaveTheCanvas) {
+TEST_F(ImageImportTest, RefusalsLeaveTheCanvasAndSayWhy) {
     paintCanvasGrey();
     ASSERT_EQ(writePictureFile(patternImage(100, 80), path("whole.pict")), 0);
     QFile whole(path("whole.pict"));
     ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
-    writeBytes(path("cut.pict"), whole.read(whole.size() / 2));
-    writeBytes(path("cut.png"), QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+    ASSERT_TRUE(QDir(mDir.path()).mkdir("folder"));
+    struct Case {
+        const char* name;
+        QByteArray bytes; // not written when null
+        std::int16_t status;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"absent.png", {}, kFileNotFound, "the file does not exist"},
+        {"folder", {}, kIOError, "it is a folder, not a file"},
+        {"nothing.png", "", 0, "the file is empty"},
+        {"notes.txt", "forward 10\nright 90\n", 0, "it is a program text, not a picture"},
+        {"random", QByteArray(2000, '\x5A'), 0, "no installed image reader recognises"},
+        {"cut.pict", whole.read(whole.size() / 2), kBadPictureData, "picture data is damaged"},
+        {"cut.png", encoded(patternImage(64, 64), "PNG").left(300), kBadPictureData,
+         "its PNG data is damaged or cut short"},
+        {"zero.jpg", jpegClaiming(0, 5, false), kBadPictureData, "damaged or cut short"},
+        {"huge.jpg", jpegClaiming(30000, 30000, false), kBadPictureData,
+         "the image is 30000 x 30000 pixels, more than can be opened"},
+        {"interlaced.png", pngClaiming(10000, 8000, true), kBadPictureData,
+         "the image is 10000 x 8000 pixels, more than can be opened"},
+        {"huge.bmp", bmpClaiming(9000, 9000), kBadPictureData,
+         "the image is 9000 x 9000 pixels, more than can be opened"},
+        {"progressive.jpg", jpegClaiming(11000, 11000, true), kBadPictureData,
+         "the image is 11000 x 11000 pixels, more than can be opened"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (!c.bytes.isNull())
+            writeBytes(path(c.name), c.bytes);
+        QString refusal;
+        EXPECT_EQ(readPictureFile(path(c.name), kBounds, remake(), &refusal), c.status);
+        EXPECT_TRUE(refusal.contains(QLatin1String(c.reason))) << refusal.toStdString();
+        EXPECT_EQ(mRemakes, 0);
+        EXPECT_EQ(mWorld.image().pixel(99, 79), qRgb(90, 90, 90));
+    }
+}
 
-    EXPECT_EQ(readPictureFile(path("cut.pict"), remake()), kBadPictureData);
-    EXPECT_EQ(readPictureFile(path("cut.png"), remake()), kBadPictureData);
-    EXPECT_EQ(readPictureFile(path("absent.png"), remake()), kFileNotFound);
-    EXPECT_EQ(mRemakes, 0);
-    EXPECT_EQ(mWorld.image().pixel(99, 79), qRgb(90, 90, 90));
+// Images are fitted and centred; photos are turned upright as their orientation tag says; large
+// images are decoded straight at their fitted size where the decoder can scale while reading.
+TEST_F(ImageImportTest, ImagesLandUprightAndFittedWhateverTheirSize) {
+    // `size` upright, `decoded` held in memory; `red` shows the stored image's left half.
+    const auto check = [this](const char* name, const QByteArray& bytes, QSize size, QSize decoded,
+                              int drawnPixels, QPoint red, QPoint blue) {
+        SCOPED_TRACE(name);
+        writeBytes(path(name), bytes);
+        const ImportedImage imported = importImageFile(path(name), kBounds);
+        EXPECT_EQ(imported.size, size);
+        EXPECT_EQ(imported.image.size(), decoded);
+        ASSERT_EQ(readPictureFile(path(name), kBounds, remake()), 0);
+        EXPECT_TRUE(isReddish(mWorld.image().pixel(red)));
+        EXPECT_TRUE(isBluish(mWorld.image().pixel(blue)));
+        EXPECT_EQ(inkedPixels(mWorld.image()), drawnPixels);
+    };
+    // 200 x 100 into 400 x 300: doubled into (50, 0, 250, 400); 100 x 100: tripled into
+    // (0, 50, 300, 350).
+    check("wide.png", encoded(halves(200, 100), "PNG"), {200, 100}, {200, 100}, 400 * 200,
+          {199, 50}, {200, 249});
+    check("square.tif", encoded(halves(100, 100), "TIFF"), {100, 100}, {100, 100}, 300 * 300,
+          {199, 0}, {200, 299});
+    const QImage small = halves(40, 20);
+    check("turned3.jpg", jpegWithOrientation(small, 3), {40, 20}, {40, 20}, 400 * 200, {300, 150},
+          {100, 150});
+    check("turned6.jpg", jpegWithOrientation(small, 6), {20, 40}, {20, 40}, 150 * 300, {200, 75},
+          {200, 225});
+    check("turned8.jpg", jpegWithOrientation(small, 8), {20, 40}, {20, 40}, 150 * 300, {200, 225},
+          {200, 75});
+    const QImage band = halves(20000, 100);
+    check("band.png", encoded(band, "PNG"), {20000, 100}, {400, 2}, 400 * 2, {10, 149}, {390, 150});
+    check("band.bmp", encoded(band, "BMP"), {20000, 100}, {20000, 100}, 400 * 2, {10, 150},
+          {390, 149});
+    check("photo.jpg", encoded(halves(4000, 3000), "JPEG"), {4000, 3000}, {400, 300}, 400 * 300,
+          {10, 10}, {390, 290});
 }
 
 TEST_F(ImageImportTest, AnEmptyPictureClearsTheCanvasAndDrawsNothing) {
@@ -186,15 +290,16 @@ TEST_F(ImageImportTest, AnEmptyPictureClearsTheCanvasAndDrawsNothing) {
     file.append(reinterpret_cast<const char*>(picture.data()),
                 static_cast<qsizetype>(picture.size()));
     writeBytes(path("empty.pict"), file);
-    EXPECT_EQ(readPictureFile(path("empty.pict"), remake()), 0);
+    EXPECT_EQ(readPictureFile(path("empty.pict"), kBounds, remake()), 0);
     EXPECT_EQ(mRemakes, 1);
     EXPECT_EQ(mWorld.image().pixel(200, 150), kWhitePx);
 }
 
 TEST_F(ImageImportTest, ACanvasThatCannotBeMadeIsAnError) {
     ASSERT_TRUE(halves(4, 4).save(path("small.png")));
-    EXPECT_EQ(readPictureFile(path("small.png"), [] { return static_cast<CGWorld*>(nullptr); }),
-              kMemoryFull);
+    EXPECT_EQ(
+        readPictureFile(path("small.png"), kBounds, [] { return static_cast<CGWorld*>(nullptr); }),
+        kMemoryFull);
 }
 
 } // namespace

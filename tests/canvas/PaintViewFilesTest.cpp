@@ -23,16 +23,20 @@ TEST_F(PaintViewFiles, APictureSavedAndOpenedAgainIsTheSame) {
 
     view->clearPicture();
     ASSERT_NE(picture(), saved);
-    EXPECT_EQ(view->readPictureFile(path), 0);
+    QString refusal = QStringLiteral("left over");
+    EXPECT_EQ(view->readPictureFile(path, &refusal), 0);
     EXPECT_EQ(picture(), saved);
+    EXPECT_EQ(refusal, QString());
 }
 
 TEST_F(PaintViewFiles, AnUnreadableFileLeavesThePictureAlone) {
     QTemporaryDir dir;
     view->lineTurtleTo(Point::at(10, 10), 0.0f);
     const QImage before = picture();
-    EXPECT_NE(view->readPictureFile(dir.filePath("missing.pict")), 0);
+    QString refusal;
+    EXPECT_NE(view->readPictureFile(dir.filePath("missing.pict"), &refusal), 0);
     EXPECT_EQ(picture(), before);
+    EXPECT_EQ(refusal, QStringLiteral("the file does not exist"));
 }
 
 TEST_F(PaintViewFiles, AViewWithoutACanvasWritesNothing) {

@@ -1,7 +1,10 @@
 // Painting with the mouse on a real paint view.
 
 #include "ColourModel.h"
+#include "HueCycling.h"
 #include "PaintViewTestSupport.h"
+
+#include <QPushButton>
 
 using namespace paint_view_test;
 
@@ -28,38 +31,33 @@ TEST_F(PaintViewPainting, DragPaintsAStrokeAndLeavesTheTurtleAtItsEnd) {
     EXPECT_EQ(view->heading(), 0.0f);
 }
 
+// Shift keeps the stroke on the line through the anchor along which the pointer moved further;
+// without Shift the anchor follows the pointer.
 TEST_F(PaintViewPainting, ShiftKeepsTheStrokeOnTheLineOfTheLongerMove) {
-    press({100, 100});
-    drag({150, 120}, Qt::ShiftModifier);
-    release({150, 120}, Qt::ShiftModifier);
-
-    for (int h = 100; h <= 150; ++h)
-        EXPECT_TRUE(isInk(h, 100)) << h;
-    EXPECT_FALSE(isInk(150, 120));
-    EXPECT_FALSE(isInk(125, 110));
-    EXPECT_EQ(view->turtlePoint(), Point::at(150, 100));
-}
-
-TEST_F(PaintViewPainting, ShiftWithTheLongerVerticalMoveGoesDown) {
-    press({100, 100});
-    drag({110, 160}, Qt::ShiftModifier);
-    release({110, 160}, Qt::ShiftModifier);
-
-    EXPECT_TRUE(isInk(100, 160));
-    EXPECT_TRUE(isInk(100, 130));
-    EXPECT_FALSE(isInk(110, 160));
-}
-
-TEST_F(PaintViewPainting, WithoutShiftTheAnchorFollowsThePointer) {
-    press({100, 100});
-    drag({150, 100});
-    // Shift now constrains to lines through (150, 100), not through the click.
-    drag({160, 140}, Qt::ShiftModifier);
-    release({160, 140}, Qt::ShiftModifier);
-
-    EXPECT_TRUE(isInk(150, 140));
-    EXPECT_TRUE(isInk(150, 120));
-    EXPECT_FALSE(isInk(100, 140));
+    struct Case {
+        std::vector<std::pair<QPoint, Qt::KeyboardModifiers>> drags;
+        std::vector<QPoint> ink, blank;
+    };
+    const Case cases[] = {
+        {{{{150, 120}, Qt::ShiftModifier}}, {{125, 100}, {150, 100}}, {{150, 120}, {125, 110}}},
+        {{{{110, 160}, Qt::ShiftModifier}}, {{100, 160}, {100, 130}}, {{110, 160}}},
+        {{{{150, 100}, {}}, {{160, 140}, Qt::ShiftModifier}},
+         {{150, 140}, {150, 120}},
+         {{100, 140}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        view->clearPicture();
+        press({100, 100});
+        for (const auto& [to, modifiers] : c.drags)
+            drag(to, modifiers);
+        release(c.drags.back().first, c.drags.back().second);
+        for (const QPoint& p : c.ink)
+            EXPECT_TRUE(isInk(p.x(), p.y())) << p.x() << ',' << p.y();
+        for (const QPoint& p : c.blank)
+            EXPECT_FALSE(isInk(p.x(), p.y())) << p.x() << ',' << p.y();
+    }
+    EXPECT_EQ(view->turtlePoint(), Point::at(150, 140));
 }
 
 TEST_F(PaintViewPainting, AClickWithoutDragLeavesOneDotOfHalfThePenWidth) {
@@ -81,78 +79,138 @@ TEST_F(PaintViewPainting, AClickWithoutDragLeavesOneDotOfHalfThePenWidth) {
     EXPECT_EQ(view->heading(), 0.0f);
 }
 
-TEST_F(PaintViewPainting, DotsOnlyWhenNotConnecting) {
-    testModes().connectMode = false;
-    view->setPenSize(8);
-    press({50, 50});
-    drag({150, 50});
-    release({150, 50});
-
-    EXPECT_TRUE(isInk(50, 50));
-    EXPECT_TRUE(isInk(150, 50));
-    EXPECT_FALSE(isInk(100, 50));
-}
-
-TEST_F(PaintViewPainting, ReleaseModeStartsAtReleaseAndTheNextClickEndsAndIsConsumed) {
+// Release-to-start mode: painting starts when the button comes up, with a stroke from the click
+// to where it came up; the next press, of any button, anywhere, ends it and goes nowhere else.
+TEST_F(PaintViewPainting, ReleaseModeStartsAtReleaseAndAnyPressEndsItAndIsConsumed) {
     testModes().mouseMode = true;
-    view->setPenSize(4);
-    const QImage before = picture();
-
-    press({50, 50});
-    EXPECT_FALSE(isInk(50, 50)); // nothing until the button goes up
-    release({50, 50});
-    EXPECT_TRUE(isInk(50, 50));
-
-    hover({150, 50});
-    for (int h = 50; h <= 150; h += 10)
-        EXPECT_TRUE(isInk(h, 50)) << h;
-
-    press({150, 150});
-    release({150, 150});
-    EXPECT_FALSE(isInk(150, 150)) << "the ending click paints nothing";
-    EXPECT_FALSE(isInk(150, 100));
-
-    hover({250, 250});
-    EXPECT_FALSE(isInk(250, 250)) << "painting has stopped";
-
-    // The ending click posted no action of its own: undo goes back to before the first click.
-    EXPECT_TRUE(undo());
-    EXPECT_EQ(picture(), before);
+    QPushButton elsewhere("elsewhere");
+    elsewhere.show();
+    int clicks = 0;
+    QObject::connect(&elsewhere, &QPushButton::clicked, [&] { ++clicks; });
+    const QPoint end(150, 150);
+    const std::vector<std::pair<bool, std::function<void()>>> endings{
+        {true, [&] { QTest::mouseClick(view.get(), Qt::LeftButton, {}, end); }},
+        {false, [&] { QTest::mouseClick(view.get(), Qt::RightButton, {}, end); }},
+        {true, [&] { QTest::mouseClick(&elsewhere, Qt::LeftButton); }},
+    };
+    for (std::size_t i = 0; i < endings.size(); ++i) {
+        SCOPED_TRACE(i);
+        const auto& [connect, endingClick] = endings[i];
+        testModes().connectMode = connect;
+        view->clearPicture();
+        const QImage before = picture();
+        press({50, 50});
+        EXPECT_FALSE(isInk(50, 50)) << "nothing until the button goes up";
+        release({150, 50});
+        EXPECT_TRUE(isInk(50, 50) && isInk(150, 50));
+        EXPECT_EQ(isInk(100, 50), connect);
+        EXPECT_EQ(view->turtlePoint(), Point::at(150, 50));
+        hover({150, 100});
+        EXPECT_TRUE(isInk(150, 100));
+        endingClick();
+        hover({250, 250});
+        EXPECT_FALSE(isInk(end.x(), end.y())) << "the ending click paints nothing";
+        EXPECT_FALSE(isInk(250, 250)) << "painting has stopped";
+        EXPECT_TRUE(undo()) << "the ending click posted no action of its own";
+        EXPECT_EQ(picture(), before);
+    }
+    EXPECT_EQ(clicks, 0);
 }
 
-TEST_F(PaintViewPainting, AFillClickFillsWithoutMovingTheTurtleAndCanBeUndone) {
-    view->setPenSize(2);
+// The pointer leaves the view and comes back: the stroke follows it outside instead of cutting
+// a straight chord across the picture.
+TEST_F(PaintViewPainting, ReleaseModePaintingFollowsThePointerOutsideTheView) {
+    testModes().mouseMode = true;
+    QWidget outside;
+    outside.setGeometry(view->geometry().right() + 41, view->geometry().top(), 100, kHeight);
+    outside.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&outside));
+    press({380, 50});
+    release({380, 50});
+    QTest::mouseMove(outside.windowHandle(), QPoint(20, 100)); // (460, 100) in the view
+    hover({380, 250});
+    press({380, 250});
+    release({380, 250});
+    EXPECT_FALSE(isInk(380, 150)) << "no chord";
+    EXPECT_TRUE(isInk(399, 62) || isInk(399, 61) || isInk(399, 63));
+    EXPECT_TRUE(isInk(399, 213) || isInk(399, 214) || isInk(399, 215));
+}
+
+// Keys wait for the end of a held stroke (then act), and are dropped in release mode.
+TEST_F(PaintViewPainting, KeysDoNotActInTheMiddleOfAStroke) {
+    for (const bool releaseMode : {false, true}) {
+        SCOPED_TRACE(releaseMode);
+        testModes().mouseMode = releaseMode;
+        view->clearPicture();
+        const auto moveTo = [&](QPoint p) { releaseMode ? hover(p) : drag(p); };
+        press({50, 50});
+        if (releaseMode)
+            release({50, 50});
+        moveTo({100, 50});
+        QTest::keyClick(view.get(), Qt::Key_Backspace);
+        EXPECT_TRUE(isInk(75, 50)) << "nothing cleared in the middle of the stroke";
+        moveTo({150, 50});
+        if (releaseMode)
+            press({150, 50});
+        release({150, 50});
+        QCoreApplication::processEvents();
+        EXPECT_EQ(isInk(75, 50), releaseMode);
+        EXPECT_EQ(isInk(125, 50), releaseMode);
+        if (!releaseMode) {
+            // The held Backspace cleared after the stroke: Undo brings the whole stroke back.
+            EXPECT_TRUE(undo());
+            EXPECT_TRUE(isInk(75, 50) && isInk(125, 50));
+        }
+    }
+}
+
+// The second press of a double-click comes as a double-click event; it is a press like any other.
+TEST_F(PaintViewPainting, TheSecondClickOfADoubleClickIsAPress) {
+    const auto doubleClick = [&] {
+        QTest::mouseDClick(view->windowHandle(), Qt::LeftButton, {}, QPoint(100, 100));
+    };
+    doubleClick();
+    EXPECT_TRUE(undo());
+    EXPECT_TRUE(isInk(100, 100)) << "the undo took only the second click's dot";
+
+    testModes().mouseMode = true;
+    view->clearPicture();
+    doubleClick();
+    hover({200, 200});
+    EXPECT_FALSE(isInk(200, 200)) << "the second click ended release-mode painting";
+}
+
+// A click in fill mode fills up to the stroke without moving the turtle; the second click of a
+// double-click fills again with the next colour, and undo takes back that fill only.
+TEST_F(PaintViewPainting, FillClicksFillWithoutMovingTheTurtleEachUndoable) {
     press({-10, 100});
     drag({410, 100});
     release({410, 100});
-    const QImage stroked = picture();
-    view->setPenColor(kRed, 3001);
+    view->setColorCycling(true);
     view->setFillMode(true);
     const Point turtle = view->turtlePoint();
-
-    QTest::mouseClick(view.get(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 50));
-
-    EXPECT_EQ(at(200, 50), kRed);
-    EXPECT_EQ(at(5, 5), kRed);
-    EXPECT_EQ(at(200, 100), kBlack); // the stroke bounds the fill
+    QTest::mouseDClick(view->windowHandle(), Qt::LeftButton, {}, QPoint(200, 50));
+    const RGBColour second = at(200, 50);
+    EXPECT_FALSE(second == kRed) << "the second fill took the next colour";
+    EXPECT_EQ(at(5, 5), second);
+    EXPECT_EQ(at(200, 100), kBlack);
     EXPECT_EQ(at(200, 200), kWhite);
     EXPECT_EQ(view->turtlePoint(), turtle);
-
     EXPECT_TRUE(undo());
-    EXPECT_EQ(picture(), stroked);
+    EXPECT_EQ(at(200, 50), kRed);
 }
 
+// One sample at the click and one per move; while the pointer rests, one every tick.
 TEST_F(PaintViewPainting, ColourCyclingMovesTheHueOnWithEverySample) {
     view->setColorCycling(true);
-    view->setPenSize(2);
     press({50, 50});
     drag({100, 50});
     drag({150, 50});
-    release({150, 50});
-
     EXPECT_EQ(at(50, 50), kRed);
-    // One sample at the click and one per move.
-    EXPECT_NEAR(int(RGB2HSV(view->getPenColor()).hue), 3 * 15, 1);
+    EXPECT_NEAR(int(RGB2HSV(view->getPenColor()).hue), 3 * kHueStepPerMouseSample, 1);
+    QTest::qWait(150);
+    release({150, 50});
+    EXPECT_GT(int(RGB2HSV(view->getPenColor()).hue), 4 * kHueStepPerMouseSample);
 }
 
 TEST_F(PaintViewPainting, PointsFarOutsideTheViewPaintOnlyInside) {

@@ -1,12 +1,16 @@
 // Run control with a real event loop: stopping, re-entry, pacing and highlighting.
 
 #include "InterpreterTestSupport.h"
+#include "LApplication.h"
+#include "LPeriodical.h"
+#include "MessageBoxAnswerer.h"
 #include "PollUserAbort.h"
 #include "StepTimer.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QTimer>
+#include <qpa/qwindowsysteminterface.h>
 
 namespace {
 
@@ -119,7 +123,7 @@ TEST_F(InterpreterTest, APressDuringALongParseCancelsIt) {
     for (int i = 0; i < 1500000; ++i)
         text += "forward 1 ";
     editor.text = text;
-    QTimer::singleShot(0, [&] { postKeyPress(&editor); });
+    QTimer::singleShot(20, [&] { postKeyPress(&editor); });
     RunProgram(editor);
     EXPECT_EQ(editor.only("error"), (Calls{"error 0"})) << "cancelled: no message";
     EXPECT_TRUE(strokes().empty());
@@ -157,6 +161,50 @@ TEST_F(InterpreterTest, ColourPickerClosingThePictureStopsTheRun) {
     RunProgram(editor);
     EXPECT_EQ(doomed, nullptr);
     EXPECT_EQ(editor.calls.back(), "align");
+}
+
+TEST_F(InterpreterTest, ADialogOpenedDuringARunTakesItsClicksAndTheRunGoesOn) {
+    editor.text = "delay 3\nrepeat 12 [ forward 1 ]";
+    MessageBoxAnswerer answerer(QMessageBox::Ok);
+    int result = 0;
+    QTimer::singleShot(30, [&] {
+        QMessageBox box(QMessageBox::Information, QString(), "nested", QMessageBox::Ok);
+        result = box.exec();
+    });
+    RunProgram(editor);
+    EXPECT_EQ(answerer.shown, 1);
+    EXPECT_EQ(answerer.stuck, 0) << "the click reached the dialog";
+    EXPECT_EQ(result, QMessageBox::Ok);
+    EXPECT_EQ(strokes().size(), 12u) << "a click in the dialog is not a press that stops the run";
+}
+
+// Typing ahead or the run shortcut's repeat, still queued by the window system.
+TEST_F(InterpreterTest, InputQueuedBeforeTheRunIsThrownAway) {
+    editor.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor));
+    QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
+        editor.windowHandle(), QEvent::KeyPress, Qt::Key_R, Qt::ControlModifier, "r", true);
+    editor.text = "delay 2\nforward 1\nforward 2";
+    RunProgram(editor);
+    EXPECT_EQ(strokes().size(), 2u);
+    EXPECT_EQ(editor.keysReceived, 0);
+}
+
+TEST_F(InterpreterTest, IdlersGetNoTimeDuringARun) {
+    struct Idler : LPeriodical {
+        int duringRun = 0;
+        int betweenRuns = 0;
+        void SpendTime() override { ++(RunInProgress() ? duringRun : betweenRuns); }
+    };
+    LApplication application;
+    Idler idler;
+    idler.StartIdling();
+    // About twenty ticks, far longer than the idle interval.
+    editor.text = "delay 3\nrepeat 20 [ forward 1 ]";
+    RunProgram(editor);
+    EXPECT_EQ(idler.duringRun, 0);
+    QTest::qWait(200);
+    EXPECT_GT(idler.betweenRuns, 0);
 }
 
 TEST(PollUserAbort, PressesStopAndEverythingElseIsDispatched) {

@@ -137,6 +137,32 @@ TEST_F(RenderRun, OpenFitsAndCentresAnImage) {
     EXPECT_EQ(picture.pixel(199, 99), 0xFF0000FFu);
 }
 
+TEST_F(RenderRun, OpenTakesEveryFormatTheImageReadersDecodeAndRefusalsSayWhy) {
+    QImage source(100, 50, QImage::Format_RGB32);
+    source.fill(QColor(0, 0, 255));
+    const QString bmp = pathOf(QStringLiteral("blue.bmp"));
+    ASSERT_TRUE(source.save(bmp, "BMP"));
+    const QImage picture = renderPng(
+        "", {QStringLiteral("--size"), QStringLiteral("200x100"), QStringLiteral("--open"), bmp});
+    EXPECT_EQ(picture.pixel(0, 0), 0xFF0000FFu);
+    EXPECT_EQ(picture.pixel(199, 99), 0xFF0000FFu);
+
+    const QString noise = pathOf(QStringLiteral("noise.dat"));
+    QFile file(noise);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(3000, '\x5A'));
+    file.close();
+    const RunResult refused = run({QStringLiteral("--open"), noise, writeProgram("forward 10")});
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_TRUE(refused.err.contains("noise.dat"));
+    EXPECT_TRUE(refused.err.contains("no installed image reader recognises its content"))
+        << refused.err.toStdString();
+    const RunResult unwritable = run(
+        {QStringLiteral("-o"), pathOf(QStringLiteral("no/x.pict")), writeProgram("forward 10")});
+    EXPECT_TRUE(unwritable.err.contains("x.pict\": its folder does not exist"))
+        << unwritable.err.toStdString();
+}
+
 TEST_F(RenderRun, ParseErrorsWriteNoPicture) {
     const QString output = pathOf(QStringLiteral("never.png"));
     const RunResult result =

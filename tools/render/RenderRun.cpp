@@ -3,7 +3,7 @@
 #include "CApplication.h"
 #include "CDocument.h"
 #include "CPaintWindow.h"
-#include "ImageImport.h"
+#include "LException.h"
 #include "LWindow.h"
 #include "RunContext.h"
 #include "RunControl.h"
@@ -23,15 +23,6 @@ void PrintRenderError(const QString& text) {
 namespace {
 
 enum class OutputKind { None, Pict, Png };
-
-// What the Open command reads as a picture (a program text is not one).
-bool isPictureFile(const QString& path) {
-    if (!QFileInfo(path).isFile())
-        return false;
-    const FourCharCode type = detectFileType(path);
-    return type == kFileTypePICT || type == kFileTypePNG || type == kFileTypeJPEG ||
-           type == kFileTypeGIF || type == kFileTypeTIFF;
-}
 
 OutputKind outputKindOf(const QString& path) {
     if (path.isEmpty())
@@ -54,14 +45,30 @@ bool sizePaintView(CPaintWindow& view, int width, int height) {
            bounds.height() == height;
 }
 
-bool savePng(const CPaintWindow& view, const QString& path) {
+// Why the picture could not be written, or nothing when it was.
+QString savePng(const CPaintWindow& view, const QString& path) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return false;
+        return file.errorString();
     QImageWriter writer(&file, "png");
     if (!writer.write(view.canvas().image()))
-        return false;
-    return file.commit();
+        return writer.errorString();
+    return file.commit() ? QString() : file.errorString();
+}
+
+QString savePict(CPaintWindow& view, const QString& path) {
+    switch (view.writePictureFile(path)) {
+    case kNoError:
+        return {};
+    case kFileNotFound:
+        return QStringLiteral("its folder does not exist");
+    case kAccessDenied:
+        return QStringLiteral("permission to write there is denied");
+    case kMemoryFull:
+        return QStringLiteral("there is not enough memory for the picture");
+    default:
+        return QStringLiteral("the disk would not take it");
+    }
 }
 
 } // namespace
@@ -81,12 +88,6 @@ int RenderProgram(const RenderOptions& options, const std::string& text) {
                              .arg(options.output));
         return kExitUsage;
     }
-    if (!options.openPicture.isEmpty() && !isPictureFile(options.openPicture)) {
-        PrintRenderError(
-            QStringLiteral("cannot read \"%1\" as a picture").arg(options.openPicture));
-        return kExitUsage;
-    }
-
     CApplication application;
     // Nobody is there to answer a colour picker: the run keeps its colour and goes on.
     application.SetColourPicker([](const RGBColour&) { return std::nullopt; });
@@ -101,10 +102,16 @@ int RenderProgram(const RenderOptions& options, const std::string& text) {
             QStringLiteral("cannot make a %1x%2 picture").arg(options.width).arg(options.height));
         return kExitUsage;
     }
-    if (!options.openPicture.isEmpty() && view->readPictureFile(options.openPicture) != 0) {
-        PrintRenderError(
-            QStringLiteral("cannot read \"%1\" as a picture").arg(options.openPicture));
-        return kExitUsage;
+    if (!options.openPicture.isEmpty()) {
+        // A file that holds nothing decodable opens as an empty picture in the application;
+        // here it is a mistake in the command line.
+        QString refusal;
+        view->readPictureFile(options.openPicture, &refusal);
+        if (!refusal.isEmpty()) {
+            PrintRenderError(QStringLiteral("cannot read \"%1\" as a picture: %2")
+                                 .arg(options.openPicture, refusal));
+            return kExitUsage;
+        }
     }
 
     RunContext context(text, options.heading, view, nullptr);
@@ -114,12 +121,12 @@ int RenderProgram(const RenderOptions& options, const std::string& text) {
     }
     ExecuteRun(context);
 
-    if (output == OutputKind::Pict && view->writePictureFile(options.output) != 0) {
-        PrintRenderError(QStringLiteral("cannot write \"%1\"").arg(options.output));
-        return kExitUsage;
-    }
-    if (output == OutputKind::Png && !savePng(*view, options.output)) {
-        PrintRenderError(QStringLiteral("cannot write \"%1\"").arg(options.output));
+    const QString writeFailure = output == OutputKind::Pict  ? savePict(*view, options.output)
+                                 : output == OutputKind::Png ? savePng(*view, options.output)
+                                                             : QString();
+    if (!writeFailure.isEmpty()) {
+        PrintRenderError(
+            QStringLiteral("cannot write \"%1\": %2").arg(options.output, writeFailure));
         return kExitUsage;
     }
     if (options.state) {
