@@ -15,7 +15,6 @@ namespace {
 using app_test::ApplicationTest;
 
 constexpr RGBColour kRed{0xFFFF, 0, 0};
-constexpr RGBColour kBlue{0, 0, 0xFFFF};
 
 TEST_F(ApplicationTest, NewMakesAPictureWhoseViewIsTheFrontPaintView) {
     EXPECT_EQ(application->FrontCPaintWindow(), nullptr);
@@ -50,18 +49,6 @@ TEST_F(ApplicationTest, NewViewsStartFromThePalettes) {
     EXPECT_EQ(view->paintState().penColour, kRed);
 }
 
-TEST_F(ApplicationTest, AMenuColourChangesTheViewButNotThePalette) {
-    CPaintWindow* view = newPicture();
-    ASSERT_TRUE(application->ObeyCommand(3003, nullptr));
-    EXPECT_EQ(view->paintState().penColour, kBlue);
-    EXPECT_EQ(view->colourCommand(), 3003);
-    EXPECT_EQ(application->SelectedColourButton(), 3000);
-
-    ASSERT_TRUE(clickButton(3001));
-    EXPECT_EQ(view->paintState().penColour, kRed);
-    EXPECT_EQ(application->SelectedColourButton(), 3001);
-}
-
 TEST_F(ApplicationTest, PenAndSymmetryButtons) {
     CPaintWindow* view = newPicture();
     clickButton(2010);
@@ -82,41 +69,31 @@ TEST_F(ApplicationTest, PenAndSymmetryButtons) {
     EXPECT_EQ(application->SelectedSymmetryButton(), 4004);
 }
 
-TEST_F(ApplicationTest, ColourCyclingIsMarkedEvenFromTheMenu) {
-    CPaintWindow* view = newPicture();
-    application->ObeyCommand(3008, nullptr);
-    EXPECT_TRUE(view->paintState().colourCycling);
-    EXPECT_EQ(view->colourCommand(), 3008);
-    EXPECT_EQ(application->SelectedColourButton(), 3008);
-}
-
-TEST_F(ApplicationTest, ThePickerStartsFromTheViewColourAndCancelKeepsIt) {
-    CPaintWindow* view = newPicture();
-    application->ObeyCommand(3003, nullptr);
-    pickerAnswer.reset();
-    application->ObeyCommand(3009, nullptr);
-    EXPECT_EQ(pickerCalls, 1);
-    EXPECT_EQ(pickerInitial, kBlue);
-    EXPECT_EQ(view->paintState().penColour, kBlue);
-    EXPECT_EQ(application->SelectedColourButton(), 3009);
-
-    pickerAnswer = RGBColour{0x1234, 0x5678, 0x9ABC};
-    application->ObeyCommand(3009, nullptr);
-    EXPECT_EQ(view->paintState().penColour, (RGBColour{0x1234, 0x5678, 0x9ABC}));
-    EXPECT_EQ(view->colourCommand(), 3009);
-}
-
-TEST_F(ApplicationTest, WithoutAPictureOnlyThePalettesChange) {
-    clickButton(3002);
-    EXPECT_EQ(application->SelectedColourButton(), 3002);
-    application->ObeyCommand(3009, nullptr);
-    EXPECT_EQ(pickerCalls, 0);
-    EXPECT_EQ(application->SelectedColourButton(), 3009);
-    application->ObeyCommand(2002, nullptr);
-    EXPECT_EQ(application->SelectedPenButton(), 2000);
-    clickButton(2002);
-    EXPECT_EQ(application->SelectedPenButton(), 2002);
-    EXPECT_TRUE(application->ObeyCommand(4005, nullptr));
+TEST_F(ApplicationTest, WithoutAPictureCommandsChangeOnlyTheMarksTheTableSays) {
+    struct Row {
+        CommandT command;
+        bool fromButton;
+        CommandT pen, colour, symmetry;
+    };
+    const Row rows[] = {
+        {2002, false, 2000, 3000, 4000}, {2002, true, 2002, 3000, 4000},
+        {2010, true, 2000, 3000, 4000},  {3001, false, 2000, 3000, 4000},
+        {3001, true, 2000, 3001, 4000},  {3008, false, 2000, 3008, 4000},
+        {3009, false, 2000, 3009, 4000}, {4003, false, 2000, 3000, 4000},
+        {4003, true, 2000, 3000, 4003},  {4005, true, 2000, 3000, 4000},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.command);
+        application->MarkPenSize(2000);
+        application->MarkColour(3000);
+        application->MarkSymmetry(4000);
+        int value = 1;
+        EXPECT_TRUE(application->ObeyCommand(row.command, row.fromButton ? &value : nullptr));
+        EXPECT_EQ(application->SelectedPenButton(), row.pen);
+        EXPECT_EQ(application->SelectedColourButton(), row.colour);
+        EXPECT_EQ(application->SelectedSymmetryButton(), row.symmetry);
+    }
+    EXPECT_EQ(pickerCalls, 0) << "no picture: no colour picker";
     EXPECT_EQ(application->FrontCPaintWindow(), nullptr);
 }
 
