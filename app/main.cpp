@@ -10,13 +10,18 @@
 #include "ResourceChain.h"
 
 #include <QCursor>
+#include <QGuiApplication>
 #include <QStringList>
 
 namespace {
 
 int runTurtlescope(int argc, char* argv[]) {
     LGuardedApplication platform(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Turtlescope"));
+    // The configuration folder is $XDG_CONFIG_HOME/turtlescope, without an organisation.
+    QCoreApplication::setOrganizationName(QString());
+    QCoreApplication::setApplicationName(QStringLiteral("turtlescope"));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Turtlescope"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("turtlescope"));
     LGrowZone growZone;
     InstallLanguageFile(TheResourceChain(), DefaultLanguagesFolder(), SystemRegionCode());
     InitLanguageTables();

@@ -6,6 +6,7 @@
 #include "LDocument.h"
 #include "ViewResources.h"
 
+#include <QImage>
 #include <QString>
 
 class CPaintWindow;
@@ -21,6 +22,18 @@ public:
     // The window's pane 1, or null.
     CPaintWindow* GetPaintView() const;
 
+    // Reads a picture or image file into this new document. A picture file becomes the
+    // document's file; an image of another kind only lends its name to the title, so that
+    // Save asks where to put the picture rather than overwrite the image. A failure is
+    // reported to the user; false then.
+    bool OpenPictureFile(const FileLocation& location);
+    // The picture as an image (null without a canvas).
+    QImage PictureImage() const;
+
+    QString ProposedSaveName() const override;
+    bool ObeyCommand(CommandT command, void* ioParam) override;
+    void FindCommandStatus(CommandT command, CommandStatus& status) override;
+
     OSType DocumentFileType() const override;
     bool ChooseSaveLocation() override;
     bool ConfirmRevert() override;
@@ -29,6 +42,8 @@ public:
     bool WriteFile() override;
     bool ReloadFile() override;
     void PrintDocumentPicture(QPrinter& printer) override;
+    void ReportSaveFailure(const QString& path, std::int16_t code) override;
+    std::optional<FileLocation> AskForSaveLocation(const QString& proposedName) override;
 
     // Why the last ReloadFile drew no picture, in words for the user (for an alert naming the
     // file); empty when it drew one.
@@ -39,6 +54,8 @@ private:
     bool fileTransferDone(std::int16_t status);
 
     QString mReadRefusal;
+    // The code of the last failed write or read, 0 after a success.
+    std::int16_t mLastStatus = 0;
 };
 
 // Registers view resource 1000 (the document window).

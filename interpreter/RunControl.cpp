@@ -84,8 +84,11 @@ void RunProgram(RunEditor& editor) {
 
     RunContext context(text, editor.runHeading(), view, &editor);
     if (context.parseSucceeded) {
-        if (context.paintView)
+        if (context.paintView) {
             context.paintView->markDocumentModified();
+            if (context.editor && !RunInProgress())
+                context.editor->runStarting(*context.paintView);
+        }
         ExecuteRun(context);
         context.checkSeams();
         if (context.editor)

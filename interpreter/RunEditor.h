@@ -8,6 +8,7 @@
 #include <string_view>
 
 struct RunContext;
+class TurtleView;
 
 class RunEditor {
 public:
@@ -28,6 +29,8 @@ public:
     virtual void alignWithFrame() = 0;
     // A failed parse: select the error's range and show its message.
     virtual void reportParseError(const RunContext& context) = 0;
+    // A parsed program is about to run into the view (the moment to keep the picture for undo).
+    virtual void runStarting(TurtleView& /*view*/) {}
 
     // Expires when the editor is destroyed: a run dispatches events, and one of them may close
     // the program's window in the middle of the run.

@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core
     imagemagick netpbm
+    xvfb xdotool openbox x11-utils
 )
 if [ "${TURTLESCOPE_WITH_CLANG:-0}" = 1 ]; then
     packages+=(clang libclang-rt-14-dev)

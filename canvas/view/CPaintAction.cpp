@@ -26,8 +26,8 @@ Rect atTopLeft(const Rect& bounds, int width, int height) {
 
 } // namespace
 
-CPaintAction::CPaintAction(CPaintWindow* view)
-    : LAction(kPaintActionStringsID, kPaintActionStringIndex, true), mPaintView(view) {
+CPaintAction::CPaintAction(CPaintWindow* view, std::int16_t stringIndex)
+    : LAction(kPaintActionStringsID, stringIndex, true), mPaintView(view) {
     if (view == nullptr || !view->canvas().isValid())
         return;
     CGWorld& canvas = view->canvas();

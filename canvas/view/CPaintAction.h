@@ -17,7 +17,8 @@ class CPaintAction : public LAction {
 public:
     // Copies the view's canvas now. Without a view, a canvas or the memory for the copy, the
     // action can never be undone.
-    explicit CPaintAction(CPaintWindow* view);
+    // stringIndex names the step in 'STR#' 150 (painting, a program run).
+    explicit CPaintAction(CPaintWindow* view, std::int16_t stringIndex = kPaintActionStringIndex);
     ~CPaintAction() override;
 
     bool CanUndo() const override;

@@ -26,4 +26,30 @@ constexpr CommandT cmd_Clear = 15;
 constexpr CommandT cmd_SelectAll = 16;
 constexpr CommandT cmd_PrintOne = 17;
 
+// The program window's commands.
+constexpr CommandT cmd_NewProgram = 504;
+constexpr CommandT cmd_RunProgram = 505;
+constexpr CommandT cmd_OpenProgram = 506;
+constexpr CommandT cmd_SaveProgram = 507;
+// Inserts the title of the most recently clicked command-palette button.
+constexpr CommandT cmd_InsertPaletteWord = 1000;
+constexpr CommandT cmd_ShowCommandPalette = 1001;
+
 constexpr std::uint16_t kCheckMark = 18;
+
+using MenuIDT = std::int16_t;
+
+// Items of menus without command numbers travel the command chain as a negative number made of
+// the menu and the item (counted from 1).
+constexpr CommandT SyntheticCommand(MenuIDT menu, int item) {
+    return -(static_cast<CommandT>(menu) * 65536 + item);
+}
+
+constexpr bool IsSyntheticCommand(CommandT command, MenuIDT& menu, int& item) {
+    if (command >= 0 || command == INT32_MIN)
+        return false;
+    const CommandT positive = -command;
+    menu = static_cast<MenuIDT>(positive / 65536);
+    item = positive % 65536;
+    return menu > 0 && item > 0;
+}

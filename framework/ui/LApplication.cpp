@@ -9,8 +9,11 @@
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileOpenEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <algorithm>
 #include <utility>
 
@@ -41,6 +44,23 @@ public:
             connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this,
                     [this] { mApplication.DevoteTimeToIdlers(); });
         QCoreApplication::instance()->installEventFilter(this);
+        // Floating windows follow the program into the background and out of it; a moment's
+        // grace lets focus pass between its own windows without a flicker.
+        mBackgroundTimer.setSingleShot(true);
+        mBackgroundTimer.setInterval(300);
+        connect(&mBackgroundTimer, &QTimer::timeout, this, [] {
+            if (QGuiApplication::applicationState() != Qt::ApplicationActive)
+                LWindow::SuspendFloatingWindows();
+        });
+        connect(qApp, &QGuiApplication::applicationStateChanged, this,
+                [this](Qt::ApplicationState state) {
+                    if (state != Qt::ApplicationActive) {
+                        mBackgroundTimer.start();
+                    } else if (QApplication::activeModalWidget() == nullptr) {
+                        mBackgroundTimer.stop();
+                        LWindow::ResumeFloatingWindows();
+                    }
+                });
     }
 
     void setSleepTime(std::uint32_t ticks) { mTimer.setInterval(sleepInterval(ticks)); }
@@ -52,12 +72,41 @@ protected:
             mApplication.OpenDocuments({path});
             return true;
         }
+        if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove ||
+            event->type() == QEvent::Drop)
+            return fileDrop(watched, static_cast<QDropEvent*>(event));
+        if (event->type() == QEvent::Hide) {
+            const auto* window = qobject_cast<LWindow*>(watched);
+            if (window != nullptr && window->GetLayer() == WindowLayer::Regular)
+                mApplication.QuitIfNoWindowIsLeft();
+        }
         return false;
     }
 
 private:
+    // Files dropped on any of the program's windows are opened as the platform's request.
+    bool fileDrop(QObject* watched, QDropEvent* drop) {
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget == nullptr || qobject_cast<LWindow*>(widget->window()) == nullptr ||
+            drop->mimeData() == nullptr || !drop->mimeData()->hasUrls())
+            return false;
+        QStringList paths;
+        for (const QUrl& url : drop->mimeData()->urls()) {
+            if (!url.isLocalFile())
+                return false; // not ours: the view may know what to do with it
+            paths << url.toLocalFile();
+        }
+        drop->acceptProposedAction();
+        if (drop->type() == QEvent::Drop) {
+            // Opened after the drop has ended: opening may ask questions.
+            QTimer::singleShot(0, this, [this, paths] { mApplication.OpenDocuments(paths); });
+        }
+        return true;
+    }
+
     LApplication& mApplication;
     QTimer mTimer;
+    QTimer mBackgroundTimer;
 };
 
 LApplication::LApplication() : mMenuBar(LMenuBar::StandardMenuBar()) {
@@ -87,7 +136,8 @@ int LApplication::Run() {
         RunGuarded([this] {
             if (!mStartupDocuments.isEmpty())
                 OpenDocuments(std::exchange(mStartupDocuments, {}));
-            else
+            // Files that could not be opened leave the program as a launch without them.
+            if (LWindow::FrontWindow(WindowLayer::Regular) == nullptr)
                 StartUp();
         });
     }
@@ -121,6 +171,21 @@ bool LApplication::DoQuit() {
     mQuitting = true;
     QuitApplication();
     return true;
+}
+
+void LApplication::QuitIfNoWindowIsLeft() {
+    if (!mQuitWhenLastWindowCloses || !mInLoop || mQuitting || mLastWindowCheckPending)
+        return;
+    // Asked after the hide has settled: a window hidden only to be shown again (or replaced
+    // by a new one) does not end the program.
+    mLastWindowCheckPending = true;
+    QTimer::singleShot(0, mIdleDriver.get(), [this] {
+        mLastWindowCheckPending = false;
+        if (mQuitting || !mInLoop || QApplication::activeModalWidget() != nullptr)
+            return;
+        if (LWindow::FrontWindow(WindowLayer::Regular) == nullptr)
+            RunGuarded([this] { DoQuit(); });
+    });
 }
 
 void LApplication::QuitApplication() {

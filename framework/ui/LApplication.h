@@ -51,6 +51,10 @@ public:
     // when the application is quitting.
     virtual bool DoQuit();
     bool IsQuitting() const { return mQuitting; }
+    // When set, the program quits (asking as Quit does) once its last regular window closes
+    // while the event loop runs: floating palettes alone carry no menu.
+    void SetQuitWhenLastWindowCloses(bool on) { mQuitWhenLastWindowCloses = on; }
+    bool IsRunning() const { return mInLoop; }
 
     // Commands 1 (About) and 10 (Quit).
     bool ObeyCommand(CommandT command, void* ioParam) override;
@@ -70,6 +74,8 @@ public:
 protected:
     // Ends the event loop (after the documents agreed).
     virtual void QuitApplication();
+    // Called soon after a regular window was hidden.
+    void QuitIfNoWindowIsLeft();
 
 private:
     class IdleDriver;
@@ -81,6 +87,8 @@ private:
     bool mInLoop = false;
     bool mQuitting = false;
     bool mDevotingTime = false;
+    bool mQuitWhenLastWindowCloses = false;
+    bool mLastWindowCheckPending = false;
 };
 
 // The document application: New, Open and Page Setup, and a new document at start-up.

@@ -1,7 +1,10 @@
 #include "LDocument.h"
 
+#include "LException.h"
 #include "LWindow.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -134,7 +137,7 @@ bool LDocument::Save() {
 }
 
 bool LDocument::ChooseSaveLocation() {
-    const std::optional<FileLocation> location = AskForSaveLocation(GetDescriptor());
+    const std::optional<FileLocation> location = AskForSaveLocation(ProposedSaveName());
     if (!location || location->isEmpty())
         return false;
     if (mHasFile && mFile && mFile->GetLocation() == *location)
@@ -144,8 +147,10 @@ bool LDocument::ChooseSaveLocation() {
     QString aside;
     if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) {
         aside = asideName(path);
-        if (!QFile::rename(path, aside))
-            return false; // the file cannot be replaced: nothing is written
+        if (!QFile::rename(path, aside)) {
+            ReportSaveFailure(path, kAccessDenied); // it cannot be replaced: nothing is written
+            return false;
+        }
     }
     const bool saved = SaveToLocation(*location, DocumentFileType());
     if (!aside.isEmpty()) {
@@ -168,13 +173,20 @@ bool LDocument::ConfirmRevert() {
 }
 
 LDocument::SaveChoice LDocument::ConfirmCloseWithChanges(bool /*quitting*/) {
-    const auto answer = QMessageBox::question(
-        GetDocumentWindow(), QString(),
-        QObject::tr("Save the changes to “%1”?").arg(GetDescriptor()),
-        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
-    if (answer == QMessageBox::Save)
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(),
+                    QObject::tr("Save the changes to “%1” before closing?").arg(GetDescriptor()),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                    GetDocumentWindow());
+    box.setInformativeText(QObject::tr("If you don't save, your changes will be lost."));
+    box.button(QMessageBox::Save)->setText(QObject::tr("&Save"));
+    box.button(QMessageBox::Discard)->setText(QObject::tr("&Don't Save"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.exec();
+    const QAbstractButton* clicked = box.clickedButton();
+    if (clicked == box.button(QMessageBox::Save))
         return SaveChoice::Save;
-    if (answer == QMessageBox::Discard)
+    if (clicked == box.button(QMessageBox::Discard))
         return SaveChoice::DontSave;
     return SaveChoice::Cancel;
 }

@@ -36,6 +36,8 @@ public:
 
     // The name in dialogs: the file's name when it has one, else the window title.
     virtual QString GetDescriptor() const;
+    // The name the save dialog proposes.
+    virtual QString ProposedSaveName() const { return GetDescriptor(); }
 
     bool ObeyCommand(CommandT command, void* ioParam) override;
     void FindCommandStatus(CommandT command, CommandStatus& status) override;
@@ -68,6 +70,8 @@ public:
     // Reads from the file's location; on success clears modified and sets has-file.
     virtual bool ReloadFile() { return false; }
     virtual void PrintDocumentPicture(QPrinter& /*printer*/) {}
+    // Tells the user that saving to path failed with the error code.
+    virtual void ReportSaveFailure(const QString& /*path*/, std::int16_t /*code*/) {}
 
     // The platform dialogs behind the hooks (tests replace them).
     virtual std::optional<FileLocation> AskForSaveLocation(const QString& proposedName);

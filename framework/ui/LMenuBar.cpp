@@ -20,7 +20,7 @@ QString textOf(const LStr255& name) {
 
 LMenuBar LMenuBar::StandardMenuBar() {
     LMenuBar bar;
-    bar.AddMenu(kFileMenuID, QStringLiteral("File"));
+    bar.AddMenu(kFileMenuID, QStringLiteral("&File"));
     const LMenuItem fileItems[] = {
         {cmd_New, QStringLiteral("New"), QKeySequence::New},
         {cmd_Open, QStringLiteral("Open…"), QKeySequence::Open},
@@ -38,7 +38,7 @@ LMenuBar LMenuBar::StandardMenuBar() {
     };
     for (const LMenuItem& item : fileItems)
         bar.AddItem(kFileMenuID, item);
-    bar.AddMenu(kEditMenuID, QStringLiteral("Edit"));
+    bar.AddMenu(kEditMenuID, QStringLiteral("&Edit"));
     const LMenuItem editItems[] = {
         {cmd_Undo, QStringLiteral("Undo"), QKeySequence::Undo},
         {},
@@ -99,26 +99,41 @@ bool LMenuBar::HasCommand(CommandT command) const {
     });
 }
 
+void LMenuBar::SetItems(MenuIDT menuID, std::vector<LMenuItem> items) {
+    AddMenu(menuID, QString()).items = std::move(items);
+}
+
 void LMenuBar::InstallOn(QMenuBar* bar) const {
     bar->clear();
     for (const LMenu& definition : mMenus) {
-        QMenu* menu = bar->addMenu(definition.title);
-        menu->setProperty("menuID", definition.menuID);
-        for (const LMenuItem& item : definition.items) {
-            if (item.command == cmd_Nothing && item.text.isEmpty()) {
-                menu->addSeparator();
-                continue;
-            }
-            QAction* action = menu->addAction(item.text);
-            action->setProperty(kCommandProperty, item.command);
-            action->setShortcut(item.shortcut);
-            const CommandT command = item.command;
-            QObject::connect(action, &QAction::triggered, action,
-                             [command] { DispatchMenuCommand(command); });
-        }
-        QObject::connect(menu, &QMenu::aboutToShow, menu,
-                         [menu] { UpdateMenuFromCommandChain(menu); });
+        if (!definition.hierarchical)
+            fillMenu(bar->addMenu(definition.title), definition, 0);
     }
+}
+
+void LMenuBar::fillMenu(QMenu* menu, const LMenu& definition, int depth) const {
+    constexpr int kMaxDepth = 4; // a menu that names itself as its submenu stops here
+    menu->setProperty("menuID", definition.menuID);
+    for (const LMenuItem& item : definition.items) {
+        if (item.submenu != 0) {
+            const auto it = std::find_if(mMenus.begin(), mMenus.end(),
+                                         [&](const LMenu& m) { return m.menuID == item.submenu; });
+            if (it != mMenus.end() && depth < kMaxDepth)
+                fillMenu(menu->addMenu(item.text), *it, depth + 1);
+            continue;
+        }
+        if (item.command == cmd_Nothing && item.text.isEmpty()) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* action = menu->addAction(item.text);
+        action->setProperty(kCommandProperty, item.command);
+        action->setShortcut(item.shortcut);
+        const CommandT command = item.command;
+        QObject::connect(action, &QAction::triggered, action,
+                         [command] { DispatchMenuCommand(command); });
+    }
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu] { UpdateMenuFromCommandChain(menu); });
 }
 
 CommandT commandOf(const QAction* action) {

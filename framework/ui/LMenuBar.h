@@ -22,12 +22,14 @@ struct LMenuItem {
     CommandT command = cmd_Nothing; // cmd_Nothing with empty text: a separator
     QString text;
     QKeySequence shortcut;
+    MenuIDT submenu = 0; // non-zero: the item opens this (hierarchical) menu
 };
 
 struct LMenu {
     MenuIDT menuID = 0;
     QString title;
     std::vector<LMenuItem> items;
+    bool hierarchical = false; // shown only as another menu's submenu, not in the bar
 };
 
 // Menu IDs of the standard menus.
@@ -51,10 +53,15 @@ public:
     bool RemoveCommand(CommandT command);
     bool HasCommand(CommandT command) const;
 
+    // Replaces a menu's items (the menu is created untitled if absent).
+    void SetItems(MenuIDT menuID, std::vector<LMenuItem> items);
+
     // Replaces the bar's menus with QMenus built from this definition.
     void InstallOn(QMenuBar* bar) const;
 
 private:
+    void fillMenu(QMenu* menu, const LMenu& definition, int depth) const;
+
     std::vector<LMenu> mMenus;
 };
 

@@ -44,6 +44,7 @@ std::unique_ptr<LWindow> makeWindowOfClass(ClassIDT classID, LCommander* superCo
 LWindow::LWindow(LCommander* superCommander, WindowLayer layer)
     : QMainWindow(nullptr), LCommander(superCommander), mLayer(WindowLayer::Regular) {
     SetLayer(layer);
+    setAcceptDrops(true); // files dropped on a window are opened (see LApplication)
     activationOrder().push_back(this);
     InstallMenuBar();
 }
@@ -80,6 +81,9 @@ LWindow* LWindow::CreateWindow(ResIDT id, LCommander* superCommander) {
 void LWindow::SetLayer(WindowLayer layer) {
     mLayer = layer;
     setWindowFlag(Qt::Tool, layer == WindowLayer::Floating);
+    // Floating windows stay above the documents; they are hidden while the program is in the
+    // background (see LApplication), so they never cover other programs.
+    setWindowFlag(Qt::WindowStaysOnTopHint, layer == WindowLayer::Floating);
     setWindowModality(layer == WindowLayer::Modal ? Qt::ApplicationModal : Qt::NonModal);
 }
 
@@ -185,7 +189,7 @@ void LWindow::ResumeFloatingWindows() {
 
 void LWindow::InstallMenuBar() {
     LApplication* app = LApplication::GetCurrent();
-    if (app == nullptr || mLayer == WindowLayer::Modal)
+    if (app == nullptr || mLayer != WindowLayer::Regular) // palettes and dialogs carry no menu
         return;
     app->GetMenuBar().InstallOn(menuBar());
 }

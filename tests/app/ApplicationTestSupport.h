@@ -1,31 +1,55 @@
 #pragma once
 
-// The application object on the offscreen platform, with a colour picker that answers what
-// the test says.
+// The application object on the offscreen platform, with a colour picker and file alerts that
+// answer what the test says, and a way to answer the real modal dialogs.
 
 #include "CApplication.h"
 #include "CDocument.h"
 #include "CPaintWindow.h"
+#include "FileAlert.h"
 #include "LWindow.h"
 #include "WidgetTestApplication.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QStandardPaths>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace app_test {
 
+// Once a modal dialog of type Dialog is open, hands it to answer (from the dialog's own loop).
+template <typename Dialog>
+void whenModal(std::function<void(Dialog*)> answer, int triesLeft = 200) {
+    QTimer::singleShot(10, [answer = std::move(answer), triesLeft] {
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget()))
+            answer(dialog);
+        else if (triesLeft > 0)
+            whenModal<Dialog>(answer, triesLeft - 1);
+    });
+}
+
 class ApplicationTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        QStandardPaths::setTestModeEnabled(true);
         widgetTestApplication();
-        application = std::make_unique<CApplication>();
+        ASSERT_TRUE(settingsFolder.isValid());
+        application = std::make_unique<CApplication>(settingsPath());
         application->SetColourPicker([this](const RGBColour& initial) {
             ++pickerCalls;
             pickerInitial = initial;
             return pickerAnswer;
         });
+        SetFileAlertHandler(
+            [this](const QString& what, const QString& why) { alerts << what + why; });
     }
     void TearDown() override {
+        SetFileAlertHandler(nullptr);
         application.reset();
         QCoreApplication::processEvents();
     }
@@ -35,6 +59,10 @@ protected:
         QCoreApplication::processEvents();
         return application->FrontCPaintWindow();
     }
+    CDocument* frontDocument() {
+        auto documents = application->GetDocuments();
+        return documents.empty() ? nullptr : static_cast<CDocument*>(documents.back());
+    }
 
     // A palette button's click passes a pointer to the button's value.
     bool clickButton(CommandT command) {
@@ -42,10 +70,16 @@ protected:
         return application->ObeyCommand(command, &value);
     }
 
+    QString settingsPath() const {
+        return settingsFolder.filePath(QStringLiteral("settings.json"));
+    }
+
+    QTemporaryDir settingsFolder;
     std::unique_ptr<CApplication> application;
     int pickerCalls = 0;
     RGBColour pickerInitial;
     std::optional<RGBColour> pickerAnswer;
+    QStringList alerts;
 };
 
 } // namespace app_test

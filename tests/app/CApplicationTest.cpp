@@ -106,17 +106,31 @@ TEST_F(ApplicationTest, ThePickerStartsFromTheViewColourAndCancelKeepsIt) {
     EXPECT_EQ(view->colourCommand(), 3009);
 }
 
-TEST_F(ApplicationTest, WithoutAPictureOnlyThePalettesChange) {
-    clickButton(3002);
-    EXPECT_EQ(application->SelectedColourButton(), 3002);
-    application->ObeyCommand(3009, nullptr);
-    EXPECT_EQ(pickerCalls, 0);
-    EXPECT_EQ(application->SelectedColourButton(), 3009);
-    application->ObeyCommand(2002, nullptr);
-    EXPECT_EQ(application->SelectedPenButton(), 2000);
-    clickButton(2002);
-    EXPECT_EQ(application->SelectedPenButton(), 2002);
-    EXPECT_TRUE(application->ObeyCommand(4005, nullptr));
+TEST_F(ApplicationTest, WithoutAPictureCommandsChangeOnlyTheMarksTheTableSays) {
+    struct Row {
+        CommandT command;
+        bool fromButton;
+        CommandT pen, colour, symmetry;
+    };
+    const Row rows[] = {
+        {2002, false, 2000, 3000, 4000}, {2002, true, 2002, 3000, 4000},
+        {2010, true, 2000, 3000, 4000},  {3001, false, 2000, 3000, 4000},
+        {3001, true, 2000, 3001, 4000},  {3008, false, 2000, 3008, 4000},
+        {3009, false, 2000, 3009, 4000}, {4003, false, 2000, 3000, 4000},
+        {4003, true, 2000, 3000, 4003},  {4005, true, 2000, 3000, 4000},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.command);
+        application->MarkPenSize(2000);
+        application->MarkColour(3000);
+        application->MarkSymmetry(4000);
+        int value = 1;
+        EXPECT_TRUE(application->ObeyCommand(row.command, row.fromButton ? &value : nullptr));
+        EXPECT_EQ(application->SelectedPenButton(), row.pen);
+        EXPECT_EQ(application->SelectedColourButton(), row.colour);
+        EXPECT_EQ(application->SelectedSymmetryButton(), row.symmetry);
+    }
+    EXPECT_EQ(pickerCalls, 0) << "no picture: no colour picker";
     EXPECT_EQ(application->FrontCPaintWindow(), nullptr);
 }
 

@@ -171,6 +171,13 @@ TEST_F(RenderRun, ParseErrorsWriteNoPicture) {
     EXPECT_TRUE(result.err.contains("program.turtle:2:"));
     EXPECT_TRUE(result.err.contains(": error: "));
     EXPECT_FALSE(QFile::exists(output));
+
+    // Bytes of a binary file reach the terminal escaped; valid UTF-8 stays as it is.
+    const RunResult binary = run({writeProgram("forward 1\ngr\xC3\xBC\xFF\x1B[2J\x01")});
+    EXPECT_EQ(binary.exitCode, 1);
+    EXPECT_TRUE(binary.err.contains("gr\xC3\xBC\\xFF\\x1B")) << binary.err.toStdString();
+    EXPECT_FALSE(binary.err.contains('\x1B'));
+    EXPECT_FALSE(binary.err.contains('\xFF'));
 }
 
 TEST_F(RenderRun, UnwritableAndUnreadableFilesExitWith2) {

@@ -8,6 +8,7 @@
 #include "RunContext.h"
 #include "RunControl.h"
 #include "StateJson.h"
+#include "TerminalText.h"
 #include "TextPosition.h"
 
 #include <QFileInfo>
@@ -77,7 +78,7 @@ void PrintParseError(const RenderOptions& options, const std::string& text,
     const TextPosition position = PositionOfOffset(text, context.errorStart);
     std::fprintf(stderr, "%s:%lld:%lld: error: %s\n", options.program.toLocal8Bit().constData(),
                  static_cast<long long>(position.line), static_cast<long long>(position.column),
-                 context.errorMessage.str().c_str());
+                 EscapeForTerminal(context.errorMessage.view()).c_str());
 }
 
 int RenderProgram(const RenderOptions& options, const std::string& text) {

@@ -1,0 +1,446 @@
+#include "CTextEditView.h"
+
+#include "CPaintAction.h"
+#include "CPaintWindow.h"
+#include "CommandInsertion.h"
+#include "CommandPalette.h"
+#include "KeywordMenus.h"
+#include "LUndoer.h"
+#include "LWindow.h"
+#include "LineNumberGutter.h"
+#include "ParamAlert.h"
+#include "ParseErrorReport.h"
+#include "ProgramFiles.h"
+#include "ProgramHighlighter.h"
+#include "ResourceChain.h"
+#include "RunContext.h"
+#include "RunControl.h"
+#include "RunHost.h"
+#include "TurtleView.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <algorithm>
+
+namespace {
+
+constexpr std::int16_t kApplicationStrings = 200;
+constexpr std::int16_t kProgramStrings = 201;
+constexpr std::int16_t kProgramRunStringIndex = 3;
+
+QString resourceString(std::int16_t list, int index, const char* fallback) {
+    const LStr255 text = TheResourceChain().GetIndString(kStringListType, list, index);
+    return text.empty() ? QString::fromUtf8(fallback) : QString::fromUtf8(text.view());
+}
+
+bool isPaletteCommand(CommandT command) {
+    return (command >= 2000 && command <= 2004) || (command >= 3000 && command <= 3009) ||
+           (command >= 4000 && command <= 4005);
+}
+
+// Modal file questions keep the palettes out of the way while they are open.
+class StFloatingWindowsSuspended {
+public:
+    StFloatingWindowsSuspended() { LWindow::SuspendFloatingWindows(); }
+    ~StFloatingWindowsSuspended() { LWindow::ResumeFloatingWindows(); }
+    StFloatingWindowsSuspended(const StFloatingWindowsSuspended&) = delete;
+    StFloatingWindowsSuspended& operator=(const StFloatingWindowsSuspended&) = delete;
+};
+
+void alertFileProblem(const QString& message, const QString& reason) {
+    ParamAlert alert(kFileProblemAlert);
+    alert.SetParameter(0, message);
+    alert.SetParameter(1, reason);
+    alert.Show();
+}
+
+} // namespace
+
+CTextEditView::CTextEditView(QWidget* parent, LCommander* superCommander)
+    : LTextEditView(parent, superCommander) {
+    QFont font(QStringLiteral("DejaVu Sans Mono"));
+    font.setStyleHint(QFont::Monospace);
+    font.setPointSize(11);
+    setFont(font);
+    mHighlighter = new ProgramHighlighter(document());
+    mGutter = new LineNumberGutter(this);
+    const auto updateGutterWidth = [this] {
+        setViewportMargins(mGutter->WidthForLines(), 0, 0, 0);
+    };
+    connect(this, &QPlainTextEdit::blockCountChanged, this, updateGutterWidth);
+    connect(this, &QPlainTextEdit::updateRequest, this, [this](const QRect& rect, int dy) {
+        if (dy != 0)
+            mGutter->scroll(0, dy);
+        else
+            mGutter->update(0, rect.y(), mGutter->width(), rect.height());
+    });
+    // The current line is marked, and its number in the gutter stands out.
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+        QTextEdit::ExtraSelection line;
+        line.format.setBackground(QColor(0xFF, 0xF8, 0xDC));
+        line.format.setProperty(QTextFormat::FullWidthSelection, true);
+        line.cursor = textCursor();
+        line.cursor.clearSelection();
+        setExtraSelections({line});
+        mGutter->update();
+    });
+    updateGutterWidth();
+    Q_EMIT cursorPositionChanged();
+}
+
+CTextEditView::~CTextEditView() = default;
+
+void CTextEditView::resizeEvent(QResizeEvent* event) {
+    LTextEditView::resizeEvent(event);
+    const QRect area = contentsRect();
+    mGutter->setGeometry(area.left(), area.top(), mGutter->WidthForLines(), area.height());
+}
+
+// ---- file side
+
+void CTextEditView::windowTitleFromFile() {
+    if (QWidget* window = this->window(); window != this && !mProgramFile.isEmpty())
+        window->setWindowTitle(mProgramFile.name());
+}
+
+void CTextEditView::SetProgramFile(const FileLocation& location) {
+    mProgramFile = location;
+    windowTitleFromFile();
+}
+
+bool CTextEditView::LoadProgramFile() {
+    if (mProgramFile.isEmpty())
+        return false;
+    QString reason;
+    const std::optional<QString> text =
+        ReadProgramText(mProgramFile.path(), MaxTextBytes(), reason);
+    if (!text) {
+        alertFileProblem(tr("The program “%1” could not be opened.").arg(mProgramFile.name()),
+                         reason);
+        return false;
+    }
+    SetTextQuietly(*text);
+    moveCursor(QTextCursor::Start);
+    mProgramDirty = false;
+    mRunAction = nullptr;
+    return true;
+}
+
+bool CTextEditView::chooseSaveLocation() {
+    StFloatingWindowsSuspended suspended;
+    const QString proposed = mProgramFile.isEmpty()
+                                 ? resourceString(kProgramStrings, 3, "Untitled.turtle")
+                                 : mProgramFile.path();
+    const QString path = WithProgramSuffix(QFileDialog::getSaveFileName(
+        window(), QString(), proposed, tr("Programs (*.turtle *.txt);;All files (*)")));
+    if (path.isEmpty())
+        return false;
+    SetProgramFile(FileLocation(path));
+    return true;
+}
+
+bool CTextEditView::saveTo(const FileLocation& location) {
+    windowTitleFromFile();
+    const ProgramFileResult result = WriteProgramText(location.path(), toPlainText());
+    if (!result.ok) {
+        alertFileProblem(tr("The program “%1” could not be saved.").arg(location.name()),
+                         result.reason);
+        return false;
+    }
+    mProgramDirty = false;
+    return true;
+}
+
+bool CTextEditView::SaveProgramFile() {
+    if (mProgramFile.isEmpty() && !chooseSaveLocation())
+        return false;
+    return saveTo(mProgramFile);
+}
+
+bool CTextEditView::ConfirmSaveProgram() {
+    if (!mProgramDirty)
+        return true;
+    StFloatingWindowsSuspended suspended;
+    QMessageBox box(QMessageBox::Warning, resourceString(kApplicationStrings, 1, "Turtlescope"),
+                    tr("Do you want to save the changes to “%1”?").arg(window()->windowTitle()),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, window());
+    box.setInformativeText(tr("Your changes will be lost if you don’t save them."));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveProgramFile();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CTextEditView::openProgram() {
+    if (!ConfirmSaveProgram())
+        return false;
+    QString path;
+    {
+        StFloatingWindowsSuspended suspended;
+        path = QFileDialog::getOpenFileName(window(), QString(), mProgramFile.folder(),
+                                            tr("Programs (*.turtle *.txt);;All files (*)"));
+    }
+    if (path.isEmpty())
+        return false;
+    const FileLocation previous = mProgramFile;
+    mProgramFile = FileLocation(path);
+    if (!LoadProgramFile()) {
+        mProgramFile = previous;
+        return false;
+    }
+    windowTitleFromFile();
+    return true;
+}
+
+bool CTextEditView::AllowSubRemoval(LCommander* sub) {
+    if (!ConfirmSaveProgram())
+        return false;
+    return LTextEditView::AllowSubRemoval(sub);
+}
+
+// ---- editing
+
+void CTextEditView::UserChangedText() {
+    mProgramDirty = true;
+    mRunAction = nullptr;
+}
+
+bool CTextEditView::HandleEditorKey(QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers =
+        event.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+    if (event.key() == Qt::Key_Tab && modifiers == Qt::NoModifier) {
+        InsertText(QStringLiteral("  "));
+        return true;
+    }
+    if (event.key() == Qt::Key_Enter) {
+        // The keypad's enter key is a line break here, never a run.
+        InsertText(QStringLiteral("\n"));
+        return true;
+    }
+    if (event.key() == Qt::Key_R && modifiers == Qt::ControlModifier) {
+        ObeyCommand(cmd_RunProgram, nullptr);
+        return true;
+    }
+    return false;
+}
+
+void CTextEditView::InsertCommandWord(const QString& menuWord) {
+    if (menuWord.isEmpty())
+        return;
+    QString word = menuWord;
+    const ArgumentNeed need = ArgumentNeedFor(word);
+    if (IsCommentWord(word))
+        word = QStringLiteral("--");
+    QString argument;
+    if (need.dialog != 0) {
+        std::optional<QString> asked = AskArgument(need.dialog, this);
+        if (!asked)
+            return;
+        argument = *asked;
+    }
+    QTextCursor cursor = textCursor();
+    const QTextBlock block = document()->findBlock(cursor.selectionEnd());
+    const bool followedByText = cursor.selectionEnd() < block.position() + block.length() - 1;
+    const CommandInsertion insertion =
+        MakeCommandInsertion(word, argument, need.block, followedByText);
+    const int start = cursor.selectionStart();
+    if (!InsertText(insertion.text)) {
+        QApplication::beep();
+        return;
+    }
+    cursor = textCursor();
+    cursor.setPosition(start + insertion.caretOffset);
+    setTextCursor(cursor);
+    UserChangedText();
+    BecomeTarget();
+}
+
+// ---- commands
+
+LCommander* CTextEditView::frontPaintCommander() const {
+    RunHost* const host = RunHost::Current();
+    TurtleView* const view = host != nullptr ? host->FrontPaintView() : nullptr;
+    return dynamic_cast<LCommander*>(view);
+}
+
+bool CTextEditView::undoRun() {
+    if (mRunAction == nullptr || mRunWindow == nullptr)
+        return false;
+    LUndoer* undoer = nullptr;
+    for (LCommander* c = mRunWindow; c != nullptr && undoer == nullptr; c = c->GetSuperCommander())
+        undoer = c->GetUndoer();
+    if (undoer == nullptr || undoer->GetAction() != mRunAction)
+        return false;
+    return undoer->ObeyCommand(cmd_Undo);
+}
+
+bool CTextEditView::ObeyCommand(CommandT command, void* ioParam) {
+    MenuIDT menu = 0;
+    int item = 0;
+    if (IsSyntheticCommand(command, menu, item)) {
+        const std::vector<QString> items = KeywordMenuItems(menu);
+        if (item >= 1 && static_cast<std::size_t>(item) <= items.size()) {
+            InsertCommandWord(items[static_cast<std::size_t>(item) - 1]);
+            return true;
+        }
+        return LTextEditView::ObeyCommand(command, ioParam);
+    }
+    switch (command) {
+    case cmd_RunProgram:
+        RunProgram(*this);
+        return true;
+    case cmd_OpenProgram:
+        openProgram();
+        return true;
+    case cmd_SaveProgram:
+        SaveProgramFile();
+        return true;
+    case cmd_Revert:
+        if (mProgramDirty)
+            LoadProgramFile();
+        return true;
+    case cmd_InsertPaletteWord:
+        InsertCommandWord(LastClickedPaletteWord());
+        return true;
+    case cmd_Undo:
+        if (undoRun())
+            return true;
+        break;
+    default:
+        break;
+    }
+    if (isPaletteCommand(command)) {
+        if (LCommander* paint = frontPaintCommander())
+            return paint->ObeyCommand(command, ioParam);
+    }
+    return LTextEditView::ObeyCommand(command, ioParam);
+}
+
+void CTextEditView::FindCommandStatus(CommandT command, CommandStatus& status) {
+    MenuIDT menu = 0;
+    int item = 0;
+    if (IsSyntheticCommand(command, menu, item) &&
+        (menu == kCommandsMenuID || menu == kColoursMenuID)) {
+        status.enabled = true;
+        return;
+    }
+    switch (command) {
+    case cmd_RunProgram:
+    case cmd_OpenProgram:
+    case cmd_SaveProgram:
+    case cmd_InsertPaletteWord:
+        status.enabled = true;
+        return;
+    case cmd_Revert:
+        status.enabled = mProgramDirty && !mProgramFile.isEmpty();
+        return;
+    case cmd_Undo:
+        if (mRunAction != nullptr && mRunWindow != nullptr) {
+            for (LCommander* c = mRunWindow; c != nullptr; c = c->GetSuperCommander()) {
+                if (LUndoer* undoer = c->GetUndoer()) {
+                    if (undoer->GetAction() == mRunAction &&
+                        undoer->FindCommandStatus(command, status))
+                        return;
+                    break;
+                }
+            }
+        }
+        break;
+    default:
+        break;
+    }
+    if (isPaletteCommand(command)) {
+        if (LCommander* paint = frontPaintCommander()) {
+            paint->FindCommandStatus(command, status);
+            return;
+        }
+    }
+    LTextEditView::FindCommandStatus(command, status);
+}
+
+// ---- runs
+
+std::string_view CTextEditView::programText() const {
+    const QString text = toPlainText();
+    mRunText = text.toStdString();
+    return mRunText;
+}
+
+int CTextEditView::PositionOfByte(std::int32_t byteOffset) const {
+    const QString text = toPlainText();
+    std::int32_t bytes = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (bytes >= byteOffset)
+            return static_cast<int>(i);
+        const char16_t u = text[i].unicode();
+        if (u < 0x80) {
+            bytes += 1;
+        } else if (u < 0x800) {
+            bytes += 2;
+        } else if (QChar::isHighSurrogate(u) && i + 1 < n && text[i + 1].isLowSurrogate()) {
+            bytes += 4;
+            ++i;
+        } else {
+            bytes += 3;
+        }
+    }
+    return static_cast<int>(n);
+}
+
+std::int32_t CTextEditView::ByteOfPosition(int position) const {
+    const QString text = toPlainText();
+    return static_cast<std::int32_t>(
+        Utf8Length(QStringView(text).first(std::clamp<qsizetype>(position, 0, text.size()))));
+}
+
+void CTextEditView::scrollToOrigin() {
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
+}
+
+void CTextEditView::selectRange(std::int32_t start, std::int32_t end) {
+    // The run's offsets are signed 16-bit numbers.
+    const auto from = static_cast<std::int16_t>(start);
+    const auto to = static_cast<std::int16_t>(end);
+    QTextCursor cursor(document());
+    cursor.setPosition(PositionOfByte(std::max<std::int32_t>(from, 0)));
+    cursor.setPosition(PositionOfByte(std::max<std::int32_t>(to, 0)), QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
+void CTextEditView::redrawNow() {
+    viewport()->repaint();
+    mGutter->repaint();
+}
+
+void CTextEditView::alignWithFrame() {
+    ensureCursorVisible();
+}
+
+void CTextEditView::reportParseError(const RunContext& context) {
+    selectRange(context.errorStart, context.errorEnd);
+    ensureCursorVisible();
+    redrawNow();
+    ReportParseError(context, mRunText);
+}
+
+void CTextEditView::runStarting(TurtleView& view) {
+    auto* paintWindow = dynamic_cast<CPaintWindow*>(&view);
+    if (paintWindow == nullptr)
+        return;
+    auto action = std::make_unique<CPaintAction>(paintWindow, kProgramRunStringIndex);
+    mRunAction = action.get();
+    mRunWindow = paintWindow;
+    paintWindow->PostAction(std::move(action));
+}

@@ -1,0 +1,44 @@
+#include "CommandPalette.h"
+
+#include "KeywordMenus.h"
+#include "LCommander.h"
+
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QString& lastClickedWord() {
+    static QString word;
+    return word;
+}
+
+} // namespace
+
+QString LastClickedPaletteWord() {
+    return lastClickedWord();
+}
+
+CCommandPaletteView::CCommandPaletteView(QWidget* parent)
+    : LView(parent), mLayout(new QVBoxLayout(this)) {
+    mLayout->setContentsMargins(4, 4, 4, 4);
+    mLayout->setSpacing(2);
+    RebuildButtons();
+}
+
+void CCommandPaletteView::RebuildButtons() {
+    while (QLayoutItem* item = mLayout->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    for (const QString& word : StatementWords()) {
+        auto* button = new QPushButton(word, this);
+        button->setFocusPolicy(Qt::NoFocus); // the editor keeps the keyboard
+        connect(button, &QPushButton::clicked, this, [word] {
+            lastClickedWord() = word;
+            LCommander::DispatchCommand(cmd_InsertPaletteWord);
+        });
+        mLayout->addWidget(button);
+    }
+    mLayout->addStretch(1);
+}
