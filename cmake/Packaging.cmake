@@ -1,0 +1,73 @@
+# The Debian package (`make package`, or `cpack -G DEB` in the build folder): the installed tree
+# under /usr, plus the manual pages and the AppStream metainfo made here.
+include(GNUInstallDirs)
+
+# Bump together with the version in project().
+set(TURTLESCOPE_RELEASE_DATE 2026-12-07)
+
+# The compiled-in application resources carry a version too (language files are matched against
+# it); it must be the project's.
+file(READ ${PROJECT_SOURCE_DIR}/resources/Turtlescope.json resources_json)
+string(JSON resource_count LENGTH "${resources_json}" resources)
+math(EXPR last_resource "${resource_count} - 1")
+foreach(index RANGE ${last_resource})
+    string(JSON type GET "${resources_json}" resources ${index} type)
+    if(type STREQUAL "vers")
+        string(JSON major GET "${resources_json}" resources ${index} vers major)
+        string(JSON minor GET "${resources_json}" resources ${index} vers minor)
+        string(JSON bugfix GET "${resources_json}" resources ${index} vers bugfix)
+        if(NOT "${major}.${minor}.${bugfix}" VERSION_EQUAL PROJECT_VERSION)
+            message(FATAL_ERROR "resources/Turtlescope.json has version ${major}.${minor}."
+                                "${bugfix}, the project ${PROJECT_VERSION}")
+        endif()
+    endif()
+endforeach()
+
+# Manual pages, compressed as Debian keeps them.
+set(man_pages)
+foreach(page turtlescope.1 turtlescope-render.1)
+    configure_file(${PROJECT_SOURCE_DIR}/man/${page}.in ${CMAKE_BINARY_DIR}/man/${page} @ONLY)
+    add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/man/${page}.gz
+        COMMAND gzip -9 -n -f -k ${CMAKE_BINARY_DIR}/man/${page}
+        DEPENDS ${CMAKE_BINARY_DIR}/man/${page}
+        VERBATIM)
+    list(APPEND man_pages ${CMAKE_BINARY_DIR}/man/${page}.gz)
+endforeach()
+add_custom_target(turtlescope_man_pages ALL DEPENDS ${man_pages})
+install(FILES ${man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+set(TURTLESCOPE_APPSTREAM_ID io.github.turtlescope.Turtlescope)
+configure_file(${PROJECT_SOURCE_DIR}/packaging/${TURTLESCOPE_APPSTREAM_ID}.metainfo.xml.in
+    ${CMAKE_BINARY_DIR}/packaging/${TURTLESCOPE_APPSTREAM_ID}.metainfo.xml @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/${TURTLESCOPE_APPSTREAM_ID}.metainfo.xml
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME turtlescope)
+set(CPACK_PACKAGE_VENDOR "Turtlescope")
+set(CPACK_PACKAGE_CONTACT "Turtlescope maintainers <maintainers@turtlescope.invalid>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "painting program with a turtle-graphics language")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "Turtlescope is a painting program for children, teachers and hobbyists: brushes, eight\n"
+    "colours, colour cycling, flood fill and kaleidoscope symmetry, and a built-in\n"
+    "turtle-graphics language whose turtle draws into the same picture. Keywords come\n"
+    "from language files (German and French ship). Pictures are saved as PICT; PNG,\n"
+    "JPEG, GIF and TIFF open as pictures. turtlescope-render runs programs without a\n"
+    "window.")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# What no library names: the window-system and image-format plugins Qt loads at run time (xcb,
+# offscreen, JPEG and GIF come with libqt6gui6; TIFF and WebP with the image-format plugins) and
+# the fonts the turtle writes with.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6gui6, qt6-image-formats-plugins, fonts-dejavu-core")
+include(CPack)
+
+# The sanitizer and fuzz builds are for the code, not for shipping.
+if(BUILD_TESTING AND NOT TURTLESCOPE_SANITIZE AND NOT TURTLESCOPE_FUZZ)
+    add_test(NAME package_installs_and_renders
+        COMMAND ${PROJECT_SOURCE_DIR}/packaging/test-package.sh ${CMAKE_BINARY_DIR} ${PROJECT_VERSION})
+    set_tests_properties(package_installs_and_renders PROPERTIES TIMEOUT 300)
+endif()
