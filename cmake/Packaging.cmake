@@ -59,10 +59,10 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# What no library names: the window-system and image-format plugins Qt loads at run time (xcb,
-# offscreen, JPEG and GIF come with libqt6gui6; TIFF and WebP with the image-format plugins) and
-# the fonts the turtle writes with.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6gui6, qt6-image-formats-plugins, fonts-dejavu-core")
+# What no library names: the plugins Qt loads at run time (the xcb and offscreen window systems,
+# JPEG and GIF come with libqt6gui6, which the binaries name; TIFF, WebP and others with the
+# image-format plugins) and the fonts the turtle writes with.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-image-formats-plugins, fonts-dejavu-core")
 include(CPack)
 
 # The sanitizer and fuzz builds are for the code, not for shipping.

@@ -23,7 +23,8 @@ for field in "Package: turtlescope" "Version: $version" "Section: graphics"; do
     grep -qx " $field" <<<"$info" || fail "control lacks '$field'"
 done
 depends=$(sed -n 's/^ Depends: //p' <<<"$info")
-# libc6 and libqt6widgets6 come from the binaries, the rest from the package's own list.
+# The libraries come from the binaries (libqt6gui6 brings the window-system plugins), the rest
+# from the package's own list.
 for needed in libc6 libqt6widgets6 libqt6gui6 qt6-image-formats-plugins fonts-dejavu-core; do
     grep -q "\b$needed\b" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
