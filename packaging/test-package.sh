@@ -62,6 +62,10 @@ if [ -f "$work/line.png" ]; then
     [ "$(pixel 25 25)" = FFFFFF ] || fail "paint beside the line: $(pixel 25 25)"
 fi
 
+# The binary's version is the package's.
+[ "$("$root/usr/bin/turtlescope-render" --version)" = "turtlescope-render $version" ] ||
+    fail "the unpacked renderer's version is not $version"
+
 desktop-file-validate "$root/usr/share/applications/turtlescope.desktop" ||
     fail "desktop-file-validate"
 appstreamcli validate --no-net "$root/usr/share/metainfo/io.github.turtlescope.Turtlescope.metainfo.xml" ||
