@@ -5,22 +5,33 @@ include(GNUInstallDirs)
 # Bump together with the version in project().
 set(TURTLESCOPE_RELEASE_DATE 2026-12-07)
 
-# The compiled-in application resources carry a version too (language files are matched against
-# it); it must be the project's.
-file(READ ${PROJECT_SOURCE_DIR}/resources/Turtlescope.json resources_json)
-string(JSON resource_count LENGTH "${resources_json}" resources)
-math(EXPR last_resource "${resource_count} - 1")
-foreach(index RANGE ${last_resource})
-    string(JSON type GET "${resources_json}" resources ${index} type)
-    if(type STREQUAL "vers")
-        string(JSON major GET "${resources_json}" resources ${index} vers major)
-        string(JSON minor GET "${resources_json}" resources ${index} vers minor)
-        string(JSON bugfix GET "${resources_json}" resources ${index} vers bugfix)
-        if(NOT "${major}.${minor}.${bugfix}" VERSION_EQUAL PROJECT_VERSION)
-            message(FATAL_ERROR "resources/Turtlescope.json has version ${major}.${minor}."
-                                "${bugfix}, the project ${PROJECT_VERSION}")
+# The compiled-in resources carry a version too, and the shipped language files are used only
+# when theirs agrees with it in major and minor: both must follow the project's.
+function(turtlescope_check_resource_version file wanted)
+    file(READ ${file} json)
+    string(JSON count LENGTH "${json}" resources)
+    math(EXPR last "${count} - 1")
+    foreach(index RANGE ${last})
+        string(JSON type GET "${json}" resources ${index} type)
+        if(type STREQUAL "vers")
+            string(JSON major GET "${json}" resources ${index} vers major)
+            string(JSON minor GET "${json}" resources ${index} vers minor)
+            string(JSON bugfix GET "${json}" resources ${index} vers bugfix)
+            set(found "${major}.${minor}.${bugfix}")
+            if(wanted MATCHES "^[0-9]+\\.[0-9]+$")
+                set(found "${major}.${minor}")
+            endif()
+            if(NOT found VERSION_EQUAL wanted)
+                message(FATAL_ERROR "${file} has version ${found}; the project's is ${wanted}")
+            endif()
         endif()
-    endif()
+    endforeach()
+endfunction()
+turtlescope_check_resource_version(${PROJECT_SOURCE_DIR}/resources/Turtlescope.json ${PROJECT_VERSION})
+file(GLOB shipped_language_files ${PROJECT_SOURCE_DIR}/resources/Languages/*.json)
+foreach(file ${shipped_language_files})
+    turtlescope_check_resource_version(${file}
+        "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}")
 endforeach()
 
 # Manual pages, compressed as Debian keeps them.
