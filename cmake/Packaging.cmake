@@ -53,18 +53,32 @@ configure_file(${PROJECT_SOURCE_DIR}/packaging/${TURTLESCOPE_APPSTREAM_ID}.metai
 install(FILES ${CMAKE_BINARY_DIR}/packaging/${TURTLESCOPE_APPSTREAM_ID}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
+set(CPACK_PACKAGE_CONTACT "Turtlescope maintainers <maintainers@turtlescope.invalid>")
+
+# Debian keeps a changelog beside every package's documentation.
+execute_process(COMMAND date -u -R -d "${TURTLESCOPE_RELEASE_DATE} 12:00"
+    OUTPUT_VARIABLE TURTLESCOPE_RELEASE_DATE_RFC2822 OUTPUT_STRIP_TRAILING_WHITESPACE
+    COMMAND_ERROR_IS_FATAL ANY)
+configure_file(${PROJECT_SOURCE_DIR}/packaging/changelog.in ${CMAKE_BINARY_DIR}/packaging/changelog
+    @ONLY)
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/packaging/changelog.gz
+    COMMAND gzip -9 -n -f -k ${CMAKE_BINARY_DIR}/packaging/changelog
+    DEPENDS ${CMAKE_BINARY_DIR}/packaging/changelog
+    VERBATIM)
+add_custom_target(turtlescope_changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/packaging/changelog.gz)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/turtlescope)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME turtlescope)
 set(CPACK_PACKAGE_VENDOR "Turtlescope")
-set(CPACK_PACKAGE_CONTACT "Turtlescope maintainers <maintainers@turtlescope.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "painting program with a turtle-graphics language")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-    "Turtlescope is a painting program for children, teachers and hobbyists: brushes, eight\n"
-    "colours, colour cycling, flood fill and kaleidoscope symmetry, and a built-in\n"
-    "turtle-graphics language whose turtle draws into the same picture. Keywords come\n"
-    "from language files (German and French ship). Pictures are saved as PICT; PNG,\n"
-    "JPEG, GIF and TIFF open as pictures. turtlescope-render runs programs without a\n"
-    "window.")
+    "Turtlescope is a painting program for children, teachers and hobbyists:\n"
+    "brushes, eight colours, colour cycling, flood fill and kaleidoscope\n"
+    "symmetry, and a built-in turtle-graphics language whose turtle draws into\n"
+    "the same picture. Keywords come from language files (German and French\n"
+    "ship). Pictures are saved as PICT; PNG, JPEG, GIF and TIFF open as\n"
+    "pictures. turtlescope-render runs programs without a window.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

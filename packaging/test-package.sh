@@ -38,7 +38,8 @@ for path in usr/bin/turtlescope usr/bin/turtlescope-render \
     usr/share/icons/hicolor/scalable/apps/turtlescope.svg \
     usr/share/mime/packages/turtlescope.xml \
     usr/share/metainfo/io.github.turtlescope.Turtlescope.metainfo.xml \
-    usr/share/man/man1/turtlescope.1.gz usr/share/man/man1/turtlescope-render.1.gz; do
+    usr/share/man/man1/turtlescope.1.gz usr/share/man/man1/turtlescope-render.1.gz \
+    usr/share/doc/turtlescope/changelog.gz; do
     grep -qx "\./$path" <<<"$contents" || fail "package lacks /$path"
 done
 outside=$(grep -v '^\./$\|^\./usr/' <<<"$contents" || true)
