@@ -6,6 +6,7 @@
 #include "CPaintWindow.h"
 #include "CProgramWindow.h"
 #include "CTextEditView.h"
+#include "EditorCommands.h"
 #include "EditorViews.h"
 #include "LEventGuard.h"
 #include "ProgramHighlighter.h"
@@ -28,13 +29,12 @@ QApplication& application() {
 
 // A program of every kind of word, just under the editor's limit.
 QString program31K() {
-    const QString lines = QStringLiteral(
-        "-- a square spiral, drawn again and again\n"
-        "repeat 4 [ forward 100 right 90 ]\n"
-        "let n = n + 1\n"
-        "color red\n"
-        "pensize 3\n"
-        "shape star [ repeat 5 [ forward 50 right 144 ] ]\n");
+    const QString lines = QStringLiteral("-- a square spiral, drawn again and again\n"
+                                         "repeat 4 [ forward 100 right 90 ]\n"
+                                         "let n = n + 1\n"
+                                         "color red\n"
+                                         "pensize 3\n"
+                                         "shape star [ repeat 5 [ forward 50 right 144 ] ]\n");
     QString text;
     while (text.size() + lines.size() <= 31 * 1024)
         text += lines;
@@ -94,7 +94,7 @@ void BM_SpiralRunFromTheEditor(benchmark::State& state) {
                                          "]\n"));
     QApplication::processEvents();
     for (auto _ : state) {
-        editor.ObeyCommand(cmd_RunProgram, nullptr);
+        editor.ObeyCommand(EditorCommand::kRunProgram, nullptr);
         QApplication::processEvents(); // the last repaint of the picture
     }
 }

@@ -4,6 +4,7 @@
 #include "CPaintWindow.h"
 #include "CommandInsertion.h"
 #include "CommandPalette.h"
+#include "EditorCommands.h"
 #include "KeywordMenus.h"
 #include "LUndoer.h"
 #include "LWindow.h"
@@ -68,10 +69,7 @@ CTextEditView::CTextEditView(QWidget* parent, LCommander* superCommander)
     setFont(font);
     mHighlighter = new ProgramHighlighter(document());
     mGutter = new LineNumberGutter(this);
-    const auto updateGutterWidth = [this] {
-        setViewportMargins(mGutter->WidthForLines(), 0, 0, 0);
-    };
-    connect(this, &QPlainTextEdit::blockCountChanged, this, updateGutterWidth);
+    connect(this, &QPlainTextEdit::blockCountChanged, this, &CTextEditView::layoutGutter);
     connect(this, &QPlainTextEdit::updateRequest, this, [this](const QRect& rect, int dy) {
         if (dy != 0)
             mGutter->scroll(0, dy);
@@ -88,16 +86,26 @@ CTextEditView::CTextEditView(QWidget* parent, LCommander* superCommander)
         setExtraSelections({line});
         mGutter->update();
     });
-    updateGutterWidth();
+    layoutGutter();
     Q_EMIT cursorPositionChanged();
 }
 
 CTextEditView::~CTextEditView() = default;
 
+void CTextEditView::layoutGutter() {
+    const int width = mGutter->WidthForLines();
+    setViewportMargins(width, 0, 0, 0);
+    const QRect area = contentsRect();
+    mGutter->setGeometry(area.left(), area.top(), width, area.height());
+}
+
 void CTextEditView::resizeEvent(QResizeEvent* event) {
     LTextEditView::resizeEvent(event);
-    const QRect area = contentsRect();
-    mGutter->setGeometry(area.left(), area.top(), mGutter->WidthForLines(), area.height());
+    layoutGutter();
+}
+
+void CTextEditView::ReloadKeywords() {
+    mHighlighter->ReloadWords();
 }
 
 // ---- file side
@@ -219,16 +227,18 @@ bool CTextEditView::HandleEditorKey(QKeyEvent& event) {
     const Qt::KeyboardModifiers modifiers =
         event.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
     if (event.key() == Qt::Key_Tab && modifiers == Qt::NoModifier) {
-        InsertText(QStringLiteral("  "));
+        if (!InsertText(QStringLiteral("  ")))
+            QApplication::beep();
         return true;
     }
     if (event.key() == Qt::Key_Enter) {
         // The keypad's enter key is a line break here, never a run.
-        InsertText(QStringLiteral("\n"));
+        if (!InsertText(QStringLiteral("\n")))
+            QApplication::beep();
         return true;
     }
     if (event.key() == Qt::Key_R && modifiers == Qt::ControlModifier) {
-        ObeyCommand(cmd_RunProgram, nullptr);
+        ObeyCommand(EditorCommand::kRunProgram, nullptr);
         return true;
     }
     return false;
@@ -243,7 +253,7 @@ void CTextEditView::InsertCommandWord(const QString& menuWord) {
         word = QStringLiteral("--");
     QString argument;
     if (need.dialog != 0) {
-        std::optional<QString> asked = AskArgument(need.dialog, this);
+        std::optional<QString> asked = AskArgument(need.dialog, this, menuWord);
         if (!asked)
             return;
         argument = *asked;
@@ -262,6 +272,7 @@ void CTextEditView::InsertCommandWord(const QString& menuWord) {
     cursor.setPosition(start + insertion.caretOffset);
     setTextCursor(cursor);
     UserChangedText();
+    window()->activateWindow();
     BecomeTarget();
 }
 
@@ -273,13 +284,19 @@ LCommander* CTextEditView::frontPaintCommander() const {
     return dynamic_cast<LCommander*>(view);
 }
 
+bool CTextEditView::isRunAction(const LAction* action) const {
+    // The address alone could be a later action's that took the freed place.
+    return action != nullptr && action == mRunAction &&
+           action->GetStringIndex() == kProgramRunStringIndex;
+}
+
 bool CTextEditView::undoRun() {
     if (mRunAction == nullptr || mRunWindow == nullptr)
         return false;
     LUndoer* undoer = nullptr;
     for (LCommander* c = mRunWindow; c != nullptr && undoer == nullptr; c = c->GetSuperCommander())
         undoer = c->GetUndoer();
-    if (undoer == nullptr || undoer->GetAction() != mRunAction)
+    if (undoer == nullptr || !isRunAction(undoer->GetAction()))
         return false;
     return undoer->ObeyCommand(cmd_Undo);
 }
@@ -296,20 +313,20 @@ bool CTextEditView::ObeyCommand(CommandT command, void* ioParam) {
         return LTextEditView::ObeyCommand(command, ioParam);
     }
     switch (command) {
-    case cmd_RunProgram:
+    case EditorCommand::kRunProgram:
         RunProgram(*this);
         return true;
-    case cmd_OpenProgram:
+    case EditorCommand::kOpenProgram:
         openProgram();
         return true;
-    case cmd_SaveProgram:
+    case EditorCommand::kSaveProgram:
         SaveProgramFile();
         return true;
     case cmd_Revert:
         if (mProgramDirty)
             LoadProgramFile();
         return true;
-    case cmd_InsertPaletteWord:
+    case EditorCommand::kInsertPaletteWord:
         InsertCommandWord(LastClickedPaletteWord());
         return true;
     case cmd_Undo:
@@ -335,10 +352,10 @@ void CTextEditView::FindCommandStatus(CommandT command, CommandStatus& status) {
         return;
     }
     switch (command) {
-    case cmd_RunProgram:
-    case cmd_OpenProgram:
-    case cmd_SaveProgram:
-    case cmd_InsertPaletteWord:
+    case EditorCommand::kRunProgram:
+    case EditorCommand::kOpenProgram:
+    case EditorCommand::kSaveProgram:
+    case EditorCommand::kInsertPaletteWord:
         status.enabled = true;
         return;
     case cmd_Revert:
@@ -348,7 +365,7 @@ void CTextEditView::FindCommandStatus(CommandT command, CommandStatus& status) {
         if (mRunAction != nullptr && mRunWindow != nullptr) {
             for (LCommander* c = mRunWindow; c != nullptr; c = c->GetSuperCommander()) {
                 if (LUndoer* undoer = c->GetUndoer()) {
-                    if (undoer->GetAction() == mRunAction &&
+                    if (isRunAction(undoer->GetAction()) &&
                         undoer->FindCommandStatus(command, status))
                         return;
                     break;

@@ -10,7 +10,6 @@
 #include <QPointer>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 class CPaintWindow;
 class LAction;
@@ -36,6 +35,9 @@ public:
     // Save / Don't Save / Cancel when the text is dirty; false only for Cancel (or a failed save).
     bool ConfirmSaveProgram();
     bool programDirty() const { return mProgramDirty; }
+
+    // Colours the text with the keyword tables as they are now (after a language change).
+    void ReloadKeywords();
 
     // Inserts a command word as a menu item or palette button does (asking for its argument).
     void InsertCommandWord(const QString& word);
@@ -73,13 +75,14 @@ private:
     void windowTitleFromFile();
     LCommander* frontPaintCommander() const;
     bool undoRun();
+    bool isRunAction(const LAction* action) const;
+    void layoutGutter();
 
     FileLocation mProgramFile;
     std::int32_t mRunHeading = 0;
     bool mProgramDirty = false;
-    // The text a run reads, and where each UTF-16 unit starts in it.
+    // The text a run reads.
     mutable std::string mRunText;
-    mutable std::vector<std::int32_t> mByteOfUnit;
     // The last run's undo step, while it is the last thing the user did here.
     QPointer<CPaintWindow> mRunWindow;
     const LAction* mRunAction = nullptr;

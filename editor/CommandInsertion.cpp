@@ -83,7 +83,8 @@ bool IsCommentWord(const QString& word) {
     return sameWord(word, kCommentSlot);
 }
 
-std::optional<QString> AskArgument(ResIDT dialogID, LCommander* superCommander) {
+std::optional<QString> AskArgument(ResIDT dialogID, LCommander* superCommander,
+                                   const QString& word) {
     std::unique_ptr<ArgumentDialogHandler> dialog;
     try {
         dialog = std::make_unique<ArgumentDialogHandler>(dialogID, superCommander,
@@ -93,6 +94,8 @@ std::optional<QString> AskArgument(ResIDT dialogID, LCommander* superCommander) 
     }
     if (dialogID == kColourDialog)
         titleColourButtons(*dialog);
+    if (!word.isEmpty())
+        dialog->GetDialog()->setWindowTitle(word);
     auto* field = qobject_cast<QLineEdit*>(dialog->FindPaneByID(3));
     if (field != nullptr) {
         field->selectAll();

@@ -26,9 +26,10 @@ struct ArgumentNeed {
 // Compares the word with keyword set 1 without regard to letter case.
 ArgumentNeed ArgumentNeedFor(const QString& word);
 
-// Runs the argument dialog; none when the user cancels. An empty text when the dialog cannot
-// be made (the word is then inserted without an argument).
-std::optional<QString> AskArgument(ResIDT dialog, LCommander* superCommander);
+// Runs the argument dialog, titled with the word; none when the user cancels. An empty text
+// when the dialog cannot be made (the word is then inserted without an argument).
+std::optional<QString> AskArgument(ResIDT dialog, LCommander* superCommander,
+                                   const QString& word = {});
 
 // The text to insert and where the caret goes afterwards, counted from the insertion point.
 struct CommandInsertion {

@@ -1,5 +1,8 @@
 #include "CommandPalette.h"
 
+#include "CProgramWindow.h"
+#include "CTextEditView.h"
+#include "EditorCommands.h"
 #include "KeywordMenus.h"
 #include "LCommander.h"
 
@@ -36,7 +39,14 @@ void CCommandPaletteView::RebuildButtons() {
         button->setFocusPolicy(Qt::NoFocus); // the editor keeps the keyboard
         connect(button, &QPushButton::clicked, this, [word] {
             lastClickedWord() = word;
-            LCommander::DispatchCommand(cmd_InsertPaletteWord);
+            // A click may have made the palette itself the target: the words are meant for the
+            // front program window.
+            const std::vector<CProgramWindow*> programs = CProgramWindow::ProgramWindows();
+            CTextEditView* editor = programs.empty() ? nullptr : programs.front()->TextView();
+            if (editor != nullptr && !dynamic_cast<CTextEditView*>(LCommander::GetTarget()))
+                editor->ObeyCommand(EditorCommand::kInsertPaletteWord, nullptr);
+            else
+                LCommander::DispatchCommand(EditorCommand::kInsertPaletteWord);
         });
         mLayout->addWidget(button);
     }

@@ -11,7 +11,7 @@
 
 class QVBoxLayout;
 
-constexpr ResIDT kCommandPaletteResource = 1006;
+constexpr ResIDT kCommandPaletteContents = 1006;
 
 class CCommandPaletteView : public LView {
     Q_OBJECT

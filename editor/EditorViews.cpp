@@ -24,7 +24,7 @@ void RegisterEditorViews() {
     RegisterViewClass<CCommandPaletteView>(CCommandPaletteView::class_ID);
     RegisterUiViewResource<Ui::ProgramWindow>(kProgramWindowResource);
     RegisterUiViewResource<Ui::ParseErrorAlert>(kParseErrorAlert);
-    RegisterUiViewResource<Ui::CommandPalette>(kCommandPaletteResource);
+    RegisterUiViewResource<Ui::CommandPalette>(kCommandPaletteContents);
     RegisterUiViewResource<Ui::DistanceDialog>(kDistanceDialog);
     RegisterUiViewResource<Ui::CountDialog>(kCountDialog);
     RegisterUiViewResource<Ui::AngleDialog>(kAngleDialog);

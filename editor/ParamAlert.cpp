@@ -160,7 +160,17 @@ std::optional<StandardForm> standardFormOf(QWidget* root) {
     return form;
 }
 
+// The arrow while an alert is up, whatever cursor a tool or a run had set.
+class StArrowCursor {
+public:
+    StArrowCursor() { QApplication::setOverrideCursor(Qt::ArrowCursor); }
+    ~StArrowCursor() { QApplication::restoreOverrideCursor(); }
+    StArrowCursor(const StArrowCursor&) = delete;
+    StArrowCursor& operator=(const StArrowCursor&) = delete;
+};
+
 std::int16_t showStandardAlert(const StandardForm& form, int autoDismissSeconds) {
+    const StArrowCursor arrow;
     QMessageBox box(form.icon, QString(), form.message, QMessageBox::NoButton,
                     QApplication::activeWindow());
     box.setInformativeText(form.explanation);
@@ -247,15 +257,15 @@ std::int16_t ParamAlert::showOrFail(LCommander* super, std::int16_t pane3Value,
     QDialog* dialog = mDialog->GetDialog();
     if (QWidget* pane3 = mDialog->FindPaneByID(3))
         setPaneValue(pane3, pane3Value);
-    if (auto* pane4 = qobject_cast<QLabel*>(mDialog->FindPaneByID(4)))
-        pane4->setText(QStringFromWide(mParameters[0]));
+    if (QWidget* pane4 = mDialog->FindPaneByID(4))
+        SetPaneTextWide(pane4, mParameters[0]);
     const std::vector<QLabel*> texts = staticTexts(dialog);
     for (QLabel* label : texts) {
         if (paneIDOf(label) == 4)
             continue; // holds parameter 0 as it is
-        WideString text = WideFromQString(label->text());
+        WideString text = GetPaneTextWide(label);
         if (substitute(text, mParameters))
-            label->setText(QStringFromWide(text));
+            SetPaneTextWide(label, text);
     }
     if (texts.size() <= 2) {
         if (const std::optional<StandardForm> form = standardFormOf(dialog))

@@ -1,6 +1,10 @@
 #include "TextConversion.h"
 
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
 #include <QList>
+#include <QPlainTextEdit>
 #include <algorithm>
 
 namespace {
@@ -124,6 +128,33 @@ WideString WideFromQString(const QString& text) {
 
 QString QStringFromWide(const WideString& wide) {
     return QString::fromUcs4(wide.data(), static_cast<qsizetype>(wide.size()));
+}
+
+WideString GetPaneTextWide(const QWidget* pane) {
+    if (const auto* label = qobject_cast<const QLabel*>(pane))
+        return WideFromQString(label->text());
+    if (const auto* field = qobject_cast<const QLineEdit*>(pane))
+        return WideFromQString(field->text());
+    if (const auto* button = qobject_cast<const QAbstractButton*>(pane))
+        return WideFromQString(button->text());
+    if (const auto* view = qobject_cast<const QPlainTextEdit*>(pane))
+        return WideFromQString(view->toPlainText());
+    return {};
+}
+
+void SetPaneTextWide(QWidget* pane, const WideString& wide) {
+    // A character that is not a Unicode scalar value shows as the replacement character; the
+    // rest of the text stays.
+    const std::optional<std::string> bytes = WideToScriptTextBlock(wide);
+    const QString text = bytes ? QString::fromStdString(*bytes) : QStringFromWide(wide);
+    if (auto* label = qobject_cast<QLabel*>(pane))
+        label->setText(text);
+    else if (auto* field = qobject_cast<QLineEdit*>(pane))
+        field->setText(text);
+    else if (auto* button = qobject_cast<QAbstractButton*>(pane))
+        button->setText(text);
+    else if (auto* view = qobject_cast<QPlainTextEdit*>(pane))
+        view->setPlainText(text);
 }
 
 bool ReplaceAll(const WideString& pattern, const WideString& replacement, WideString& text) {

@@ -24,6 +24,13 @@ std::optional<std::string> WideToScriptTextBlock(const WideString& wide);
 WideString WideFromQString(const QString& text);
 QString QStringFromWide(const WideString& wide);
 
+class QWidget;
+
+// A pane's whole text as a wide string, and setting it from one (labels, fields, buttons and
+// text views; other panes have no text).
+WideString GetPaneTextWide(const QWidget* pane);
+void SetPaneTextWide(QWidget* pane, const WideString& text);
+
 // Replaces every occurrence of pattern in text, scanning on after each inserted replacement.
 // False when the pattern is empty or does not occur.
 bool ReplaceAll(const WideString& pattern, const WideString& replacement, WideString& text);

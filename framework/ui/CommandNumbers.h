@@ -26,15 +26,6 @@ constexpr CommandT cmd_Clear = 15;
 constexpr CommandT cmd_SelectAll = 16;
 constexpr CommandT cmd_PrintOne = 17;
 
-// The program window's commands.
-constexpr CommandT cmd_NewProgram = 504;
-constexpr CommandT cmd_RunProgram = 505;
-constexpr CommandT cmd_OpenProgram = 506;
-constexpr CommandT cmd_SaveProgram = 507;
-// Inserts the title of the most recently clicked command-palette button.
-constexpr CommandT cmd_InsertPaletteWord = 1000;
-constexpr CommandT cmd_ShowCommandPalette = 1001;
-
 constexpr std::uint16_t kCheckMark = 18;
 
 using MenuIDT = std::int16_t;

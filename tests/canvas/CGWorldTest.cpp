@@ -1,5 +1,6 @@
 #include "CGWorld.h"
 
+#include "CanvasTestSupport.h"
 #include "CopyBits.h"
 #include "GWorldGuards.h"
 #include "LException.h"
@@ -9,66 +10,36 @@
 #include <gtest/gtest.h>
 #include <stdexcept>
 
+using namespace canvas_test;
+
 namespace {
 
 constexpr Rect kSmall{0, 0, 20, 30};
-constexpr RGBColour kRed{0xFFFF, 0, 0};
-
-int countPixels(const CGWorld& world, const RGBColour& colour) {
-    int count = 0;
-    const Rect b = world.getBounds();
-    for (int v = b.top; v < b.bottom; ++v)
-        for (int h = b.left; h < b.right; ++h)
-            count += world.pixel(h, v) == colour ? 1 : 0;
-    return count;
-}
-
 class CGWorldTest : public ::testing::Test {
 protected:
     void SetUp() override { ResetCurrentPort(); }
     void TearDown() override { ResetCurrentPort(); }
 };
 
-TEST_F(CGWorldTest, DepthsMapToSupportedBuffers) {
+TEST_F(CGWorldTest, AllocationMapsDepthsAndLeavesEmptyOrAbsurdAreasEmpty) {
     CGWorld world;
-    EXPECT_EQ(world.allocate(kSmall, 32), kNoError);
-    EXPECT_EQ(world.depth(), 32);
-    EXPECT_EQ(world.image().format(), QImage::Format_RGB32);
-    EXPECT_EQ(world.allocate(kSmall, 24), kNoError);
-    EXPECT_EQ(world.depth(), 24);
-    EXPECT_EQ(world.allocate(kSmall, 7), kNoError);
-    EXPECT_EQ(world.depth(), 32);
-    EXPECT_EQ(world.allocate(kSmall, 1), kNoError);
+    EXPECT_EQ(world.getPixMap(), nullptr);
+    for (const auto& [asked, depth] : {std::pair{32, 32}, {24, 24}, {7, 32}, {1, 1}}) {
+        EXPECT_EQ(world.allocate(kSmall, asked), kNoError);
+        EXPECT_EQ(world.depth(), depth) << asked;
+    }
     EXPECT_EQ(world.image().format(), QImage::Format_Mono);
-    EXPECT_EQ(mapGWorldDepth(0), 32);
     EXPECT_EQ(mapGWorldDepth(-8), 32);
     EXPECT_EQ(mapGWorldDepth(16), 16);
-}
-
-TEST_F(CGWorldTest, EmptyWorldHasZeroBounds) {
-    CGWorld world;
-    EXPECT_FALSE(world.isValid());
-    EXPECT_EQ(world.getBounds(), Rect{});
-    EXPECT_EQ(world.getPixMap(), nullptr);
-    EXPECT_EQ(world.allocate(Rect{10, 10, 10, 50}, 32), kParamError);
-    EXPECT_FALSE(world.isValid());
-}
-
-TEST_F(CGWorldTest, AbsurdAllocationLeavesTheObjectEmpty) {
-    CGWorld world(kSmall, 32);
-    ASSERT_TRUE(world.isValid());
+    // Allocating again keeps one buffer with the new bounds.
+    ASSERT_EQ(world.allocate(Rect{5, 6, 15, 26}, 32), kNoError);
+    EXPECT_EQ(world.getBounds(), (Rect{5, 6, 15, 26}));
+    EXPECT_EQ(world.image().size(), QSize(20, 10));
     EXPECT_EQ(world.allocate(Rect{-32768, -32768, 32767, 32767}, 32), kMemoryFull);
     EXPECT_FALSE(world.isValid());
     EXPECT_EQ(world.getBounds(), Rect{});
-}
-
-TEST_F(CGWorldTest, AllocatingTwiceKeepsOneBufferWithTheNewBounds) {
-    CGWorld world(kSmall, 32);
-    ASSERT_EQ(world.allocate(Rect{5, 6, 15, 26}, 32), kNoError);
-    EXPECT_EQ(world.getBounds(), (Rect{5, 6, 15, 26}));
-    EXPECT_EQ(world.image().width(), 20);
-    EXPECT_EQ(world.image().height(), 10);
-    world.dispose();
+    ASSERT_EQ(world.allocate(kSmall, 32), kNoError);
+    EXPECT_EQ(world.allocate(Rect{10, 10, 10, 50}, 32), kParamError);
     EXPECT_FALSE(world.isValid());
 }
 
@@ -76,15 +47,17 @@ TEST_F(CGWorldTest, EraseColourFillsEveryPixelAndNoneLeavesThemAlone) {
     CGWorld world(kSmall, 32);
     world.image().fill(0xFF123456);
     { StGWorldDraw draw(world); }
-    EXPECT_EQ(countPixels(world, unpackRGB24(0x123456)), 600);
+    EXPECT_EQ(countOf(world, unpackRGB24(0x123456)), 600);
     { StGWorldDraw draw(world, kWhite); }
-    EXPECT_EQ(countPixels(world, kWhite), 600);
+    EXPECT_EQ(countOf(world, kWhite), 600);
 }
 
-TEST_F(CGWorldTest, DrawGuardTargetsTheBufferAndRestoresThePreviousPort) {
+TEST_F(CGWorldTest, DrawGuardsTargetTheBufferAndRestoreThePortOnEveryWayOut) {
     CGWorld outer(kSmall, 32);
     CGWorld inner(kSmall, 32);
-    GrafPort& before = GetPort();
+    CGWorld empty;
+    GrafPort screen;
+    SetPort(screen);
     {
         StGWorldDraw first(outer);
         EXPECT_EQ(&GetPort(), outer.getPort());
@@ -93,34 +66,19 @@ TEST_F(CGWorldTest, DrawGuardTargetsTheBufferAndRestoresThePreviousPort) {
             EXPECT_EQ(&GetPort(), inner.getPort());
         }
         EXPECT_EQ(&GetPort(), outer.getPort());
+        StGWorldDraw none(empty, kRed);
+        EXPECT_FALSE(none.isActive());
+        EXPECT_EQ(&GetPort(), outer.getPort());
     }
-    EXPECT_EQ(&GetPort(), &before);
-}
-
-TEST_F(CGWorldTest, GuardsRestoreThePortWhenAnExceptionLeavesTheScope) {
-    CGWorld world(kSmall, 32);
-    GrafPort screen;
-    SetPort(screen);
+    EXPECT_EQ(&GetPort(), &screen);
     EXPECT_THROW(
         {
-            StGWorldDraw draw(world);
+            StGWorldDraw draw(outer);
             StGWorldRestorer restorer;
-            SetPort(*world.getPort());
+            SetPort(*inner.getPort());
             throw std::runtime_error("stop");
         },
         std::runtime_error);
-    EXPECT_EQ(&GetPort(), &screen);
-}
-
-TEST_F(CGWorldTest, GuardOnAnEmptyWorldChangesNothing) {
-    CGWorld empty;
-    GrafPort screen;
-    SetPort(screen);
-    {
-        StGWorldDraw draw(empty, kRed);
-        EXPECT_FALSE(draw.isActive());
-        EXPECT_EQ(&GetPort(), &screen);
-    }
     EXPECT_EQ(&GetPort(), &screen);
 }
 
@@ -162,7 +120,7 @@ TEST_F(CGWorldTest, CopyToPortScalesAndClipsToTheDestination) {
     EXPECT_EQ(screen.pixel(8, 8), kRed);
     EXPECT_EQ(screen.pixel(9, 9), kRed);
     EXPECT_EQ(screen.pixel(5, 5), kWhite);
-    EXPECT_EQ(countPixels(screen, kWhite), 100 - 16);
+    EXPECT_EQ(countOf(screen, kWhite), 100 - 16);
     source.copyToPort(*screen.getPort(), Rect{-100, -100, 300, 300}, kSrcCopy);
     EXPECT_EQ(screen.pixel(0, 0), kBlack);
     EXPECT_EQ(screen.pixel(9, 9), kBlack); // still in the scaled first source pixel
@@ -178,7 +136,7 @@ TEST_F(CGWorldTest, OrModeColourisesAMaskAndLeavesZeroBitsAlone) {
     port.foreColour = kRed;
     port.backColour = kWhite;
     EXPECT_EQ(CopyBits(*mask.getPixMap(), port, kSmall, kSmall, kSrcOr), kNoError);
-    EXPECT_EQ(countPixels(canvas, kRed), 15);
+    EXPECT_EQ(countOf(canvas, kRed), 15);
     EXPECT_EQ(canvas.pixel(2, 3), kRed);
     EXPECT_EQ(canvas.pixel(16, 3), kRed);
     EXPECT_EQ(canvas.pixel(17, 3), (RGBColour{0, 0xFFFF, 0}));

@@ -37,11 +37,7 @@ TEST_F(PaintViewPrint, OnePageWithAnImageOfTheCanvas) {
     EXPECT_EQ(status, 0);
     ASSERT_FALSE(pdf.isEmpty());
     EXPECT_TRUE(pdf.startsWith("%PDF"));
-    const auto pages = QRegularExpression("/Type\\s*/Page[^s]").globalMatch(pdf);
-    int pageCount = 0;
-    for (auto it = pages; it.hasNext(); it.next())
-        ++pageCount;
-    EXPECT_EQ(pageCount, 1);
+    EXPECT_EQ(QString::fromLatin1(pdf).count(QRegularExpression("/Type\\s*/Page[^s]")), 1);
     EXPECT_TRUE(QRegularExpression(QString("/Width\\s+%1\\b").arg(kWidth)).match(pdf).hasMatch());
     EXPECT_TRUE(QRegularExpression(QString("/Height\\s+%1\\b").arg(kHeight)).match(pdf).hasMatch());
     EXPECT_EQ(picture(), before) << "printing leaves the picture alone";

@@ -16,6 +16,7 @@
 namespace {
 
 using picttest::firstDifference;
+using picttest::patternImage;
 
 const QString kDataDir = QStringLiteral(TURTLESCOPE_TEST_DATA "/pict");
 
@@ -37,22 +38,8 @@ bool run(const QString& program, const QStringList& args, const QString& output 
            process.exitCode() == 0;
 }
 
-// The same noisy picture with white patches as the committed data's.
-QImage sourceImage(int width, int height, unsigned seed) {
-    QImage image(width, height, QImage::Format_RGB32);
-    std::uint32_t s = seed * 2654435761U + 1U;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            s = s * 1664525U + 1013904223U;
-            image.setPixel(x, y,
-                           (x / 4 + y) % 3 == 0
-                               ? qRgb(255, 255, 255)
-                               : qRgb(static_cast<int>(s >> 24), static_cast<int>((s >> 16) & 255U),
-                                      (x * 7 + y) & 255));
-        }
-    return image;
-}
-
+// The widths around 250 row bytes and under 8 carry the row framings writers disagree on: when
+// counts take two bytes and whether narrow rows are packed.
 TEST(PictInterop, CommittedFilesOfOtherWritersReadWithTheRightPixels) {
     const QStringList picts = QDir(kDataDir).entryList({"*.pict"}, QDir::Files, QDir::Name);
     ASSERT_GE(picts.size(), 30);
@@ -79,7 +66,7 @@ TEST_F(LiveTools, ImageMagickReadsOurPictureFilesWithTheSamePixels) {
     // ImageMagick reads the picture document form (it needs the 512-byte header); widths from
     // 67 up avoid its own count-size rule, which differs from the documented one.
     for (const int width : {67, 100, 250, 400}) {
-        const QImage image = sourceImage(width, 7, static_cast<unsigned>(width));
+        const QImage image = patternImage(width, 7, static_cast<unsigned>(width));
         const QString pict = path(QString("ours-%1.pict").arg(width));
         const QString png = path(QString("ours-%1.png").arg(width));
         ASSERT_EQ(writePictureFile(image, pict), 0);
@@ -91,8 +78,8 @@ TEST_F(LiveTools, ImageMagickReadsOurPictureFilesWithTheSamePixels) {
 TEST_F(LiveTools, WeReadImageMagickPicturesDirectAndIndexed) {
     if (!toolAvailable("convert"))
         GTEST_SKIP() << "ImageMagick is not installed";
-    for (const int width : {1, 3, 7, 62, 63, 65, 66, 67, 199, 200, 201, 230, 251}) {
-        const QImage image = sourceImage(width, 4, static_cast<unsigned>(width) + 7);
+    for (const int width : {1, 7, 63, 66, 67, 201, 251}) {
+        const QImage image = patternImage(width, 4, static_cast<unsigned>(width) + 7);
         const QString png = path(QString("src-%1.png").arg(width));
         ASSERT_TRUE(image.save(png));
         const QString direct = path(QString("direct-%1.pict").arg(width));
@@ -114,8 +101,8 @@ TEST_F(LiveTools, WeReadImageMagickPicturesDirectAndIndexed) {
 TEST_F(LiveTools, WeReadPpmtopictPictures) {
     if (!toolAvailable("ppmtopict") || !toolAvailable("convert"))
         GTEST_SKIP() << "netpbm or ImageMagick is not installed";
-    for (const int width : {8, 9, 150, 201, 202, 225, 250, 251, 300}) {
-        const QImage image = sourceImage(width, 5, static_cast<unsigned>(width) + 3);
+    for (const int width : {9, 201, 250, 251}) {
+        const QImage image = patternImage(width, 5, static_cast<unsigned>(width) + 3);
         const QString png = path(QString("src-%1.png").arg(width));
         const QString ppm = path(QString("pal-%1.ppm").arg(width));
         const QString pict = path(QString("ppm-%1.pict").arg(width));

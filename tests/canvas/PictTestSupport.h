@@ -21,7 +21,10 @@ inline Rect rect(int top, int left, int bottom, int right) {
 // A version 2 picture under construction; `end` closes it.
 class PictBuilder {
 public:
-    explicit PictBuilder(const Rect& frame, bool extendedHeader = true) : mSink(mBytes) {
+    // The extended header gives the resolution (16.16 dpi) of the space the opcodes address.
+    explicit PictBuilder(const Rect& frame, bool extendedHeader = true,
+                         std::uint32_t resolution = 0x00480000, const Rect* source = nullptr)
+        : mSink(mBytes) {
         mSink.u16(0);
         mSink.rect(frame);
         mSink.u16(0x0011);
@@ -31,9 +34,9 @@ public:
         mSink.u16(0x0C00);
         mSink.i16(-2);
         mSink.u16(0);
-        mSink.u32(0x00480000);
-        mSink.u32(0x00480000);
-        mSink.rect(frame);
+        mSink.u32(resolution);
+        mSink.u32(resolution);
+        mSink.rect(source != nullptr ? *source : frame);
         mSink.u32(0);
     }
 
@@ -100,14 +103,10 @@ public:
         return *this;
     }
     // Rows with byte or word counts, each packed on its own.
-    PictBuilder& packedRows(const std::vector<std::vector<std::uint8_t>>& rows, bool wordCounts,
-                            bool wordUnits = false) {
+    PictBuilder& packedRows(const std::vector<std::vector<std::uint8_t>>& rows, bool wordCounts) {
         for (const auto& row : rows) {
             std::vector<std::uint8_t> packed;
-            if (wordUnits)
-                packWords(row, packed);
-            else
-                packBits(row, packed);
+            packBits(row, packed);
             if (wordCounts)
                 mSink.u16(static_cast<std::uint16_t>(packed.size()));
             else
@@ -116,12 +115,6 @@ public:
         }
         return *this;
     }
-    PictBuilder& rawRows(const std::vector<std::vector<std::uint8_t>>& rows) {
-        for (const auto& row : rows)
-            bytes(row);
-        return *this;
-    }
-
     std::vector<std::uint8_t> end() {
         op(0x00FF);
         mSink.patch16(0, static_cast<std::uint16_t>(mBytes.size()));
@@ -130,17 +123,6 @@ public:
     std::vector<std::uint8_t>& data() { return mBytes; }
 
 private:
-    // Literal blocks of 16-bit words only: enough for the word-unit unpacker.
-    static void packWords(const std::vector<std::uint8_t>& row, std::vector<std::uint8_t>& out) {
-        const std::size_t words = row.size() / 2;
-        for (std::size_t start = 0; start < words; start += 128) {
-            const std::size_t n = std::min<std::size_t>(128, words - start);
-            out.push_back(static_cast<std::uint8_t>(n - 1));
-            out.insert(out.end(), row.begin() + static_cast<std::ptrdiff_t>(2 * start),
-                       row.begin() + static_cast<std::ptrdiff_t>(2 * (start + n)));
-        }
-    }
-
     std::vector<std::uint8_t> mBytes;
     PictSink mSink;
 };

@@ -5,23 +5,12 @@
 #include "PixelAccess.h"
 
 #include <gtest/gtest.h>
-#include <string>
 #include <vector>
 
 namespace {
 
 constexpr QRgb kBlackPx = 0xFF000000u;
 constexpr QRgb kWhitePx = 0xFFFFFFFFu;
-
-// A one-row 1-bit image from '1' and '0' characters.
-QImage monoRow(const std::string& bits) {
-    QImage image(int(bits.size()), 1, QImage::Format_Mono);
-    image.fill(0);
-    for (int x = 0; x < int(bits.size()); ++x)
-        if (bits[std::size_t(x)] == '1')
-            setMonoBits(image.scanLine(0), x, x + 1, true);
-    return image;
-}
 
 QImage filled(int width, int height, QRgb colour, QImage::Format format = QImage::Format_RGB32) {
     QImage image(width, height, format);
@@ -58,13 +47,15 @@ TEST(StretchBits, EveryModeOnBlackAndWhiteSourcePixels) {
         {kNotSrcXor, d, inverted}, {kNotSrcBic, d, back},
     };
     const TransferColours colours{fore & 0xFFFFFFu, back & 0xFFFFFFu};
-    const QImage mono = monoRow("10");
-    QImage blackWhite(2, 1, QImage::Format_RGB32);
+    QImage mono(2, 1, QImage::Format_Mono); // bits 1 0
+    mono.fill(0);
+    setMonoBits(mono.scanLine(0), 0, 1, true);
+    QImage blackWhite(2, 1, QImage::Format_RGB32); // black, white
     blackWhite.setPixel(0, 0, kBlackPx);
     blackWhite.setPixel(1, 0, kWhitePx);
     for (const Expected& e : table) {
         // Same size and doubled, from 1-bit and from 32-bit pixels: all one rule.
-        for (const QImage* source : {&mono, static_cast<const QImage*>(&blackWhite)}) {
+        for (const QImage* source : {&mono, &blackWhite}) {
             for (int scale : {1, 2}) {
                 QImage dest = filled(2 * scale, 1, d);
                 stretchBits(dest, *source, wholeOnto(*source, PixelBox{0, 0, 1, 2 * scale}), e.mode,

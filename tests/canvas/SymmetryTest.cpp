@@ -53,31 +53,27 @@ TEST(ReflectionTest, IntegerReflectionsWrapInSixteenBits) {
     EXPECT_EQ(reflectPoint(Point::at(0, 30000), c, 2, 4), Point::at(0, -90000 + 65536));
     EXPECT_EQ(reflectPoint(Point::at(-32768, 32767), c, 4, 8),
               Point::at(30000 + 62767 - 65536, -30000 - 62768 + 65536));
-    // Six-fold reflections of far-off points stay defined and wrap too.
-    const Point far = reflectPoint(Point::at(32767, -32768), Point::at(-32768, 32767), 3, 6);
-    (void)far;
+    // Six-fold reflections of far-off points stay defined (the sanitizer run watches).
+    reflectPoint(Point::at(32767, -32768), Point::at(-32768, 32767), 3, 6);
     EXPECT_EQ(reflectPoint(Point::at(5, 6), kCentre, 1, 7), Point::at(5, 6));
 }
 
 TEST(PenShapeTest, PensTurnAcrossTheSegment) {
     InitLanguageTables();
-    EXPECT_EQ(penShapeAcross(20, 0, 8).penH, 1);
-    EXPECT_EQ(penShapeAcross(20, 0, 8).penV, 8);
-    EXPECT_EQ(penShapeAcross(0, -20, 8).penH, 8);
-    EXPECT_EQ(penShapeAcross(0, -20, 8).penV, 1);
-    const PenShape diagonal32 = penShapeAcross(50, 50, 32);
-    EXPECT_EQ(diagonal32.penH, 22); // the angle is 44, not 45
-    EXPECT_EQ(diagonal32.penV, 23);
-    const PenShape diagonal8 = penShapeAcross(-7, 7, 8);
-    EXPECT_EQ(diagonal8.penH, 5);
-    EXPECT_EQ(diagonal8.penV, 5);
-    EXPECT_EQ(penShapeAcross(20, 10, 16).penH, 7);
-    EXPECT_EQ(penShapeAcross(20, 10, 16).penV, 14);
-    EXPECT_EQ(penShapeAcross(10, 20, 16).penH, 14);
-    EXPECT_EQ(penShapeAcross(10, 20, 16).penV, 7);
-    // Thin pens never shrink below one pixel.
-    EXPECT_EQ(penShapeAcross(100, 1, 3).penH, 1);
-    EXPECT_EQ(penShapeAcross(-32768, 32767, 2).penV, 1);
+    struct Case {
+        int dh, dv, width, penH, penV;
+    };
+    // The 45-degree pen of width 32 is 22 x 23: the angle comes out as 44. Thin pens never
+    // shrink below a pixel.
+    const Case cases[] = {
+        {20, 0, 8, 1, 8},    {0, -20, 8, 8, 1},   {50, 50, 32, 22, 23}, {-7, 7, 8, 5, 5},
+        {20, 10, 16, 7, 14}, {10, 20, 16, 14, 7}, {100, 1, 3, 1, 3},    {-32768, 32767, 2, 1, 1},
+    };
+    for (const Case& c : cases) {
+        const PenShape pen = penShapeAcross(c.dh, c.dv, c.width);
+        EXPECT_EQ(Point::at(pen.penH, pen.penV), Point::at(c.penH, c.penV))
+            << c.dh << "," << c.dv << " width " << c.width;
+    }
 }
 
 class BrushTest : public ::testing::Test {
@@ -152,26 +148,29 @@ TEST_F(BrushTest, SixFoldDotsAtTheHexagonCorners) {
     EXPECT_EQ(countOf(canvas, kBlack), 4 + 4 + 4 + 2); // (143, 124) overlaps (143, 125)
 }
 
-TEST_F(BrushTest, ShortWideStrokeOnlyStampsTheEndDot) {
+TEST_F(BrushTest, WideStrokesHaveEndDotsAndATurnedPen) {
+    struct Case {
+        Point from, to;
+        bool strokeStart;
+        Rect extent;
+    };
+    // A 1 x 16 pen centred on v = 100 from h = 20 to 80, capped by the end dot and, at a
+    // stroke's start, by a first dot; a short stroke only stamps the 16 x 16 end dot.
+    const Case cases[] = {
+        {Point::at(20, 100), Point::at(80, 100), false, {92, 20, 108, 88}},
+        {Point::at(20, 100), Point::at(80, 100), true, {92, 12, 108, 88}},
+        {Point::at(50, 50), Point::at(52, 50), true, {42, 44, 58, 60}},
+    };
     state.penWidth = 16;
-    state.turtlePoint = Point::at(50, 50);
-    drawStroke(state, Point::at(52, 50), kCentre);
-    EXPECT_EQ(extentOf(canvas, kBlack), (Rect{42, 44, 58, 60}));
-    EXPECT_EQ(countOf(canvas, kBlack), 208); // the 16 x 16 disc
-}
-
-TEST_F(BrushTest, WideStrokeHasDotsAndATurnedPen) {
-    state.penWidth = 16;
-    state.turtlePoint = Point::at(20, 100);
-    state.strokeStart = false;
-    drawStroke(state, Point::at(80, 100), kCentre);
-    // A 1 x 16 pen centred on v = 100 from h = 20 to 80, capped by the end dot only.
-    EXPECT_EQ(extentOf(canvas, kBlack), (Rect{92, 20, 108, 88}));
+    for (const Case& c : cases) {
+        eraseWhite(canvas);
+        state.turtlePoint = c.from;
+        state.strokeStart = c.strokeStart;
+        drawStroke(state, c.to, kCentre);
+        EXPECT_EQ(extentOf(canvas, kBlack), c.extent) << c.from.h;
+    }
+    EXPECT_EQ(countOf(canvas, kBlack), 208) << "the disc";
     EXPECT_EQ(GetPort().penSize, Point::at(1, 16));
-    eraseWhite(canvas);
-    state.strokeStart = true;
-    drawStroke(state, Point::at(80, 100), kCentre);
-    EXPECT_EQ(extentOf(canvas, kBlack), (Rect{92, 12, 108, 88}));
 }
 
 TEST_F(BrushTest, DiagonalMirrorImagesUseTheExchangedPen) {
@@ -218,12 +217,7 @@ TEST_F(BrushTest, SixFoldImagesGetTheirOwnPens) {
         }
     }
     EXPECT_EQ(canvas.image(), expected.image());
-    // The images at 60 degrees are not drawn with the thin 1 x 8 pen of the original.
-    const SymmetryImages starts = symmetryImages(state.turtlePoint, kCentre, 6);
-    const SymmetryImages ends = symmetryImages(end, kCentre, 6);
-    const PenHalves halves = penForSegment(ends[2], starts[2], 8);
-    EXPECT_GE(GetPort().penSize.h, 6);
-    EXPECT_GE(halves.halfH, 3);
+    EXPECT_GE(GetPort().penSize.h, 6) << "not the thin 1 x 8 pen of the original";
 }
 
 TEST_F(BrushTest, StrokesFarOutsideNeverWriteOutside) {

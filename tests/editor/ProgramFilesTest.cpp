@@ -1,5 +1,7 @@
 // Program text files through the editor: line ends, identical bytes, Revert, the save question.
 
+#include "ProgramFiles.h"
+
 #include "EditorTestSupport.h"
 
 #include <QAbstractButton>
@@ -41,6 +43,8 @@ TEST_F(EditorTest, ProgramFilesLoadEveryLineEndAndSaveIdenticalBytes) {
         EXPECT_FALSE(LCommander::DispatchCommandStatus(cmd_Revert).enabled);
     }
     EXPECT_EQ(window->windowTitle(), QStringLiteral("p.turtle"));
+    EXPECT_EQ(WithProgramSuffix(QStringLiteral("/a/new")), QStringLiteral("/a/new.turtle"));
+    EXPECT_EQ(WithProgramSuffix(QStringLiteral("/a/old.txt")), QStringLiteral("/a/old.txt"));
 
     setText(QStringLiteral("-- grüße 🐢\nforward 1"));
     QTest::keyClick(editor, Qt::Key_Return);

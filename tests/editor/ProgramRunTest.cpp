@@ -1,6 +1,7 @@
 // Runs from the editor into a real picture: undo of a whole run, parse errors with their alert,
 // the running instruction's selection, stopping with a key, the heading between runs.
 
+#include "EditorCommands.h"
 #include "EditorTestSupport.h"
 #include "RunControl.h"
 
@@ -21,11 +22,12 @@ TEST_F(EditorTest, UndoAndRedoOfARunRestoreTheExactPixels) {
     CPaintWindow* view = newPicture();
     ASSERT_NE(view, nullptr);
     setText(QStringLiteral("speed 100\nrepeat 36 [ forward 120 right 100 ]"));
-    editor->ObeyCommand(cmd_RunProgram, nullptr); // the first run: something to undo back to
+    editor->ObeyCommand(EditorCommand::kRunProgram,
+                        nullptr); // the first run: something to undo back to
     const QImage before = pixels(view);
     editor->BecomeTarget();
     setText(QStringLiteral("speed 100\ncolor red\nrepeat 5 [ forward 90 left 144 ]"));
-    LCommander::DispatchCommand(cmd_RunProgram);
+    LCommander::DispatchCommand(EditorCommand::kRunProgram);
     const QImage after = pixels(view);
     ASSERT_NE(after, before);
     EXPECT_EQ(LCommander::DispatchCommandStatus(cmd_Undo).name.view(), "Undo Program Run");
@@ -52,7 +54,7 @@ TEST_F(EditorTest, AParseErrorSelectsTheTokenAndShowsTheAlert) {
         explanation = box->informativeText();
         QTest::keyClick(box, Qt::Key_Return);
     });
-    editor->ObeyCommand(cmd_RunProgram, nullptr);
+    editor->ObeyCommand(EditorCommand::kRunProgram, nullptr);
     EXPECT_EQ(answer.calls, 1);
     EXPECT_EQ(editor->textCursor().selectedText(), QStringLiteral("forwrd"));
     EXPECT_EQ(message, QStringLiteral("Unknown word: forwrd"));
@@ -78,7 +80,7 @@ TEST_F(EditorTest, ASlowRunSelectsEachInstructionAndAKeyStopsIt) {
     });
     sampler.start(15);
     const QString text = editor->toPlainText();
-    editor->ObeyCommand(cmd_RunProgram, nullptr);
+    QTest::keyClick(editor, Qt::Key_R, Qt::ControlModifier);
     sampler.stop();
     EXPECT_EQ(seen, (QStringList{"forward 10", "right 90", "forward 20"}));
     EXPECT_EQ(editor->toPlainText(), text) << "the stopping key is not typed";
@@ -86,6 +88,6 @@ TEST_F(EditorTest, ASlowRunSelectsEachInstructionAndAKeyStopsIt) {
 
     // The next run starts from the heading the last one ended with.
     setText(QStringLiteral("right 30"));
-    editor->ObeyCommand(cmd_RunProgram, nullptr);
+    editor->ObeyCommand(EditorCommand::kRunProgram, nullptr);
     EXPECT_EQ(editor->runHeading(), 120);
 }
