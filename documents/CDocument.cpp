@@ -116,9 +116,12 @@ void CDocument::PrintDocumentPicture(QPrinter& printer) {
 
 bool CDocument::OpenPictureFile(const FileLocation& location) {
     GetFile().SetLocation(location);
-    if (!ReloadFile()) {
+    mReadRefusal.clear();
+    const bool read = ReloadFile();
+    if (!read || !mReadRefusal.isEmpty()) {
+        const std::int16_t code = mLastStatus != 0 ? mLastStatus : std::int16_t{kParamError};
         AlertFileProblem(FileProblem::Open, location.path(),
-                         mLastStatus != 0 ? mLastStatus : std::int16_t{kParamError});
+                         mReadRefusal.isEmpty() ? fileErrorReason(code) : mReadRefusal);
         return false;
     }
     if (detectFileType(location.path()) != kFileTypePICT) {

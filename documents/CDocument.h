@@ -53,9 +53,9 @@ private:
     // After a write or read with that status: in step with the file when it succeeded.
     bool fileTransferDone(std::int16_t status);
 
-    QString mReadRefusal;
     // The code of the last failed write or read, 0 after a success.
     std::int16_t mLastStatus = 0;
+    QString mReadRefusal;
 };
 
 // Registers view resource 1000 (the document window).

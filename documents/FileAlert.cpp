@@ -54,8 +54,11 @@ QString fileProblemWhat(FileProblem problem, const QString& path) {
 }
 
 void AlertFileProblem(FileProblem problem, const QString& path, std::int16_t code) {
+    AlertFileProblem(problem, path, fileErrorReason(code));
+}
+
+void AlertFileProblem(FileProblem problem, const QString& path, const QString& why) {
     const QString what = fileProblemWhat(problem, path);
-    const QString why = fileErrorReason(code);
     if (alertHandler()) {
         alertHandler()(what, why);
         return;

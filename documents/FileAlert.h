@@ -15,6 +15,7 @@ QString fileProblemWhat(FileProblem problem, const QString& path);
 
 // Tells the user what failed and why (a warning box unless a handler was set).
 void AlertFileProblem(FileProblem problem, const QString& path, std::int16_t code);
+void AlertFileProblem(FileProblem problem, const QString& path, const QString& why);
 // Replaces the warning box (the application's own alert, tests); null restores it.
 using FileAlertHandler = std::function<void(const QString& what, const QString& why)>;
 void SetFileAlertHandler(FileAlertHandler handler);

@@ -1,7 +1,7 @@
 #pragma once
 
-// The application object on the offscreen platform, with a colour picker and file alerts that
-// answer what the test says, and a way to answer the real modal dialogs.
+// The application object on the offscreen platform, with a colour picker that counts its calls
+// and file alerts that are collected, and a way to answer the real modal dialogs.
 
 #include "CApplication.h"
 #include "CDocument.h"
@@ -40,10 +40,9 @@ protected:
         widgetTestApplication();
         ASSERT_TRUE(settingsFolder.isValid());
         application = std::make_unique<CApplication>(settingsPath());
-        application->SetColourPicker([this](const RGBColour& initial) {
+        application->SetColourPicker([this](const RGBColour&) {
             ++pickerCalls;
-            pickerInitial = initial;
-            return pickerAnswer;
+            return std::optional<RGBColour>();
         });
         SetFileAlertHandler(
             [this](const QString& what, const QString& why) { alerts << what + why; });
@@ -77,8 +76,6 @@ protected:
     QTemporaryDir settingsFolder;
     std::unique_ptr<CApplication> application;
     int pickerCalls = 0;
-    RGBColour pickerInitial;
-    std::optional<RGBColour> pickerAnswer;
     QStringList alerts;
 };
 

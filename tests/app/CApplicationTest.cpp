@@ -15,7 +15,6 @@ namespace {
 using app_test::ApplicationTest;
 
 constexpr RGBColour kRed{0xFFFF, 0, 0};
-constexpr RGBColour kBlue{0, 0, 0xFFFF};
 
 TEST_F(ApplicationTest, NewMakesAPictureWhoseViewIsTheFrontPaintView) {
     EXPECT_EQ(application->FrontCPaintWindow(), nullptr);
@@ -50,18 +49,6 @@ TEST_F(ApplicationTest, NewViewsStartFromThePalettes) {
     EXPECT_EQ(view->paintState().penColour, kRed);
 }
 
-TEST_F(ApplicationTest, AMenuColourChangesTheViewButNotThePalette) {
-    CPaintWindow* view = newPicture();
-    ASSERT_TRUE(application->ObeyCommand(3003, nullptr));
-    EXPECT_EQ(view->paintState().penColour, kBlue);
-    EXPECT_EQ(view->colourCommand(), 3003);
-    EXPECT_EQ(application->SelectedColourButton(), 3000);
-
-    ASSERT_TRUE(clickButton(3001));
-    EXPECT_EQ(view->paintState().penColour, kRed);
-    EXPECT_EQ(application->SelectedColourButton(), 3001);
-}
-
 TEST_F(ApplicationTest, PenAndSymmetryButtons) {
     CPaintWindow* view = newPicture();
     clickButton(2010);
@@ -80,30 +67,6 @@ TEST_F(ApplicationTest, PenAndSymmetryButtons) {
     application->ObeyCommand(4002, nullptr);
     EXPECT_EQ(view->paintState().symmetry, 4);
     EXPECT_EQ(application->SelectedSymmetryButton(), 4004);
-}
-
-TEST_F(ApplicationTest, ColourCyclingIsMarkedEvenFromTheMenu) {
-    CPaintWindow* view = newPicture();
-    application->ObeyCommand(3008, nullptr);
-    EXPECT_TRUE(view->paintState().colourCycling);
-    EXPECT_EQ(view->colourCommand(), 3008);
-    EXPECT_EQ(application->SelectedColourButton(), 3008);
-}
-
-TEST_F(ApplicationTest, ThePickerStartsFromTheViewColourAndCancelKeepsIt) {
-    CPaintWindow* view = newPicture();
-    application->ObeyCommand(3003, nullptr);
-    pickerAnswer.reset();
-    application->ObeyCommand(3009, nullptr);
-    EXPECT_EQ(pickerCalls, 1);
-    EXPECT_EQ(pickerInitial, kBlue);
-    EXPECT_EQ(view->paintState().penColour, kBlue);
-    EXPECT_EQ(application->SelectedColourButton(), 3009);
-
-    pickerAnswer = RGBColour{0x1234, 0x5678, 0x9ABC};
-    application->ObeyCommand(3009, nullptr);
-    EXPECT_EQ(view->paintState().penColour, (RGBColour{0x1234, 0x5678, 0x9ABC}));
-    EXPECT_EQ(view->colourCommand(), 3009);
 }
 
 TEST_F(ApplicationTest, WithoutAPictureCommandsChangeOnlyTheMarksTheTableSays) {

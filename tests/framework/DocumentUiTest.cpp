@@ -1,5 +1,6 @@
-// Documents: the command status table, Save and Save As (also over an existing file), Revert,
-// closing with its three answers, the window's close box and the print commands.
+// Documents: the command status table, Save and Save As, Revert, closing clean documents, the
+// window's close box and the print commands. Replacing a file and the save question are tested
+// with the picture document and the real dialogs (tests/app).
 
 #include "LDocument.h"
 #include "LException.h"
@@ -117,14 +118,6 @@ TEST_F(DocumentUiTest, SaveWithoutFileAsksForALocationAndWritesThere) {
     EXPECT_EQ(contentsOf(path("first.pict")), "second");
 }
 
-TEST_F(DocumentUiTest, SaveAsOverAnotherFileReplacesItWholly) {
-    writeFile(path("old.pict"), "an older and much longer file");
-    document->saveLocation = FileLocation(path("old.pict"));
-    EXPECT_TRUE(LCommander::DispatchCommand(cmd_SaveAs));
-    EXPECT_EQ(contentsOf(path("old.pict")), "picture");
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"old.pict"}));
-}
-
 TEST_F(DocumentUiTest, FailedSaveAsKeepsTheFileItWouldHaveReplaced) {
     writeFile(path("keep.pict"), "precious");
     document->SetModified(true);
@@ -163,23 +156,6 @@ TEST_F(DocumentUiTest, RevertOnlyWhenModifiedAndFiledAndConfirmed) {
     EXPECT_EQ(document->reloads, 1);
     EXPECT_EQ(document->content, "picture");
     EXPECT_FALSE(document->IsModified());
-}
-
-TEST_F(DocumentUiTest, CloseWithChangesCancelSaveCancelledAndDontSave) {
-    document->SetModified(true);
-    document->closeAnswer = LDocument::SaveChoice::Cancel;
-    EXPECT_FALSE(document->AttemptClose(false));
-    document->closeAnswer = LDocument::SaveChoice::Save; // its save dialog is cancelled
-    EXPECT_FALSE(document->AttemptClose(false));
-    EXPECT_TRUE(document->IsModified());
-    EXPECT_FALSE(document->IsClosed());
-    EXPECT_EQ(document->closeQuestions, 2);
-
-    document->closeAnswer = LDocument::SaveChoice::DontSave;
-    EXPECT_TRUE(document->AttemptClose(false));
-    EXPECT_TRUE(document->IsClosed());
-    EXPECT_EQ(LCommander::GetTarget(), &root);
-    EXPECT_TRUE(root.GetSubCommanders().empty());
 }
 
 TEST_F(DocumentUiTest, CleanDocumentClosesWithoutAsking) {
