@@ -1,7 +1,9 @@
 // One mouse-painting sample on a shown 1024 x 768 paint view: a move event with a 32-pixel
-// brush under eight-fold symmetry, then the repaint of what it touched.
+// brush under eight-fold symmetry, then the repaint of what it touched. One turtle segment of a
+// running program per pen size and symmetry mode.
 
 #include "CPaintWindow.h"
+#include "LanguageTables.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -77,5 +79,38 @@ void BM_MousePaintingSample(benchmark::State& run) {
     CPaintWindow::SetPaletteSource(nullptr);
 }
 BENCHMARK(BM_MousePaintingSample)->Unit(benchmark::kMicrosecond);
+
+// Segments of 100 pixels turning 91 degrees each time, as a spiral's steps do, drawn by the
+// paint view's turtle line on a shown view; the events are taken every 4096 segments, about as
+// often as a full-speed run polls.
+void BM_TurtleSegment(benchmark::State& run) {
+    application();
+    const auto width = static_cast<std::int16_t>(run.range(0));
+    const auto symmetry = static_cast<std::int32_t>(run.range(1));
+    CPaintWindow view;
+    view.resize(1024, 768);
+    view.show();
+    QApplication::processEvents();
+    view.setPenSize(width);
+    view.setSymmetry(symmetry);
+    int heading = 0;
+    float x = 512.0f;
+    float y = 384.0f;
+    std::int64_t segments = 0;
+    for (auto _ : run) {
+        heading = (heading + 91) % 360;
+        x += 100.0f * SineTable()[heading];
+        y -= 100.0f * CosineTable()[heading];
+        view.lineTurtleTo(Point::at(int(x), int(y)), float(heading));
+        if ((++segments & 4095) == 0)
+            QApplication::processEvents();
+    }
+    QApplication::processEvents();
+    run.SetItemsProcessed(run.iterations());
+}
+BENCHMARK(BM_TurtleSegment)
+    ->ArgNames({"pen", "symmetry"})
+    ->ArgsProduct({{2, 4, 8, 16, 32}, {1, 8}})
+    ->Unit(benchmark::kNanosecond);
 
 } // namespace

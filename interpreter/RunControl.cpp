@@ -116,13 +116,13 @@ void ExecuteRun(RunContext& context) {
 bool PaceRun(RunContext& context, std::int32_t level) {
     StepTimer& timer = TheStepTimer();
     if (level == 0) {
-        if (!timer.expired())
+        if (!timer.expiredSparingly())
             return false;
         timer.start(static_cast<std::uint32_t>(context.refreshInterval));
         return pollAndCheck(context);
     }
     if (level == 1) {
-        if (!timer.expired())
+        if (!timer.expiredSparingly())
             return false;
         if (pollAndCheck(context))
             return true;

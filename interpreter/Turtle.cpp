@@ -51,6 +51,11 @@ void showMove(RunContext& context, float fromX, float fromY) {
 } // namespace
 
 std::int32_t NormalisedHeading(std::int64_t degrees) {
+    // Most headings are normal already, or one turn off after a turn: no division for those.
+    if (degrees >= 0 && degrees < 360)
+        return static_cast<std::int32_t>(degrees);
+    if (degrees >= 360 && degrees < 720)
+        return static_cast<std::int32_t>(degrees - 360);
     const auto folded = static_cast<std::int32_t>(degrees % 360);
     return folded < 0 ? folded + 360 : folded;
 }

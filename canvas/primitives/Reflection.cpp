@@ -88,6 +88,11 @@ SymmetryImages symmetryImages(Point p, Point c, std::int32_t m) {
     SymmetryImages images;
     if (m <= 0)
         return images;
+    if (m == 1) {
+        images.points[0] = p;
+        images.count = 1;
+        return images;
+    }
     if (m == 6) {
         const Point q1 = reflectPoint(p, c, 1, 6);
         const Point q2 = reflectPoint(p, c, 2, 6);

@@ -1,49 +1,12 @@
 #include "OvalDrawing.h"
 
-#include "FixedPoint.h"
 #include "GrafPort.h"
 #include "PixelAccess.h"
 
 #include <algorithm>
+#include <array>
+#include <utility>
 #include <vector>
-
-void forEachOvalRow(int top, int left, int bottom, int right,
-                    const std::function<void(int, int, int)>& row) {
-    const std::int64_t w = std::max(right - left, 0);
-    const std::int64_t h = std::max(bottom - top, 0);
-    if (w == 0 || h == 0)
-        return;
-    // The edge moves out or in by half pixels while a running sum of the ellipse equation
-    // (in 32.32, hence 128 bits for tall thin ovals) tracks the target for the row.
-    Fixed64 l = Fixed64{left} * kFixedOne + w * kFixedHalf;
-    Fixed64 r = Fixed64{right} * kFixedOne - w * kFixedHalf + kFixedHalf;
-    const __int128 ratio = FixRatio(h, w);
-    __int128 term = ratio * ratio;
-    const __int128 step = 2 * term;
-    __int128 sum = 0;
-    std::int64_t oddY = 1 - h;
-    std::int64_t target = 2 * h - 1;
-    for (int v = top; v < bottom; ++v) {
-        const std::int64_t yy = oddY;
-        oddY += 2;
-        while ((sum >> 32) < target) {
-            r += kFixedHalf;
-            l -= kFixedHalf;
-            sum += term;
-            term += step;
-        }
-        while ((sum >> 32) > target) {
-            r -= kFixedHalf;
-            l += kFixedHalf;
-            term -= step;
-            sum -= term;
-        }
-        target -= 4 * (yy + 1);
-        const int spanLeft = int(std::max<std::int64_t>(FixFloor(l), left));
-        const int spanRight = int(std::min<std::int64_t>(FixFloor(r), right));
-        row(v, spanLeft, std::max(spanLeft, spanRight));
-    }
-}
 
 void PaintOval(const Rect& rect) {
     GrafPort& port = GetPort();
@@ -52,6 +15,75 @@ void PaintOval(const Rect& rect) {
         return;
     forEachOvalRow(rect.top, rect.left, rect.bottom, rect.right,
                    [&](int v, int h0, int h1) { painter.fillSpan(v, h0, h1); });
+}
+
+namespace {
+
+// Ovals up to this tall keep their rows on the stack.
+constexpr int kMostCopiedRows = 256;
+
+struct OvalRows {
+    std::array<std::pair<int, int>, kMostCopiedRows> spans{};
+    PixelBox extent{}; // of the painted pixels, relative to the top-left corner
+};
+
+OvalRows ovalRows(int width, int height) {
+    OvalRows rows;
+    bool any = false;
+    forEachOvalRow(0, 0, height, width, [&](int v, int h0, int h1) {
+        rows.spans[std::size_t(v)] = {h0, h1};
+        if (h1 <= h0)
+            return;
+        const PixelBox row{v, h0, v + 1, h1};
+        rows.extent = any ? PixelBox{std::min(rows.extent.top, v), std::min(rows.extent.left, h0),
+                                     v + 1, std::max(rows.extent.right, h1)}
+                          : row;
+        any = true;
+    });
+    return rows;
+}
+
+} // namespace
+
+void PaintOvalCopies(int width, int height, const Point* corners, int count) {
+    // An oval's rows do not depend on where it stands: its edges are whole pixels.
+    const auto fits = [](int value) { return value >= -32768 && value <= 32767; };
+    if (height > kMostCopiedRows || width <= 0 || height <= 0) {
+        for (int i = 0; i < count; ++i) {
+            const Point at = corners[i];
+            if (fits(at.h + width) && fits(at.v + height))
+                PaintOval(Rect{at.v, at.h, static_cast<std::int16_t>(at.v + height),
+                               static_cast<std::int16_t>(at.h + width)});
+        }
+        return;
+    }
+    GrafPort& port = GetPort();
+    SpanPainter painter(port, port.foreColour);
+    if (!painter.canPaint())
+        return;
+    const OvalRows rows = ovalRows(width, height);
+    if (rows.extent.isEmpty())
+        return;
+    for (int i = 0; i < count; ++i) {
+        const Point at = corners[i];
+        if (!fits(at.h + width) || !fits(at.v + height))
+            continue;
+        const PixelBox painted = rows.extent.translated(at.h, at.v);
+        if (painter.hasDirectPixels() && painted.intersected(painter.area()) == painted) {
+            painter.addPainted(painted);
+            const DirectPixels pixels = painter.directPixels();
+            for (int y = painted.top - at.v; y < painted.bottom - at.v; ++y) {
+                const auto [h0, h1] = rows.spans[std::size_t(y)];
+                if (h1 > h0)
+                    fillPixels(pixels.row(at.v + y) + (at.h + h0 - pixels.left), h1 - h0,
+                               painter.value());
+            }
+            continue;
+        }
+        for (int y = 0; y < height; ++y)
+            painter.fillSpan(at.v + y, at.h + rows.spans[std::size_t(y)].first,
+                             at.h + rows.spans[std::size_t(y)].second);
+    }
 }
 
 void FrameOval(const Rect& rect) {

@@ -49,7 +49,28 @@ void paintPenLine(SpanPainter& painter, int h1, int v1, int h2, int v2, int penH
         else
             r += slope;
     }
+    const PixelBox box{top, left, bottom, right};
     const PixelBox& area = painter.area();
+    if (painter.hasDirectPixels() && box.intersected(area) == box) {
+        // Wholly inside: no row needs clipping, and as the pen rectangles at both ends reach the
+        // box's sides and consecutive ones overlap, the painted extent is the box itself.
+        painter.addPainted(box);
+        const std::uint32_t value = painter.value();
+        const DirectPixels pixels = painter.directPixels();
+        qsizetype rowOffset = (top - pixels.top) * pixels.stride;
+        for (int v = top; v < bottom; ++v) {
+            const std::int64_t spanLeft = std::max<std::int64_t>(FixFloor(l), left);
+            const std::int64_t spanRight = std::min<std::int64_t>(FixFloor(r), right);
+            if (spanLeft < spanRight)
+                fillPixels(reinterpret_cast<std::uint32_t*>(pixels.bits + rowOffset) +
+                               (spanLeft - pixels.left),
+                           spanRight - spanLeft, value);
+            l += slope;
+            r += slope;
+            rowOffset += pixels.stride;
+        }
+        return;
+    }
     const int firstRow = std::max(top, area.top);
     const int endRow = std::min(bottom, area.bottom);
     if (firstRow >= endRow)

@@ -104,13 +104,16 @@ void setMonoBits(std::uint8_t* row, int x0, int x1, bool value) {
 }
 
 SpanPainter::SpanPainter(GrafPort& port, const RGBColour& colour)
-    : mPort(port), mPixMap(port.pixMap), mArea(drawableArea(port)),
-      mValue(mPixMap != nullptr ? encodeColour(*mPixMap, colour) : 0) {
-    if (mPixMap != nullptr && !mArea.isEmpty()) {
-        mBits = mPixMap->image.bits();
-        mStride = mPixMap->image.bytesPerLine();
-        mFormat = mPixMap->image.format();
-    }
+    : mPort(port), mPixMap(port.pixMap), mArea(drawableArea(port)), mValue(0) {
+    if (mPixMap == nullptr || mArea.isEmpty())
+        return;
+    // Every image accessor is a call into the library: each is asked once per painter.
+    QImage& image = mPixMap->image;
+    mFormat = image.format();
+    mValue = mFormat == QImage::Format_RGB32 ? 0xFF000000u | packRGB24(colour)
+                                             : encodeColour(*mPixMap, colour);
+    mBits = image.bits();
+    mStride = image.bytesPerLine();
 }
 
 SpanPainter::~SpanPainter() {
@@ -122,8 +125,18 @@ SpanPainter::~SpanPainter() {
 
 void SpanPainter::fillRect(const PixelBox& box) {
     const PixelBox visible = box.intersected(mArea);
+    if (visible.isEmpty())
+        return;
+    addPainted(visible);
+    if (hasDirectPixels()) {
+        const DirectPixels pixels = directPixels();
+        for (int v = visible.top; v < visible.bottom; ++v)
+            fillPixels(pixels.row(v) + (visible.left - pixels.left), visible.width(), mValue);
+        return;
+    }
     for (int v = visible.top; v < visible.bottom; ++v)
-        fillSpan(v, visible.left, visible.right);
+        writeRow(v - mPixMap->bounds.top, visible.left - mPixMap->bounds.left,
+                 visible.right - mPixMap->bounds.left);
 }
 
 void SpanPainter::writeOtherRow(int y, int x0, int x1) {

@@ -59,11 +59,9 @@ public:
         const int x = h + mOffsetH;
         return (row[x >> 3] & (0x80u >> (x & 7))) != 0;
     }
-    // True when h starts a mask byte whose eight pixels are all set.
-    bool startsFullByte(const std::uint8_t* row, int h) const {
-        const int x = h + mOffsetH;
-        return (x & 7) == 0 && row[x >> 3] == 0xFF;
-    }
+    // True when h is the first of the eight pixels of a mask byte.
+    bool startsByte(int h) const { return ((h + mOffsetH) & 7) == 0; }
+    std::uint8_t byteAt(const std::uint8_t* row, int h) const { return row[(h + mOffsetH) >> 3]; }
     void set(std::uint8_t* row, int h0, int h1) const {
         setMonoBits(row, h0 + mOffsetH, h1 + mOffsetH, true);
     }
@@ -74,6 +72,15 @@ private:
     int mOffsetH;
     int mOffsetV;
 };
+
+// Whether pixels h .. h + 7 of a row all have the colour match; no early exit, so that the
+// compiler can compare them side by side.
+template <typename Row> bool eightMatch(const Row& row, int h, std::uint32_t match) {
+    bool all = true;
+    for (int k = 0; k < 8; ++k)
+        all &= row[h + k] == match;
+    return all;
+}
 
 struct Seed {
     int h;
@@ -107,10 +114,21 @@ void floodFrom(const Source& source, const MaskBits& mask, const PixelBox& area,
             const auto neighbour = source.row(v);
             bool inRun = false;
             for (int h = h0; h < h1;) {
-                if (h + 8 <= h1 && mask.startsFullByte(neighbourMask, h)) {
-                    inRun = false; // the row we came from: nothing left to find there
-                    h += 8;
-                    continue;
+                if (h + 8 <= h1 && mask.startsByte(h)) {
+                    const std::uint8_t byte = mask.byteAt(neighbourMask, h);
+                    if (byte == 0xFF) {
+                        inRun = false; // the row we came from: nothing left to find there
+                        h += 8;
+                        continue;
+                    }
+                    if (byte == 0 && eightMatch(neighbour, h, match)) {
+                        // Eight open pixels: a run starts at the first or goes on through all.
+                        if (!inRun)
+                            stack.push_back({h, v});
+                        inRun = true;
+                        h += 8;
+                        continue;
+                    }
                 }
                 const bool open = !mask.isSet(neighbourMask, h) && neighbour[h] == match;
                 if (open && !inRun)

@@ -219,7 +219,7 @@ void CPaintWindow::invalidateView() {
 void CPaintWindow::invalidateRect(const QRect& r) {
     const QRect clipped = r.intersected(rect());
     if (!clipped.isEmpty())
-        update(clipped);
+        mRepaint.add(clipped);
 }
 
 void CPaintWindow::forgetCanvasDamage() {

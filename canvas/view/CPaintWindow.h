@@ -5,6 +5,7 @@
 // (turtle, guides, wipe circles) drawn in the paint event, which never enter the canvas.
 
 #include "CGWorld.h"
+#include "DeferredRepaint.h"
 #include "LCommander.h"
 #include "LPeriodical.h"
 #include "LView.h"
@@ -170,4 +171,5 @@ private:
     StrokeInput mStrokeInput;
     QTimer mRestSampler;
     int mWipeRings = 0; // circles of a running clear animation, drawn over the picture
+    DeferredRepaint mRepaint{*this};
 };

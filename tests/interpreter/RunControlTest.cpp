@@ -4,6 +4,7 @@
 #include "LApplication.h"
 #include "LPeriodical.h"
 #include "MessageBoxAnswerer.h"
+#include "NullTurtleView.h"
 #include "PollUserAbort.h"
 #include "StepTimer.h"
 
@@ -32,6 +33,24 @@ protected:
         }
         return QObject::event(e);
     }
+};
+
+// The pacing's clock in tests: strokes advance it, nothing else does.
+std::uint64_t gTestMicroseconds = 0;
+std::uint64_t testClock() {
+    return gTestMicroseconds;
+}
+
+class TimedStrokesView : public NullTurtleView {
+public:
+    explicit TimedStrokesView(std::uint64_t microseconds) : mMicroseconds(microseconds) {}
+    void lineTurtleTo(Point p, float heading) override {
+        gTestMicroseconds += mMicroseconds;
+        NullTurtleView::lineTurtleTo(p, heading);
+    }
+
+private:
+    std::uint64_t mMicroseconds;
 };
 
 } // namespace
@@ -225,6 +244,24 @@ TEST(PollUserAbort, PressesStopAndEverythingElseIsDispatched) {
     postKeyPress(&widget);
     DiscardPendingInput();
     EXPECT_FALSE(PollUserAbort(0)) << "a press made before the run was thrown away";
+}
+
+TEST(Pacing, AtFullSpeedEventsAreTakenOncePerRefreshInterval) {
+    // Slow strokes have the clock read before each; fast ones only now and then.
+    for (const auto& [microsecondsPerStroke, strokes] : {std::pair{1000, 2000}, {10, 30000}}) {
+        SCOPED_TRACE(testing::Message() << microsecondsPerStroke << " us per stroke");
+        TimedStrokesView view{std::uint64_t(microsecondsPerStroke)};
+        RunContext context("speed 100\nrepeat " + std::to_string(strokes / 2) +
+                               " [ forward 1\nback 1 ]",
+                           0, &view, nullptr);
+        ASSERT_TRUE(context.parseSucceeded);
+        gTestMicroseconds = 5000000;
+        TheStepTimer().setClock(testClock);
+        ExecuteRun(context);
+        TheStepTimer().setClock(nullptr);
+        const int ticks = microsecondsPerStroke * strokes * 60 / 1000000;
+        EXPECT_NEAR(double(context.pollStatistics.polls), ticks / context.refreshInterval, 1.0);
+    }
 }
 
 TEST(StepTimer, ExpiresAtItsDeadlineAndWhenTheCounterWraps) {
