@@ -6,9 +6,14 @@
 #include "LMenuBar.h"
 
 constexpr CommandT cmd_LanguageReference = 503;
+constexpr CommandT cmd_NewProgram = 504;
+constexpr CommandT cmd_RunProgram = 505;
+constexpr CommandT cmd_OpenProgram = 506;
+constexpr CommandT cmd_SaveProgram = 507;
 constexpr CommandT cmd_ConnectMode = 508;
 constexpr CommandT cmd_HomePage = 602;
 constexpr CommandT cmd_MouseMode = 700;
+constexpr CommandT cmd_ShowCommandPalette = 1001;
 constexpr CommandT cmd_ShowToolPalette = 1101;
 constexpr CommandT cmd_ShowColourPalette = 1102;
 constexpr CommandT cmd_ExportPicture = 1201;

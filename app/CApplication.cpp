@@ -184,7 +184,7 @@ void CApplication::RegisterViewClasses() {
 
 void CApplication::buildPalettes() {
     const ResIDT resources[] = {kToolPaletteResource, kColourPaletteResource,
-                                kCommandPaletteResource};
+                                kCommandPaletteContents};
     for (int id = 0; id < 3; ++id) {
         CHideWindow* palette = nullptr;
         if (HasViewResource(resources[id])) {
