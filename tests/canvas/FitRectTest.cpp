@@ -40,9 +40,7 @@ TEST(FitRect, FitsKeepingTheAspectThenCentres) {
     Rect small{0, 0, 3, 3};
     centreRect(small, Rect{-10, -10, -4, -5});
     EXPECT_EQ(small, (Rect{-8, -9, -5, -6}));
-}
-
-TEST(FitRect, SidesBeyondSixteenBitCoordinatesFitToo) {
+    // Sides beyond 16-bit coordinates fit too.
     const FittedSize band = fittedSize(20000, 100, kCanvas);
     EXPECT_EQ(band.width, 400);
     EXPECT_EQ(band.height, 2);

@@ -12,14 +12,16 @@ TEST(FourCharCode, ReadsMacRomanCharactersAndHex) {
     EXPECT_EQ(ParseFourCharCode("0x4C8C6E67"), FourCharCode{0x4C8C6E67});
     EXPECT_EQ(ParseFourCharCode("0x00000000"), FourCharCode{0});
     EXPECT_EQ(ParseFourCharCode("0xffffffff"), FourCharCode{0xFFFFFFFF});
+    EXPECT_EQ(ParseFourCharCode("0xAbCdEf09"), FourCharCode{0xABCDEF09});
     EXPECT_EQ(FourCC("Zorv"), FourCharCode{0x5A6F7276});
 }
 
 TEST(FourCharCode, RefusesWhatIsNotFourCharacters) {
-    for (const char* bad : {"", "STR", "STR##", "0x1234567", "0x123456789", "0xZZZZZZZZ",
-                            "L\xC5\x82ng", // 'ł' has no Mac Roman byte
-                            "L\xC3ng",     // broken UTF-8
-                            "\xF0\x9F\x90\xA2xyz"}) {
+    for (const char* bad :
+         {"", "STR", "STR##", "0x1234567", "0x123456789", "0xZZZZZZZZ", "0x1234567G",
+          "L\xC5\x82ng", // 'ł' has no Mac Roman byte
+          "L\xC3ng",     // broken UTF-8
+          "\xF0\x9F\x90\xA2xyz"}) {
         SCOPED_TRACE(bad);
         EXPECT_FALSE(ParseFourCharCode(bad).has_value());
     }

@@ -1,7 +1,5 @@
 #include "LString.h"
 
-#include "TArray.h"
-
 #include <gtest/gtest.h>
 
 TEST(TString, StoresUpToCapacityAndCutsTheRest) {
@@ -46,17 +44,4 @@ TEST(TString, ComparesByteForByteAcrossCapacities) {
     EXPECT_FALSE(c == a);
     LStr255 copy = b;
     EXPECT_EQ(copy.view(), "Forward");
-}
-
-TEST(TArray, KeepsInsertionOrder) {
-    TArray<int> items;
-    for (int i = 0; i < 5; ++i)
-        items.addItem(i * 10);
-    ASSERT_EQ(items.count(), 5u);
-    EXPECT_EQ(items[0], 0);
-    EXPECT_EQ(items[4], 40);
-    int sum = 0;
-    for (int v : items)
-        sum += v;
-    EXPECT_EQ(sum, 100);
 }

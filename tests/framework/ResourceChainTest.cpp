@@ -57,22 +57,4 @@ TEST(ResourceChain, WorksWithMissingFiles) {
     EXPECT_EQ(languageOnly.GetIndString(kStringListType, 131, 1).str(), "sh");
 }
 
-TEST(ResourceChain, TheApplicationsOwnResourcesAreCompiledIn) {
-    const ResourceFile* application = TheResourceChain().applicationResources();
-    ASSERT_NE(application, nullptr);
-    const ResourceBytes* vers = application->get(kVersionType, 1);
-    ASSERT_NE(vers, nullptr);
-    const auto version = DecodeVersion(*vers);
-    ASSERT_TRUE(version);
-    EXPECT_EQ(version->major, 1);
-    EXPECT_EQ(version->minor, 0);
-    EXPECT_EQ(version->bugfix, 0);
-    EXPECT_EQ(version->stage, static_cast<std::uint8_t>(ReleaseStage::final));
-    EXPECT_EQ(version->region, 0);
-    for (std::int16_t id = 128; id <= 134; ++id)
-        EXPECT_NE(application->get(kStringListType, id), nullptr) << id;
-    EXPECT_EQ(application->GetIndString(kStringListType, 128, 20)->str(),
-              "The program is nested too deeply.");
-}
-
 } // namespace

@@ -24,7 +24,7 @@ TEST(ResourceFile, ReadsEveryFormOfResource) {
         {"type": "vers", "id": 1, "vers": {"major": 1, "minor": 0, "bugfix": 3, "stage": "beta",
          "prerelease": 2, "region": 3, "short": "1.0", "long": "1.0 Deutsch"}},
         {"type": "STR#", "id": 130, "name": "Keywords", "strings": ["vorw\u00e4rts", "", "X"]},
-        {"type": "WPos", "id": -5, "hex": "0044 04\n00"},
+        {"type": "WPos", "id": -5, "hex": "0123 4567\n89ab cdEF Ac"},
         {"type": "0x00000001", "id": 32767, "hex": ""})"));
     ASSERT_TRUE(file);
     EXPECT_EQ(file->fileType(), 0x4C8C6E67u);
@@ -38,7 +38,8 @@ TEST(ResourceFile, ReadsEveryFormOfResource) {
                                     '1',  '.',  '0',  ' ',  'D',  'e',  'u', 't', 's', 'c', 'h'};
     EXPECT_EQ(*vers, expected);
 
-    EXPECT_EQ(*file->get(FourCC("WPos"), -5), (ResourceBytes{0x00, 0x44, 0x04, 0x00}));
+    EXPECT_EQ(*file->get(FourCC("WPos"), -5),
+              (ResourceBytes{0x01, 0x23, 0x45, 0x67, 0x89, 0xAB, 0xCD, 0xEF, 0xAC}));
     EXPECT_TRUE(file->get(1, 32767)->empty());
     EXPECT_EQ(*file->name(kStringListType, 130), "Keywords");
     EXPECT_EQ(file->GetIndString(kStringListType, 130, 1)->str(), "vorw\xC3\xA4rts");
@@ -109,6 +110,8 @@ TEST(ResourceFile, RefusesMalformedAndHostileInput) {
         fileWith(R"({"type": "abcd", "id": 1})"),
         fileWith(R"({"type": "abcd", "id": 1, "hex": "0"})"),
         fileWith(R"({"type": "abcd", "id": 1, "hex": "0g"})"),
+        fileWith(R"({"type": "abcd", "id": 1, "hex": "0G"})"),
+        fileWith(R"({"type": "abcd", "id": 1, "hex": "0:"})"),
         fileWith(R"({"type": "abcd", "id": 1, "hex": 12})"),
         fileWith(R"({"type": "abcd", "id": 1, "hex": "", "name": 5})"),
         fileWith(R"({"type": "STR#", "id": 1, "hex": "0000", "strings": []})"),

@@ -7,6 +7,7 @@
 #include "UiTestSupport.h"
 #include "ui_TestWindowUi.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QPointer>
@@ -239,6 +240,29 @@ TEST_F(WindowUiTest, SelectingAWindowMakesItsLatentSubTheTarget) {
     temporary.reset();
     second->Select();
     EXPECT_EQ(LCommander::GetTarget(), second);
+}
+
+// The target's chain takes a key first; only a key nobody took goes on to Qt.
+TEST_F(WindowUiTest, KeysGoToTheTargetAndOnlyUnhandledOnesOnToQt) {
+    struct KeyTaker : LCommander {
+        using LCommander::LCommander;
+        bool HandleKeyPress(const QKeyEvent& event) override {
+            ++keys;
+            return event.key() == Qt::Key_A;
+        }
+        int keys = 0;
+    };
+    LCommander root;
+    LWindow* window = LWindow::CreateWindow(kTestWindowID, &root);
+    KeyTaker taker(window);
+    LCommander::SwitchTarget(&taker);
+    QKeyEvent taken(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &taken);
+    EXPECT_TRUE(taken.isAccepted());
+    QKeyEvent passed(QEvent::KeyPress, Qt::Key_B, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &passed);
+    EXPECT_FALSE(passed.isAccepted());
+    EXPECT_EQ(taker.keys, 2);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "Brush.h"
 #include "CGWorld.h"
 #include "FloodFill.h"
+#include "FuzzInput.h"
 #include "GWorldGuards.h"
 #include "LanguageTables.h"
 #include "OvalDrawing.h"
@@ -19,33 +20,17 @@
 
 namespace {
 
-class Input {
-public:
-    Input(const std::uint8_t* data, std::size_t size) : mData(data), mSize(size) {}
-    bool empty() const { return mPos >= mSize; }
-    std::uint8_t byte() { return mPos < mSize ? mData[mPos++] : 0; }
-    std::int16_t coordinate() {
-        const auto high = byte();
-        return static_cast<std::int16_t>(static_cast<std::uint16_t>(high << 8 | byte()));
-    }
-    // Mostly near the canvas, sometimes anywhere.
-    std::int16_t nearCoordinate() {
-        const std::uint8_t kind = byte();
-        return kind < 200 ? static_cast<std::int16_t>(int(byte()) - 64) : coordinate();
-    }
-
-private:
-    const std::uint8_t* mData;
-    std::size_t mSize;
-    std::size_t mPos = 0;
-};
+// Mostly near the canvas, sometimes anywhere.
+std::int16_t nearCoordinate(FuzzInput& in) {
+    return in.nearOr(200, [&in] { return in.int16(); });
+}
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     InitLanguageTables();
     ResetCurrentPort();
-    Input in(data, size);
+    FuzzInput in(data, size);
     CGWorld canvas(Rect{0, 0, 48, 64}, 32);
     StGWorldDraw draw(canvas, kWhite);
     const Rect clip{4, 4, 44, 60};
@@ -57,46 +42,46 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         switch (in.byte() % 8) {
         case 0:
             PenSize(in.byte() % 40, in.byte() % 40);
-            MoveTo(in.nearCoordinate(), in.nearCoordinate());
-            LineTo(in.nearCoordinate(), in.nearCoordinate());
+            MoveTo(nearCoordinate(in), nearCoordinate(in));
+            LineTo(nearCoordinate(in), nearCoordinate(in));
             break;
         case 1:
-            PaintOval(Rect{in.nearCoordinate(), in.nearCoordinate(), in.nearCoordinate(),
-                           in.nearCoordinate()});
+            PaintOval(Rect{nearCoordinate(in), nearCoordinate(in), nearCoordinate(in),
+                           nearCoordinate(in)});
             break;
         case 2: {
             PenSize(in.byte() % 8, in.byte() % 8);
-            FrameOval(Rect{in.nearCoordinate(), in.nearCoordinate(), in.nearCoordinate(),
-                           in.nearCoordinate()});
+            FrameOval(Rect{nearCoordinate(in), nearCoordinate(in), nearCoordinate(in),
+                           nearCoordinate(in)});
             break;
         }
         case 3: {
             std::vector<Point> points(in.byte() % 7);
             for (Point& p : points)
-                p = Point::at(in.nearCoordinate(), in.nearCoordinate());
+                p = Point::at(nearCoordinate(in), nearCoordinate(in));
             PaintPoly(points);
             break;
         }
         case 4:
             state.penWidth = static_cast<std::int16_t>(in.byte() % 40);
             state.symmetry = static_cast<std::int32_t>(in.byte() % 10) - 1;
-            state.turtlePoint = Point::at(in.nearCoordinate(), in.nearCoordinate());
+            state.turtlePoint = Point::at(nearCoordinate(in), nearCoordinate(in));
             state.strokeStart = (in.byte() & 1) != 0;
-            drawStroke(state, Point::at(in.nearCoordinate(), in.nearCoordinate()),
-                       Point::at(in.nearCoordinate(), in.nearCoordinate()));
+            drawStroke(state, Point::at(nearCoordinate(in), nearCoordinate(in)),
+                       Point::at(nearCoordinate(in), nearCoordinate(in)));
             break;
         case 5:
             state.symmetry = static_cast<std::int32_t>(in.byte() % 10);
             state.penColour = RGBColour{std::uint16_t(in.byte() << 8), 0, 0};
-            floodFill(state, canvas, Point::at(in.nearCoordinate(), in.nearCoordinate()),
-                      Point::at(in.nearCoordinate(), in.nearCoordinate()));
+            floodFill(state, canvas, Point::at(nearCoordinate(in), nearCoordinate(in)),
+                      Point::at(nearCoordinate(in), nearCoordinate(in)));
             break;
         case 6:
             RGBForeColor(RGBColour{std::uint16_t(in.byte() << 8), 0x1111, 0x2222});
             break;
         default:
-            PaintRect(Rect{in.nearCoordinate(), in.nearCoordinate(), in.nearCoordinate(),
-                           in.nearCoordinate()});
+            PaintRect(Rect{nearCoordinate(in), nearCoordinate(in), nearCoordinate(in),
+                           nearCoordinate(in)});
             break;
         }
     }

@@ -3,6 +3,7 @@
 // sanitizers watch), the area reported is inside the clip, the destination box and the image,
 // and every pixel outside that area keeps its value.
 
+#include "FuzzInput.h"
 #include "StretchBits.h"
 
 #include <QImage>
@@ -12,36 +13,18 @@
 
 namespace {
 
-class Input {
-public:
-    Input(const std::uint8_t* data, std::size_t size) : mData(data), mSize(size) {}
-    std::uint8_t byte() { return mPos < mSize ? mData[mPos++] : 0; }
-    std::uint32_t word() {
-        std::uint32_t w = 0;
-        for (int i = 0; i < 4; ++i)
-            w = w << 8 | byte();
-        return w;
-    }
-    // Mostly near the images, sometimes as far as a picture's scaled coordinates reach.
-    int coordinate() {
-        const std::uint8_t kind = byte();
-        if (kind < 220)
-            return int(byte()) - 64;
-        return static_cast<int>(word() % (std::uint32_t{1} << 31)) - (1 << 30);
-    }
-    PixelBox box() {
-        const int top = coordinate();
-        const int left = coordinate();
-        return {top, left, coordinate(), coordinate()};
-    }
+// Mostly near the images, sometimes as far as a picture's scaled coordinates reach.
+int coordinate(FuzzInput& in) {
+    return in.nearOr(220, [&in] { return static_cast<int>(in.word() % (1u << 31)) - (1 << 30); });
+}
 
-private:
-    const std::uint8_t* mData;
-    std::size_t mSize;
-    std::size_t mPos = 0;
-};
+PixelBox box(FuzzInput& in) {
+    const int top = coordinate(in);
+    const int left = coordinate(in);
+    return {top, left, coordinate(in), coordinate(in)};
+}
 
-QImage makeImage(Input& in) {
+QImage makeImage(FuzzInput& in) {
     constexpr QImage::Format kFormats[] = {QImage::Format_RGB32, QImage::Format_ARGB32,
                                            QImage::Format_Mono, QImage::Format_Indexed8,
                                            QImage::Format_RGB888};
@@ -74,12 +57,12 @@ bool contains(const PixelBox& outer, const PixelBox& inner) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    Input in(data, size);
+    FuzzInput in(data, size);
     QImage dest = makeImage(in);
     const bool ontoItself = (in.byte() & 3) == 0;
     const QImage other = makeImage(in);
     const QImage& source = ontoItself ? dest : other;
-    const Stretch stretch{in.box(), in.box(), in.box()};
+    const Stretch stretch{box(in), box(in), box(in)};
     const auto mode = static_cast<TransferMode>(in.byte() % 8);
     const TransferColours colours =
         (in.byte() & 1) != 0 ? TransferColours{}

@@ -22,45 +22,51 @@ constexpr TokenCode kAbbreviationCodes[kAbbreviationSlots] = {
     kShape,  kPenSize, kPenUp, kPenDown, kForward, kBack, kLeft, kRight,
     kRepeat, kColor,   kErase, kHome,    kAssign,  kBack, kShape};
 
+// A language file by name and a system region that chooses it; no name for the application's
+// own English words.
 struct Shipped {
     const char* fileName;
     std::int16_t systemRegion;
 };
 
-class ShippedLanguageFile : public ::testing::TestWithParam<Shipped> {
+class ShippedWords : public ::testing::TestWithParam<Shipped> {
 protected:
+    void SetUp() override {
+        mChain.setApplicationResources(LoadApplicationResources());
+        ASSERT_TRUE(mChain.applicationResources());
+        if (*GetParam().fileName) {
+            ASSERT_TRUE(InstallLanguageFile(mChain, kShippedLanguages, GetParam().systemRegion));
+        }
+    }
     void TearDown() override { InitLanguageTablesFrom(ResourceChain(LoadApplicationResources())); }
+
+    ResourceChain mChain;
 };
 
-TEST_P(ShippedLanguageFile, IsChosenForItsRegionAndComplete) {
-    const auto application = LoadApplicationResources();
-    ASSERT_TRUE(application);
-    auto file = LoadLanguageFile(kShippedLanguages, GetParam().systemRegion, application.get());
-    ASSERT_TRUE(file);
-    const auto direct = ResourceFile::open(kShippedLanguages + "/" + GetParam().fileName);
-    ASSERT_TRUE(direct);
-    EXPECT_EQ(file->toJson(), direct->toJson());
-    EXPECT_EQ(file->fileType(), kLanguageFileType);
-    EXPECT_EQ(file->creator(), kApplicationCreator);
-
+TEST_P(ShippedWords, TheFileIsChosenForItsRegionAndEveryListIsComplete) {
+    if (*GetParam().fileName) {
+        const auto direct = ResourceFile::open(kShippedLanguages + "/" + GetParam().fileName);
+        ASSERT_TRUE(direct);
+        EXPECT_EQ(mChain.languageFile()->toJson(), direct->toJson());
+        EXPECT_EQ(mChain.languageFile()->fileType(), kLanguageFileType);
+        EXPECT_EQ(mChain.languageFile()->creator(), kApplicationCreator);
+    }
     const std::pair<int, int> lists[] = {{128, 20}, {129, 10}, {130, 37}, {131, 15},
                                          {132, 15}, {133, 10}, {134, 37}};
     for (const auto& [id, count] : lists) {
-        const auto items = DecodeStringList(*file->get(kStringListType, std::int16_t(id)));
+        const auto items = DecodeStringList(*mChain.get(kStringListType, std::int16_t(id)));
         ASSERT_TRUE(items) << id;
         EXPECT_EQ(items->size(), std::size_t(count)) << id;
     }
 }
 
-TEST_P(ShippedLanguageFile, EveryWordClassifiesToItsSlotsCode) {
-    ResourceChain chain(LoadApplicationResources());
-    ASSERT_TRUE(InstallLanguageFile(chain, kShippedLanguages, GetParam().systemRegion));
-    InitLanguageTablesFrom(chain);
-    const ResourceFile& file = *chain.languageFile();
+TEST_P(ShippedWords, EveryWordClassifiesToItsSlotsCode) {
+    InitLanguageTablesFrom(mChain);
     std::set<std::string> argumentWords;
 
     const auto check = [&](const auto& entry, TokenCode code, int list, int item) {
-        const std::string raw = file.GetIndString(kStringListType, std::int16_t(list), item)->str();
+        const std::string raw =
+            mChain.GetIndString(kStringListType, std::int16_t(list), item).str();
         SCOPED_TRACE(raw);
         EXPECT_EQ(entry.str(), raw) << "cut or not lower case";
         EXPECT_GT(entry.length(), 1u);
@@ -86,13 +92,16 @@ TEST_P(ShippedLanguageFile, EveryWordClassifiesToItsSlotsCode) {
     for (int n = 1; n <= kParserMessages; ++n)
         EXPECT_FALSE(ParserMessageText(n).empty()) << n;
     EXPECT_TRUE(ParserMessageText(2).view().ends_with(": "));
+    EXPECT_TRUE(ParserMessageText(0).empty());
+    EXPECT_TRUE(ParserMessageText(kParserMessages + 1).empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, ShippedLanguageFile,
-                         ::testing::Values(Shipped{"Deutsch.json", 92},
+INSTANTIATE_TEST_SUITE_P(Examples, ShippedWords,
+                         ::testing::Values(Shipped{"", 0}, Shipped{"Deutsch.json", 92},
                                            Shipped{"Francais.json", 11}),
                          [](const auto& info) {
-                             return std::string(info.param.fileName).substr(0, 7);
+                             const std::string name = info.param.fileName;
+                             return name.empty() ? std::string("English") : name.substr(0, 7);
                          });
 
 TEST(ShippedLanguages, AreCopiedBesideTheExecutablesAndNoDefaultShips) {

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,55 +19,17 @@ protected:
     }
 };
 
-TEST_F(ApplicationVocabulary, EveryShippedWordClassifiesToItsSlotsCode) {
-    const TokenCode set1[kKeywordSlots] = {
-        kShape,     kClear,     kPenSize,   kSymmetry,  kPenUp, kPenDown,   kForward,  kBack,
-        kBack,      kForward,   kForward,   kLeft,      kRight, kRepeat,    kEndBlock, kColor,
-        kColor,     kErase,     kHome,      kDelay,     kSpeed, kOtherWord, kPen,      kOtherWord,
-        kOtherWord, kColor,     kColor,     kAssign,    kWrite, kFont,      kTextSize, kTextStyle,
-        kOtherWord, kOtherWord, kOtherWord, kOtherWord, kFill};
-    for (int slot = 0; slot < kKeywordSlots; ++slot) {
-        SCOPED_TRACE(slot);
-        EXPECT_EQ(ClassifyWord(KeywordSet1(slot).view()), set1[slot]) << KeywordSet1(slot).str();
-        EXPECT_EQ(ClassifyWord(KeywordSet2(slot).view()), set1[slot]) << KeywordSet2(slot).str();
-    }
-    const TokenCode abbreviations[kAbbreviationSlots] = {
-        kShape,  kPenSize, kPenUp, kPenDown, kForward, kBack, kLeft, kRight,
-        kRepeat, kColor,   kErase, kHome,    kAssign,  kBack, kShape};
-    for (int list = 0; list < 2; ++list) {
-        for (int slot = 0; slot < kAbbreviationSlots; ++slot) {
-            SCOPED_TRACE(slot);
-            EXPECT_EQ(ClassifyWord(Abbreviation(list, slot).view()), abbreviations[slot]);
-        }
-    }
-}
-
-TEST_F(ApplicationVocabulary, HoldsTheDocumentedWordsAndMessages) {
-    EXPECT_EQ(KeywordSet1(6), std::string_view("forward"));
-    EXPECT_EQ(KeywordSet2(36), std::string_view("paint"));
-    EXPECT_EQ(Abbreviation(0, 14), std::string_view("def"));
-    EXPECT_EQ(Abbreviation(1, 12), std::string_view("set"));
-    EXPECT_EQ(ColourName1(8), std::string_view("rainbow"));
-    EXPECT_EQ(ColourName2(9), std::string_view("pick"));
-    EXPECT_EQ(ParserMessageText(2), std::string_view("Unknown word: "));
-    EXPECT_EQ(ParserMessageText(20), std::string_view("The program is nested too deeply."));
-    EXPECT_TRUE(ParserMessageText(0).empty());
-    EXPECT_TRUE(ParserMessageText(21).empty());
-}
-
 TEST_F(ApplicationVocabulary, PunctuationDigitsAndOtherWords) {
-    EXPECT_EQ(ClassifyWord("["), kBeginBlock);
-    EXPECT_EQ(ClassifyWord("]"), kEndBlock);
-    EXPECT_EQ(ClassifyWord("%"), kModulo);
-    EXPECT_EQ(ClassifyWord("-"), kMinus);
-    EXPECT_EQ(ClassifyWord("007"), kNumber);
-    EXPECT_EQ(ClassifyWord("5"), kNumber);
-    EXPECT_EQ(ClassifyWord("5x"), kOtherWord);
-    EXPECT_EQ(ClassifyWord("--"), kOtherWord);
-    EXPECT_EQ(ClassifyWord("-5"), kOtherWord);
-    EXPECT_EQ(ClassifyWord(""), kOtherWord);
-    EXPECT_EQ(ClassifyWord("forwards"), kOtherWord);
-    EXPECT_EQ(ClassifyWord("Forward"), kOtherWord); // the parser lower-cases first
+    const std::pair<const char*, TokenCode> words[] = {
+        {"[", kBeginBlock},       {"]", kEndBlock},
+        {"%", kModulo},           {"-", kMinus},
+        {"007", kNumber},         {"5", kNumber},
+        {"5x", kOtherWord},       {"--", kOtherWord},
+        {"-5", kOtherWord},       {"", kOtherWord},
+        {"forwards", kOtherWord}, {"Forward", kOtherWord}, // the parser lower-cases first
+    };
+    for (const auto& [word, code] : words)
+        EXPECT_EQ(ClassifyWord(word), code) << word;
 }
 
 TEST(TrigTables, ExactZerosAndUnitValues) {
@@ -83,16 +46,12 @@ TEST(TrigTables, ExactZerosAndUnitValues) {
     EXPECT_EQ(SineTable()[1], std::sin(0.017453292f));
 }
 
-TEST(ColourSlots, CommandsAndDigits) {
-    EXPECT_EQ(ColourCommandOfSlot(0), 3000);
-    EXPECT_EQ(ColourCommandOfSlot(1), 3004);
-    EXPECT_EQ(ColourCommandOfSlot(4), 3003);
-    EXPECT_EQ(ColourCommandOfSlot(9), 3009);
+TEST(ColourSlots, NothingOutsideTheTenSlots) {
+    // The digits themselves go through the parser's tree test; here only what lies outside.
+    EXPECT_EQ(ColourCommandOfSlot(-1), 0);
     EXPECT_EQ(ColourCommandOfSlot(10), 0);
-    EXPECT_EQ(ColourSlotOfDigit('1'), 0);
-    EXPECT_EQ(ColourSlotOfDigit('9'), 8);
-    EXPECT_EQ(ColourSlotOfDigit('0'), 9);
-    EXPECT_EQ(ColourSlotOfDigit('a'), -1);
+    for (const char notADigit : {'a', '/', ':'})
+        EXPECT_EQ(ColourSlotOfDigit(notADigit), -1) << notADigit;
 }
 
 } // namespace
@@ -105,84 +64,68 @@ class CustomVocabulary : public ::testing::Test {
 protected:
     void TearDown() override { InitLanguageTablesFrom(ResourceChain(LoadApplicationResources())); }
 
-    static std::vector<std::string> emptyList(std::size_t count) {
-        return std::vector<std::string>(count);
-    }
-
-    void install(const std::vector<std::string>& set1, const std::vector<std::string>& set2,
-                 const std::vector<std::string>& abbreviationsA = {},
-                 const std::vector<std::string>& abbreviationsB = {}) {
+    // Words put into slots of the lists (130 and 134 the keyword sets, 131 and 132 the
+    // abbreviations); every other slot stays empty.
+    struct Placed {
+        std::int16_t list;
+        std::size_t slot;
+        std::string word;
+    };
+    static void install(const std::vector<Placed>& words) {
+        std::map<std::int16_t, std::vector<std::string>> lists = {
+            {130, std::vector<std::string>(37)},
+            {134, std::vector<std::string>(37)},
+            {131, std::vector<std::string>(15)},
+            {132, std::vector<std::string>(15)}};
+        for (const Placed& placed : words)
+            lists[placed.list][placed.slot] = placed.word;
         auto file = std::make_unique<ResourceFile>();
-        file->put(kStringListType, 130, EncodeStringList(set1));
-        file->put(kStringListType, 134, EncodeStringList(set2));
-        file->put(kStringListType, 131, EncodeStringList(abbreviationsA));
-        file->put(kStringListType, 132, EncodeStringList(abbreviationsB));
+        for (const auto& [id, items] : lists)
+            file->put(kStringListType, id, EncodeStringList(items));
         InitLanguageTablesFrom(ResourceChain(std::move(file)));
     }
 };
 
-TEST_F(CustomVocabulary, AKeywordCutToItsCapacityNeverMatchesTheFullWord) {
+TEST_F(CustomVocabulary, ClassifiesByTheFirstSlotThatHoldsTheWordAsStored) {
     const std::string long28(28, 'k'); // one more than set 1 holds
     const std::string long16(16, 'm'); // one more than set 2 and the abbreviations hold
-    auto set1 = emptyList(37);
-    auto set2 = emptyList(37);
-    auto listA = emptyList(15);
-    set1[6] = long28;
-    set2[7] = long16;
-    listA[6] = std::string(16, 'a');
-    set1[11] = std::string(27, 'z'); // exactly full: kept whole
-    install(set1, set2, listA);
-
-    EXPECT_EQ(KeywordSet1(6).length(), 27u);
-    EXPECT_EQ(ClassifyWord(long28), kOtherWord);
-    EXPECT_EQ(ClassifyWord(long28.substr(0, 27)), kForward);
-    EXPECT_EQ(ClassifyWord(long16), kOtherWord);
-    EXPECT_EQ(ClassifyWord(long16.substr(0, 15)), kBack);
-    EXPECT_EQ(ClassifyWord(std::string(16, 'a')), kOtherWord);
-    EXPECT_EQ(ClassifyWord(std::string(15, 'a')), kLeft);
-    EXPECT_EQ(ClassifyWord(std::string(27, 'z')), kLeft);
-}
-
-TEST_F(CustomVocabulary, OnlyAToZAreFolded) {
-    auto set1 = emptyList(37);
-    set1[6] = "VorW\xC3\x84rts"; // 'Ä' stays upper case
-    set1[12] = "RIGHT";
-    install(set1, emptyList(37));
-    EXPECT_EQ(KeywordSet1(6).str(), "vorw\xC3\x84rts");
-    EXPECT_EQ(ClassifyWord("right"), kRight);
-    EXPECT_EQ(ClassifyWord("vorw\xC3\x84rts"), kForward);
-    EXPECT_EQ(ClassifyWord("vorw\xC3\xA4rts"), kOtherWord);
-}
-
-TEST_F(CustomVocabulary, TheFirstTestedSlotWinsAWordThatIsInTwo) {
-    auto set1 = emptyList(37);
-    auto set2 = emptyList(37);
-    auto listA = emptyList(15);
-    set1[6] = "twice";  // Forward
-    set1[13] = "twice"; // Repeat
-    set1[19] = "slow";  // Delay...
-    set1[20] = "slow";  // ...Speed is tested first
-    set2[1] = "both";   // Clear in set 2
-    listA[4] = "both";  // Forward in list A: set 2 is tested first
-    set1[36] = "late";
-    set2[0] = "late"; // set 1 before set 2
-    listA[0] = "5x";  // a digit then a letter is a word like any other
-    install(set1, set2, listA);
-    EXPECT_EQ(ClassifyWord("twice"), kForward);
-    EXPECT_EQ(ClassifyWord("slow"), kSpeed);
-    EXPECT_EQ(ClassifyWord("both"), kClear);
-    EXPECT_EQ(ClassifyWord("late"), kFill);
-    EXPECT_EQ(ClassifyWord("5x"), kShape);
-    EXPECT_EQ(ClassifyWord("5"), kNumber);
-}
-
-TEST_F(CustomVocabulary, PunctuationAndNumbersBeatKeywords) {
-    auto set1 = emptyList(37);
-    set1[6] = "-";
-    set1[7] = "007";
-    install(set1, emptyList(37));
-    EXPECT_EQ(ClassifyWord("-"), kMinus);
-    EXPECT_EQ(ClassifyWord("007"), kNumber);
+    install({{130, 6, long28},
+             {134, 7, long16},
+             {131, 6, std::string(16, 'a')},
+             {130, 11, std::string(27, 'z')}, // exactly full: kept whole
+             {130, 12, "RIGHT"},
+             {130, 9, "VorW\xC3\x84rts"}, // only A to Z are folded: 'Ä' stays upper case
+             {130, 10, "twice"},          // Forward is tested before Repeat
+             {130, 13, "twice"},
+             {130, 19, "slow"}, // Speed is tested before Delay
+             {130, 20, "slow"},
+             {134, 1, "both"}, // set 2 is tested before the abbreviations
+             {131, 4, "both"},
+             {130, 36, "late"}, // set 1 before set 2
+             {134, 0, "late"},
+             {131, 0, "5x"}, // a digit then a letter is a word like any other
+             {130, 8, "-"},  // punctuation and numbers beat keywords
+             {130, 7, "007"}});
+    const std::pair<std::string, TokenCode> expected[] = {{long28, kOtherWord},
+                                                          {long28.substr(0, 27), kForward},
+                                                          {long16, kOtherWord},
+                                                          {long16.substr(0, 15), kBack},
+                                                          {std::string(16, 'a'), kOtherWord},
+                                                          {std::string(15, 'a'), kLeft},
+                                                          {std::string(27, 'z'), kLeft},
+                                                          {"right", kRight},
+                                                          {"vorw\xC3\x84rts", kForward},
+                                                          {"vorw\xC3\xA4rts", kOtherWord},
+                                                          {"twice", kForward},
+                                                          {"slow", kSpeed},
+                                                          {"both", kClear},
+                                                          {"late", kFill},
+                                                          {"5x", kShape},
+                                                          {"5", kNumber},
+                                                          {"-", kMinus},
+                                                          {"007", kNumber}};
+    for (const auto& [word, code] : expected)
+        EXPECT_EQ(ClassifyWord(word), code) << word;
 }
 
 TEST_F(CustomVocabulary, MissingListsLeaveEmptyEntriesThatNeverMatch) {
@@ -194,15 +137,15 @@ TEST_F(CustomVocabulary, MissingListsLeaveEmptyEntriesThatNeverMatch) {
     EXPECT_EQ(ClassifyWord("["), kBeginBlock);
 
     // A short list fills its first slots; the rest stay empty.
-    install({"to"}, {});
+    auto file = std::make_unique<ResourceFile>();
+    file->put(kStringListType, 130, EncodeStringList({"to"}));
+    InitLanguageTablesFrom(ResourceChain(std::move(file)));
     EXPECT_EQ(ClassifyWord("to"), kShape);
     EXPECT_TRUE(KeywordSet1(1).empty());
 }
 
 TEST_F(CustomVocabulary, InitLanguageTablesDoesNotRefill) {
-    auto set1 = emptyList(37);
-    set1[6] = "custom";
-    install(set1, emptyList(37));
+    install({{130, 6, "custom"}});
     InitLanguageTables();
     EXPECT_EQ(ClassifyWord("custom"), kForward);
     EXPECT_EQ(ClassifyWord("forward"), kOtherWord);

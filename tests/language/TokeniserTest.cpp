@@ -31,36 +31,37 @@ struct Scanner {
 
 class Tokeniser : public EnglishVocabulary {};
 
+// An assignment stops the skip at its line end without consuming it; the token start moves
+// only on a result of 0.
 TEST_F(Tokeniser, SkipPassesBlanksLineEndsAndTheFourCommentMarks) {
-    Scanner s(" \t-- one\n// two\r# three\r\n; four\n  word");
-    EXPECT_EQ(SkipBlanksAndComments(s.context, s.cursor, s.remaining, nullptr), 0);
-    EXPECT_EQ(s.consumed(), static_cast<std::int32_t>(s.text.find("word")));
-    EXPECT_EQ(s.context.tokenStart, s.context.currentOffset);
-    s.expectInStep();
-}
-
-TEST_F(Tokeniser, SingleMinusSlashOrMarkAtTheEndIsNoComment) {
-    for (const char* text : {"-x", "/x", "-", "/", "x"}) {
-        Scanner s(text);
-        SkipBlanksAndComments(s.context, s.cursor, s.remaining, nullptr);
-        EXPECT_EQ(s.consumed(), 0) << text;
-    }
-    Scanner comment("-- to the end");
-    SkipBlanksAndComments(comment.context, comment.cursor, comment.remaining, nullptr);
-    EXPECT_EQ(comment.remaining, 0u);
-    EXPECT_EQ(comment.context.tokenStart, 13);
-}
-
-TEST_F(Tokeniser, AnAssignmentStopsTheSkipAtItsLineEndWithoutConsumingIt) {
     const CVariableInstruction assignment;
-    Scanner s("  -- note\nnext");
-    s.context.tokenStart = -1;
-    EXPECT_EQ(SkipBlanksAndComments(s.context, s.cursor, s.remaining, &assignment), 1);
-    EXPECT_EQ(s.consumed(), 9); // at the line end
-    EXPECT_EQ(s.context.tokenStart, -1) << "the token start moves only on a result of 0";
     const CSubInstruction group;
-    EXPECT_EQ(SkipBlanksAndComments(s.context, s.cursor, s.remaining, &group), 0);
-    EXPECT_EQ(s.consumed(), 10);
+    const struct {
+        const char* text;
+        const CInstruction* parent;
+        int result;
+        std::int32_t consumed;
+        std::int32_t tokenStart;
+    } cases[] = {
+        {" \t-- one\n// two\r# three\r\n; four\n  word", nullptr, 0, 34, 34},
+        {"-- to the end", nullptr, 0, 13, 13},
+        {"-x", nullptr, 0, 0, 0}, // a single minus, slash or mark is no comment
+        {"/x", nullptr, 0, 0, 0},
+        {"-", nullptr, 0, 0, 0},
+        {"/", nullptr, 0, 0, 0},
+        {"x", nullptr, 0, 0, 0},
+        {"  -- note\nnext", &assignment, 1, 9, -1},
+        {"  -- note\nnext", &group, 0, 10, 10},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        Scanner s(c.text);
+        s.context.tokenStart = -1;
+        EXPECT_EQ(SkipBlanksAndComments(s.context, s.cursor, s.remaining, c.parent), c.result);
+        EXPECT_EQ(s.consumed(), c.consumed);
+        EXPECT_EQ(s.context.tokenStart, c.tokenStart);
+        s.expectInStep();
+    }
 }
 
 TEST_F(Tokeniser, ReadWordRunsThroughBracketsAndStopsAtSeparators) {
@@ -78,19 +79,10 @@ TEST_F(Tokeniser, ReadWordRunsThroughBracketsAndStopsAtSeparators) {
         EXPECT_EQ(word.view(), "ab") << int(separator);
         t.expectInStep();
     }
-}
-
-TEST_F(Tokeniser, ReadWordHolds255BytesAndFailsOnThe256th) {
-    LStr255 word;
+    // 255 bytes fit; the 256th is the parser messages' case.
     Scanner fits(std::string(255, 'w') + " x");
     ASSERT_EQ(ReadWord(fits.context, word, fits.cursor, fits.remaining), 1);
     EXPECT_EQ(word.length(), 255u);
-
-    Scanner tooLong(" " + std::string(256, 'w'));
-    EXPECT_EQ(ReadWord(tooLong.context, word, tooLong.cursor, tooLong.remaining), 0);
-    EXPECT_EQ(tooLong.context.messageNumber, kMsgTextTooLong);
-    EXPECT_EQ(tooLong.context.errorStart, 1);
-    EXPECT_EQ(tooLong.context.errorEnd, 256);
 }
 
 TEST_F(Tokeniser, QuotedTextSpansLinesAndMayLackItsClosingQuote) {
@@ -113,88 +105,60 @@ TEST_F(Tokeniser, QuotedTextSpansLinesAndMayLackItsClosingQuote) {
     ASSERT_EQ(ReadQuotedText(none.context, text, none.cursor, none.remaining, quoted), 1);
     EXPECT_FALSE(quoted);
     EXPECT_EQ(none.consumed(), 3) << "the blanks stay consumed";
-
-    Scanner tooLong("\"" + std::string(256, 'q') + "\"");
-    EXPECT_EQ(ReadQuotedText(tooLong.context, text, tooLong.cursor, tooLong.remaining, quoted), 0);
-    EXPECT_EQ(tooLong.context.messageNumber, kMsgTextTooLong);
 }
 
 struct NumberRead {
+    const char* what;
+    std::string text;
     int result;
     bool isNumber;
     std::int32_t value;
-    std::string word;
-    std::int32_t offset;
+    std::string word;    // the word looked at when it is no number
+    std::int32_t offset; // where the scanner stands afterwards
+    int message = 0;     // on a result of 0, with the range it selects
+    std::int32_t errorStart = 0;
+    std::int32_t errorEnd = 0;
 };
 
-NumberRead readNumber(const std::string& text) {
-    Scanner s(text);
-    LStr255 word;
-    NumberRead read{};
-    read.result =
-        ReadNumberArgument(s.context, read.value, s.cursor, s.remaining, read.isNumber, word);
-    read.word = word.str();
-    read.offset = s.context.currentOffset;
-    s.expectInStep();
-    return read;
-}
-
-TEST_F(Tokeniser, NumberArgumentSignsAndPeekedWords) {
-    const NumberRead negative = readNumber(" -12 x");
-    EXPECT_TRUE(negative.isNumber);
-    EXPECT_EQ(negative.value, -12);
-    EXPECT_EQ(negative.offset, 4);
-
-    // With a blank after the sign the digits are only a word, looked at and left unread.
-    const NumberRead spaced = readNumber("- 12");
-    EXPECT_FALSE(spaced.isNumber);
-    EXPECT_EQ(spaced.word, "12");
-    EXPECT_EQ(spaced.offset, 2);
-
-    const NumberRead name = readNumber("  size+1");
-    EXPECT_EQ(name.result, 1);
-    EXPECT_FALSE(name.isNumber);
-    EXPECT_EQ(name.word, "size");
-    EXPECT_EQ(name.offset, 2);
-
-    // A comment mark that began at the sign is whole again afterwards.
-    const NumberRead comment = readNumber("--note");
-    EXPECT_FALSE(comment.isNumber);
-    EXPECT_EQ(comment.offset, 0);
-    EXPECT_TRUE(comment.word.empty());
-
-    for (const char* text : {"%", "/ 2", ""}) {
-        const NumberRead operatorNext = readNumber(text);
-        EXPECT_FALSE(operatorNext.isNumber) << text;
-        EXPECT_TRUE(operatorNext.word.empty()) << text;
-        EXPECT_EQ(operatorNext.offset, 0) << text;
+TEST_F(Tokeniser, NumberArgumentsSignsPeekedWordsAndErrors) {
+    const NumberRead cases[] = {
+        {"a sign", " -12 x", 1, true, -12, "", 4},
+        {"a bracket after a blank", "12 [", 1, true, 12, "", 2},
+        {"the smallest number", "-2147483648", 1, true, INT_MIN, "", 11},
+        {"255 digits", std::string(254, '0') + "7", 1, true, 7, "", 255},
+        // With a blank after the sign the digits are only a word, looked at and left unread.
+        {"a blank after the sign", "- 12", 1, false, 0, "12", 2},
+        {"a name", "  size+1", 1, false, 0, "size", 2},
+        // A comment mark that began at the sign is whole again afterwards.
+        {"a comment", "--note", 1, false, 0, "", 0},
+        {"an operator", "%", 1, false, 0, "", 0},
+        {"a division", "/ 2", 1, false, 0, "", 0},
+        {"nothing", "", 1, false, 0, "", 0},
+        {"digits then a bracket", "12[", 0, false, 0, "", 2, kMsgNumberNotDigits, 0, 2},
+        {"256 digits", std::string(256, '1'), 0, false, 0, "", 255, kMsgNumberTooLong, 0, 255},
+    };
+    for (const NumberRead& c : cases) {
+        SCOPED_TRACE(c.what);
+        Scanner s(c.text);
+        LStr255 word;
+        std::int32_t value = 0;
+        bool isNumber = false;
+        ASSERT_EQ(ReadNumberArgument(s.context, value, s.cursor, s.remaining, isNumber, word),
+                  c.result);
+        if (c.result == 0) {
+            EXPECT_EQ(s.context.messageNumber, c.message);
+            EXPECT_EQ(s.context.errorStart, c.errorStart);
+            EXPECT_EQ(s.context.errorEnd, c.errorEnd);
+            continue;
+        }
+        EXPECT_EQ(isNumber, c.isNumber);
+        if (c.isNumber)
+            EXPECT_EQ(value, c.value);
+        else
+            EXPECT_EQ(word.str(), c.word);
+        EXPECT_EQ(s.context.currentOffset, c.offset);
+        s.expectInStep();
     }
-}
-
-TEST_F(Tokeniser, NumberArgumentRejectsNonDigitsAndOverlongNumbers) {
-    Scanner bracket("12[");
-    LStr255 word;
-    std::int32_t value = 0;
-    bool isNumber = false;
-    EXPECT_EQ(ReadNumberArgument(bracket.context, value, bracket.cursor, bracket.remaining,
-                                 isNumber, word),
-              0);
-    EXPECT_EQ(bracket.context.messageNumber, kMsgNumberNotDigits);
-    EXPECT_EQ(bracket.context.errorStart, 0);
-    EXPECT_EQ(bracket.context.errorEnd, 2);
-
-    EXPECT_EQ(readNumber("12 [").value, 12);
-
-    const NumberRead longest = readNumber(std::string(254, '0') + "7");
-    EXPECT_EQ(longest.result, 1);
-    EXPECT_EQ(longest.value, 7);
-
-    Scanner tooLong(std::string(256, '1'));
-    EXPECT_EQ(ReadNumberArgument(tooLong.context, value, tooLong.cursor, tooLong.remaining,
-                                 isNumber, word),
-              0);
-    EXPECT_EQ(tooLong.context.messageNumber, kMsgNumberTooLong);
-    EXPECT_EQ(tooLong.context.errorEnd, 255);
 }
 
 TEST_F(Tokeniser, DecimalConversionWrapsBeyond32Bits) {
@@ -203,7 +167,6 @@ TEST_F(Tokeniser, DecimalConversionWrapsBeyond32Bits) {
     EXPECT_EQ(StringToNum("4294967296"), 0);
     EXPECT_EQ(StringToNum("4294967297"), 1);
     EXPECT_EQ(StringToNum(std::string(255, '9')), StringToNum(std::string(255, '9')));
-    EXPECT_EQ(readNumber("-2147483648").value, INT_MIN);
     EXPECT_EQ(NumToString(INT_MIN), "-2147483648");
     EXPECT_EQ(NumToString(7), "7");
 }
@@ -224,23 +187,6 @@ TEST_F(Tokeniser, LowerCaseFoldsAsciiLettersOnly) {
     LStr255 word(std::string_view("MiXeD\xC3\x84Z@[`"));
     LowerCaseWord(word);
     EXPECT_EQ(word.view(), "mixed\xC3\x84z@[`");
-}
-
-// Block words as the parser forms them, seen through the nodes they become.
-TEST_F(Tokeniser, CommentAfterAnOptionalNumberStaysWhole) {
-    EXPECT_EQ(DescribeTree(*Parse("left -- turn a bit\nforward 10")), "3:90 1:10");
-    // The comment is passed and the text's last byte still belongs to the number.
-    EXPECT_EQ(DescribeTree(*Parse("left // turn\nforward 123")), "3:90 1:123");
-}
-
-TEST_F(Tokeniser, NameDirectlyFollowedByTwoMinusSignsIsFourWords) {
-    const auto tight = Parse("x = 1\ny = 2\nz = x--y");
-    ASSERT_TRUE(tight->parseSucceeded) << tight->errorMessage.str();
-    EXPECT_EQ(Describe(tight->lastInstruction), "21:0@z[22:0@x 25:0 25:0 22:0@y]");
-
-    const auto spaced = Parse("x = 1\nz = x --y");
-    ASSERT_TRUE(spaced->parseSucceeded);
-    EXPECT_EQ(Describe(spaced->lastInstruction), "21:0@z[22:0@x]");
 }
 
 } // namespace

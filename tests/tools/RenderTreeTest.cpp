@@ -2,6 +2,9 @@
 
 #include "RenderToolSupport.h"
 
+#include <QJsonDocument>
+#include <QStringDecoder>
+
 namespace {
 
 TEST_F(RenderTool, TreePrintsEveryKindOfNode) {
@@ -42,28 +45,57 @@ TEST_F(RenderTool, ParseErrorWithoutTreePrintsOnlyTheDiagnostic) {
     EXPECT_EQ(result.err.toStdString(), "-:3:8: error: A repeat count must be at least 1.\n");
 }
 
-TEST_F(RenderTool, FontNamesGoThroughThePictureFontTable) {
-    const RunResult result = run({QStringLiteral("--tree"), QStringLiteral("-")},
-                                 "font serif font Monospace font nosuchfont font 22");
-    EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
-    EXPECT_NE(result.out.indexOf("{\"code\": 33, \"number\": 20, \"start\": 0, \"end\": 10}, "
-                                 "{\"code\": 33, \"number\": 4, \"start\": 11, \"end\": 25}, "
-                                 "{\"code\": 33, \"number\": 0, \"start\": 26, \"end\": 41}, "
-                                 "{\"code\": 33, \"number\": 22,"),
-              -1)
-        << result.out.toStdString();
-    EXPECT_TRUE(result.err.isEmpty())
-        << "Qt's chatter stays off stderr: " << result.err.toStdString();
-}
+struct TreeCase {
+    const char* what;
+    QByteArray program;
+    QByteArray fragment; // expected verbatim in the JSON
+};
 
-TEST_F(RenderTool, JsonStringsStayValidForAnyBytes) {
-    const RunResult result = run({QStringLiteral("--tree"), QStringLiteral("-")},
-                                 QByteArray("write \"tab\there\nnew \xC3\xA9 \xFF\x01 \xE2\x82\""));
-    EXPECT_EQ(result.exitCode, 0);
-    EXPECT_NE(result.out.indexOf("\"text\": \"tab\\there\\nnew \xC3\xA9 \\u00ff\\u0001 "
-                                 "\\u00e2\\u0082\""),
-              -1)
-        << result.out.toStdString();
+TEST_F(RenderTool, TreeJsonIsValidUtf8AndExactForAnyProgram) {
+    const TreeCase cases[] = {
+        {"every variable once, comma-separated", "a = 1\nb = a\nc = b\nforward c",
+         "\"variables\": [\"a\", \"b\", \"c\"]}\n"},
+        {"font names go through the picture font table",
+         "font serif font Monospace font nosuchfont font 22",
+         "{\"code\": 33, \"number\": 20, \"start\": 0, \"end\": 10}, "
+         "{\"code\": 33, \"number\": 4, \"start\": 11, \"end\": 25}, "
+         "{\"code\": 33, \"number\": 0, \"start\": 26, \"end\": 41}, "
+         "{\"code\": 33, \"number\": 22,"},
+        {"controls are escaped", "write \"tab\there\nnew\x01\x1F\x7F\\\"",
+         "\"text\": \"tab\\there\\nnew\\u0001\\u001f\x7F\\\\\"}"},
+        {"shortest and longest sequences of each length pass through",
+         "write \"\xC2\x80 \xDF\xBF \xE0\xA0\x80 \xED\x9F\xBF \xEF\xBF\xBF \xF0\x90\x80\x80 "
+         "\xF4\x8F\xBF\xBF\"",
+         "\"text\": \"\xC2\x80 \xDF\xBF \xE0\xA0\x80 \xED\x9F\xBF \xEF\xBF\xBF "
+         "\xF0\x90\x80\x80 \xF4\x8F\xBF\xBF\"}"},
+        {"continuation bytes and overlong leads are no lead bytes",
+         "write \"\x80\x80 \xBF\x80 \xC0\x80 \xC1\xBF\"",
+         "\"text\": \"\\u0080\\u0080 \\u00bf\\u0080 \\u00c0\\u0080 \\u00c1\\u00bf\"}"},
+        {"leads beyond U+10FFFF are no lead bytes",
+         "write \"\xF5\x80\x80\x80 \xFF\x80\x80\x80\"",
+         "\"text\": \"\\u00f5\\u0080\\u0080\\u0080 \\u00ff\\u0080\\u0080\\u0080\"}"},
+        {"overlong, surrogate and out-of-range second bytes",
+         "write \"\xE0\x9F\x80 \xED\xA0\x80 \xF0\x8F\x80\x80 \xF4\x90\x80\x80\"",
+         "\"text\": \"\\u00e0\\u009f\\u0080 \\u00ed\\u00a0\\u0080 "
+         "\\u00f0\\u008f\\u0080\\u0080 \\u00f4\\u0090\\u0080\\u0080\"}"},
+        {"bad later bytes and a sequence cut short",
+         "write \"\xE2\x82" "A \xE2\x82\xC0 \xF0\x9F\x90\"",
+         "\"text\": \"\\u00e2\\u0082A \\u00e2\\u0082\\u00c0 \\u00f0\\u009f\\u0090\"}"},
+    };
+    for (const TreeCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        const RunResult result = run({QStringLiteral("--tree"), QStringLiteral("-")}, c.program);
+        EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+        EXPECT_TRUE(result.err.isEmpty())
+            << "Qt's chatter stays off stderr: " << result.err.toStdString();
+        EXPECT_NE(result.out.indexOf(c.fragment), -1) << result.out.toStdString();
+        QJsonParseError error;
+        QJsonDocument::fromJson(result.out, &error);
+        EXPECT_EQ(error.error, QJsonParseError::NoError) << result.out.toStdString();
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        const QString decoded = utf8(result.out);
+        EXPECT_FALSE(utf8.hasError()) << result.out.toStdString();
+    }
 }
 
 TEST_F(RenderTool, TheLanguageFileDecidesTheWords) {
