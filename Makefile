@@ -5,7 +5,7 @@ FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: deps configure build run test test-asan bench fuzz format clean
+.PHONY: deps configure build run test test-asan bench fuzz package format clean
 
 deps:
 	@scripts/install-deps.sh
@@ -37,6 +37,10 @@ fuzz: deps
 	@CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	    -DTURTLESCOPE_FUZZ=ON -DTURTLESCOPE_BENCH=OFF -DBUILD_TESTING=OFF >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+# The Debian package, from the built tree: $(BUILD)/turtlescope_VERSION_ARCH.deb.
+package: build
+	@cd $(BUILD) && cpack -G DEB
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -11,6 +11,7 @@ packages=(
     fonts-dejavu-core
     imagemagick netpbm
     xvfb xdotool openbox x11-utils
+    dpkg-dev file appstream desktop-file-utils man-db # the package and its checks
 )
 if [ "${TURTLESCOPE_WITH_CLANG:-0}" = 1 ]; then
     packages+=(clang libclang-rt-14-dev)

@@ -68,7 +68,8 @@ QString RenderUsage() {
         "  --open FILE       start from this picture\n"
         "  --languages DIR   the Languages folder to use\n"
         "  --region N        the system region code\n"
-        "  -h, --help        show this text\n");
+        "  -h, --help        show this text\n"
+        "  --version         print the version and exit\n");
 }
 
 ParsedCommandLine ParseRenderCommandLine(const QStringList& arguments) {
@@ -79,6 +80,7 @@ ParsedCommandLine ParseRenderCommandLine(const QStringList& arguments) {
     };
     parser.addOptions({
         QCommandLineOption(QStringList{"h", "help"}),
+        QCommandLineOption(QStringLiteral("version")),
         QCommandLineOption(QStringLiteral("tree")),
         QCommandLineOption(QStringLiteral("state")),
         valueOption({"o", "output"}, "F"),
@@ -98,8 +100,9 @@ ParsedCommandLine ParseRenderCommandLine(const QStringList& arguments) {
         return result;
     }
     RenderOptions options;
-    if (parser.isSet(QStringLiteral("help"))) {
-        options.help = true;
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version"))) {
+        options.help = parser.isSet(QStringLiteral("help"));
+        options.version = !options.help;
         result.options = options;
         return result;
     }

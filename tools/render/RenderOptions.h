@@ -22,6 +22,7 @@ struct RenderOptions {
     QString languagesFolder;            // empty: the Languages folder beside the executable
     std::optional<std::int16_t> region; // none: the system's region
     bool help = false;
+    bool version = false;
 };
 
 struct ParsedCommandLine {

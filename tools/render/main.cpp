@@ -52,6 +52,10 @@ int main(int argc, char* argv[]) {
         std::fputs(RenderUsage().toLocal8Bit().constData(), stdout);
         return kExitSuccess;
     }
+    if (options.version) {
+        std::fputs("turtlescope-render " TURTLESCOPE_VERSION "\n", stdout);
+        return kExitSuccess;
+    }
 
     const ProgramSource source = ReadProgram(options.program);
     if (!source.text) {
