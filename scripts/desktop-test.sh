@@ -17,7 +17,12 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; [ -f "$work/shot.png" ] && cp "$work/shot.png" "${TMPDIR:-/tmp}/turtlescope-desktop-test.png"; exit 1; }
+fail() {
+    echo "FAIL: $*" >&2
+    [ -f "$work/log" ] && sed 's/^/turtlescope: /' "$work/log" >&2
+    [ -f "$work/shot.png" ] && cp "$work/shot.png" "${TMPDIR:-/tmp}/turtlescope-desktop-test.png"
+    exit 1
+}
 
 # A display of its own: Xvfb picks a free number and tells it through file descriptor 3.
 exec 3>"$work/display"
@@ -31,6 +36,8 @@ openbox >/dev/null 2>&1 &
 pids+=($!)
 sleep 1
 
+# The test runner asks the other tests for the offscreen platform; this one needs the X server.
+unset QT_QPA_PLATFORM
 export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache"
 mkdir -p "$HOME"
 printf 'pensize 16\ncolour red\nforward 150\n' > "$work/redline.turtle"
