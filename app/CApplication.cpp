@@ -76,9 +76,10 @@ QColor toQColor(const RGBColour& colour) {
 } // namespace
 
 std::optional<RGBColour> CApplication::AskWithColourDialog(const RGBColour& initial) {
-    LWindow::SuspendFloatingWindows();
-    const QColor chosen = QColorDialog::getColor(toQColor(initial), nullptr, QString());
-    LWindow::ResumeFloatingWindows();
+    const QColor chosen = [&] {
+        const StFloatingWindowsSuspended suspended;
+        return QColorDialog::getColor(toQColor(initial), nullptr, QString());
+    }();
     if (!chosen.isValid())
         return std::nullopt;
     return fromQColor(chosen);
@@ -152,9 +153,8 @@ CApplication::CApplication(const QString& settingsPath) : mSettingsPath(settings
         ParamAlert alert(kFileProblemAlert);
         alert.SetParameter(0, what);
         alert.SetParameter(1, why);
-        LWindow::SuspendFloatingWindows();
+        const StFloatingWindowsSuspended suspended;
         alert.Show();
-        LWindow::ResumeFloatingWindows();
     });
     buildPalettes();
 }
@@ -336,12 +336,11 @@ FileLocation CApplication::AskForFileToOpen() {
         QObject::tr("Programs (*.turtle *.txt)"),
         QObject::tr("All files (*)"),
     };
-    LWindow::SuspendFloatingWindows();
+    const StFloatingWindowsSuspended suspended;
     QFileDialog dialog(nullptr, QObject::tr("Open"));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(filters);
     const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
-    LWindow::ResumeFloatingWindows();
     return chosen ? FileLocation(dialog.selectedFiles().constFirst()) : FileLocation();
 }
 
@@ -480,15 +479,16 @@ void CApplication::exportPicture() {
         patterns << QStringLiteral("*.") + QString::fromLatin1(format);
     const QString proposed =
         QFileInfo(view->window()->windowTitle()).completeBaseName() + QStringLiteral(".png");
-    LWindow::SuspendFloatingWindows();
     QFileDialog dialog(view->window(), QObject::tr("Export Picture"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters({QObject::tr("PNG images (*.png)"),
                            QObject::tr("Images (%1)").arg(patterns.join(QLatin1Char(' ')))});
     dialog.setDefaultSuffix(QStringLiteral("png"));
     dialog.selectFile(proposed);
-    const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
-    LWindow::ResumeFloatingWindows();
+    const bool chosen = [&] {
+        const StFloatingWindowsSuspended suspended;
+        return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    }();
     if (!chosen)
         return;
     const QString path = dialog.selectedFiles().constFirst();

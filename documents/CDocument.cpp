@@ -14,18 +14,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
-namespace {
-
-// Modal file questions keep the floating windows out of the way while they are open.
-class StFloatingWindowsSuspended {
-public:
-    StFloatingWindowsSuspended() { LWindow::SuspendFloatingWindows(); }
-    ~StFloatingWindowsSuspended() { LWindow::ResumeFloatingWindows(); }
-    StFloatingWindowsSuspended(const StFloatingWindowsSuspended&) = delete;
-    StFloatingWindowsSuspended& operator=(const StFloatingWindowsSuspended&) = delete;
-};
-
-} // namespace
+namespace {} // namespace
 
 void RegisterDocumentViews() {
     RegisterUiViewResource<Ui::DocumentWindow>(kDocumentWindowResource);

@@ -63,12 +63,11 @@ void AlertFileProblem(FileProblem problem, const QString& path, const QString& w
         alertHandler()(what, why);
         return;
     }
-    LWindow::SuspendFloatingWindows();
+    const StFloatingWindowsSuspended suspended;
     QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(), what,
                     QMessageBox::Ok, QApplication::activeWindow());
     box.setInformativeText(why);
     box.exec();
-    LWindow::ResumeFloatingWindows();
 }
 
 void SetFileAlertHandler(FileAlertHandler handler) {

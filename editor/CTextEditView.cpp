@@ -43,15 +43,6 @@ bool isPaletteCommand(CommandT command) {
            (command >= 4000 && command <= 4005);
 }
 
-// Modal file questions keep the palettes out of the way while they are open.
-class StFloatingWindowsSuspended {
-public:
-    StFloatingWindowsSuspended() { LWindow::SuspendFloatingWindows(); }
-    ~StFloatingWindowsSuspended() { LWindow::ResumeFloatingWindows(); }
-    StFloatingWindowsSuspended(const StFloatingWindowsSuspended&) = delete;
-    StFloatingWindowsSuspended& operator=(const StFloatingWindowsSuspended&) = delete;
-};
-
 void alertFileProblem(const QString& message, const QString& reason) {
     ParamAlert alert(kFileProblemAlert);
     alert.SetParameter(0, message);
@@ -396,23 +387,14 @@ std::string_view CTextEditView::programText() const {
 int CTextEditView::PositionOfByte(std::int32_t byteOffset) const {
     const QString text = toPlainText();
     std::int32_t bytes = 0;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
+    for (qsizetype i = 0; i < text.size();) {
         if (bytes >= byteOffset)
             return static_cast<int>(i);
-        const char16_t u = text[i].unicode();
-        if (u < 0x80) {
-            bytes += 1;
-        } else if (u < 0x800) {
-            bytes += 2;
-        } else if (QChar::isHighSurrogate(u) && i + 1 < n && text[i + 1].isLowSurrogate()) {
-            bytes += 4;
-            ++i;
-        } else {
-            bytes += 3;
-        }
+        const Utf8Step step = Utf8StepAt(text, i);
+        bytes += step.bytes;
+        i += step.units;
     }
-    return static_cast<int>(n);
+    return static_cast<int>(text.size());
 }
 
 std::int32_t CTextEditView::ByteOfPosition(int position) const {

@@ -1,5 +1,6 @@
 #include "ProgramHighlighter.h"
 
+#include "CharacterClasses.h"
 #include "LanguageTables.h"
 
 namespace {
@@ -14,26 +15,13 @@ QString foldAscii(QStringView word) {
     return folded;
 }
 
+// Where the tokeniser ends a word: blanks, line ends and the one-character words.
 bool isSeparator(QChar c) {
-    switch (c.unicode()) {
-    case ' ':
-    case '\t':
-    case '\r':
-    case '\n':
-    case '[':
-    case ']':
-    case '(':
-    case ')':
-    case '=':
-    case '+':
-    case '-':
-    case '*':
-    case '/':
-    case '%':
-        return true;
-    default:
+    const char16_t u = c.unicode();
+    if (u >= 0x80)
         return false;
-    }
+    const auto byte = static_cast<unsigned char>(u);
+    return IsBlank(byte) || IsLineEnd(byte) || IsPunctuation(byte);
 }
 
 bool startsComment(const QString& text, qsizetype i) {

@@ -242,9 +242,8 @@ void LDocApplication::ChooseDocument() {
 }
 
 FileLocation LDocApplication::AskForFileToOpen() {
-    LWindow::SuspendFloatingWindows();
+    const StFloatingWindowsSuspended suspended;
     const QString path = QFileDialog::getOpenFileName(nullptr);
-    LWindow::ResumeFloatingWindows();
     return FileLocation(path);
 }
 

@@ -34,21 +34,24 @@ bool insertsText(const QKeyEvent& event) {
 
 } // namespace
 
+Utf8Step Utf8StepAt(QStringView text, qsizetype position) {
+    const char16_t u = text[position].unicode();
+    if (u < 0x80)
+        return {1, 1};
+    if (u < 0x800)
+        return {1, 2};
+    if (QChar::isHighSurrogate(u) && position + 1 < text.size() &&
+        text[position + 1].isLowSurrogate())
+        return {2, 4};
+    return {1, 3};
+}
+
 std::int64_t Utf8Length(QStringView text) {
     std::int64_t bytes = 0;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t u = text[i].unicode();
-        if (u < 0x80) {
-            bytes += 1;
-        } else if (u < 0x800) {
-            bytes += 2;
-        } else if (QChar::isHighSurrogate(u) && i + 1 < n && text[i + 1].isLowSurrogate()) {
-            bytes += 4;
-            ++i;
-        } else {
-            bytes += 3; // lone surrogates are written as the replacement character
-        }
+    for (qsizetype i = 0; i < text.size();) {
+        const Utf8Step step = Utf8StepAt(text, i);
+        bytes += step.bytes;
+        i += step.units;
     }
     return bytes;
 }

@@ -61,5 +61,13 @@ private:
     int mQuietDepth = 0;
 };
 
+// The character at a position: its UTF-16 units and its UTF-8 bytes (a lone surrogate is written
+// as the replacement character, three bytes).
+struct Utf8Step {
+    int units;
+    int bytes;
+};
+Utf8Step Utf8StepAt(QStringView text, qsizetype position);
+
 // UTF-8 length of a text without making the bytes.
 std::int64_t Utf8Length(QStringView text);

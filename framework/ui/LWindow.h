@@ -93,3 +93,12 @@ template <typename Window> void RegisterWindowClass(ClassIDT classID) {
         return std::make_unique<Window>(super);
     });
 }
+
+// Hides the floating windows for the life of a modal dialog, on every way out.
+class StFloatingWindowsSuspended {
+public:
+    StFloatingWindowsSuspended() { LWindow::SuspendFloatingWindows(); }
+    ~StFloatingWindowsSuspended() { LWindow::ResumeFloatingWindows(); }
+    StFloatingWindowsSuspended(const StFloatingWindowsSuspended&) = delete;
+    StFloatingWindowsSuspended& operator=(const StFloatingWindowsSuspended&) = delete;
+};
