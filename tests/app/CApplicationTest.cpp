@@ -28,12 +28,7 @@ TEST_F(ApplicationTest, NewMakesAPictureWhoseViewIsTheFrontPaintView) {
     EXPECT_NE(second, first);
     EXPECT_EQ(application->FrontCPaintWindow(), second);
     EXPECT_EQ(application->GetDocuments().size(), 2u);
-}
-
-TEST_F(ApplicationTest, AHiddenPictureIsNotTheFrontPaintView) {
-    CPaintWindow* first = newPicture();
-    CPaintWindow* second = newPicture();
-    second->window()->hide();
+    second->window()->hide(); // a hidden picture is not the front one
     EXPECT_EQ(application->FrontCPaintWindow(), first);
 }
 
@@ -113,56 +108,38 @@ TEST_F(ApplicationTest, ClearWipesTheFrontPicture) {
     EXPECT_EQ(view->canvas().pixel(11, 11), kWhite);
 }
 
-TEST_F(ApplicationTest, PaintingModesToggleAndShowCheckMarks) {
+TEST_F(ApplicationTest, PaintingModesAndDocumentCommandsShowTheirStatus) {
+    const auto status = [this](CommandT command) {
+        CommandStatus result;
+        application->FindCommandStatus(command, result);
+        return result;
+    };
     EXPECT_TRUE(application->connectMode());
     EXPECT_FALSE(application->mouseMode());
-    CommandStatus status;
-    application->FindCommandStatus(508, status);
-    EXPECT_TRUE(status.enabled);
-    EXPECT_EQ(status.mark, kCheckMark);
+    EXPECT_TRUE(status(508).enabled);
+    EXPECT_EQ(status(508).mark, kCheckMark);
     application->ObeyCommand(508, nullptr);
     application->ObeyCommand(700, nullptr);
     EXPECT_FALSE(application->connectMode());
     EXPECT_TRUE(application->mouseMode());
-    status = {};
-    application->FindCommandStatus(508, status);
-    EXPECT_EQ(status.mark, 0);
-    status = {};
-    application->FindCommandStatus(700, status);
-    EXPECT_EQ(status.mark, kCheckMark);
-}
+    EXPECT_EQ(status(508).mark, 0);
+    EXPECT_EQ(status(700).mark, kCheckMark);
 
-TEST_F(ApplicationTest, DocumentCommandStatusComesFromTheFrontPicture) {
-    CommandStatus status;
-    application->FindCommandStatus(cmd_Clear, status);
-    EXPECT_FALSE(status.enabled) << "no picture: the default answer";
+    EXPECT_FALSE(status(cmd_Clear).enabled) << "no picture: the default answer";
     newPicture();
-    status = {};
-    application->FindCommandStatus(cmd_Clear, status);
-    EXPECT_TRUE(status.enabled);
-    status = {};
-    application->FindCommandStatus(cmd_Save, status);
-    EXPECT_TRUE(status.enabled) << "a new picture has never been saved";
-    status = {};
-    application->FindCommandStatus(3005, status);
-    EXPECT_TRUE(status.enabled);
+    for (CommandT command : {cmd_Clear, cmd_Save, CommandT(3005)}) // Save: never saved yet
+        EXPECT_TRUE(status(command).enabled) << command;
 }
 
 TEST_F(ApplicationTest, IsTheRunHostWhileItLives) {
     EXPECT_EQ(RunHost::Current(), application.get());
     EXPECT_EQ(theApplication, application.get());
-    application->SetSleepTime(6);
-    EXPECT_EQ(application->GetSleepTime(), 6u);
     application->ObeyHostCommand(cmd_New, nullptr);
     EXPECT_NE(application->FrontPaintView(), nullptr);
     application.reset();
     EXPECT_EQ(RunHost::Current(), nullptr);
     EXPECT_EQ(theApplication, nullptr);
 }
-
-} // namespace
-
-namespace {
 
 TEST_F(ApplicationTest, ThePictureItselfGetsThePlacedRectangle) {
     CPaintWindow* view = newPicture();
@@ -177,10 +154,6 @@ TEST_F(ApplicationTest, ThePictureItselfGetsThePlacedRectangle) {
               (Rect{0, 0, clampToInt16(placed.height()), clampToInt16(placed.width())}));
     EXPECT_EQ(view->mapToGlobal(QPoint(0, 0)), QPoint(placed.left, placed.top));
 }
-
-} // namespace
-
-namespace {
 
 TEST_F(ApplicationTest, EachPictureUndoesItsOwnClear) {
     CPaintWindow* first = newPicture();
@@ -201,10 +174,6 @@ TEST_F(ApplicationTest, EachPictureUndoesItsOwnClear) {
     EXPECT_FALSE(LCommander::DispatchCommandStatus(cmd_Undo).enabled);
 }
 
-} // namespace
-
-namespace {
-
 TEST_F(ApplicationTest, ADocumentCommandNobodyTakesDoesNotComeBackForever) {
     // A picture window outside any document: the view passes Save up its chain, which leads
     // back to the application.
@@ -218,10 +187,6 @@ TEST_F(ApplicationTest, ADocumentCommandNobodyTakesDoesNotComeBackForever) {
     application->FindCommandStatus(cmd_Save, status);
     EXPECT_FALSE(status.enabled);
 }
-
-} // namespace
-
-namespace {
 
 TEST_F(ApplicationTest, APictureWindowIsNamedAfterItsFile) {
     CPaintWindow* view = newPicture();

@@ -36,13 +36,6 @@ TEST(PaletteState, MarkingTurnsOneButtonOnAndTheRestOfItsGroupOff) {
     EXPECT_EQ(palettes.SelectedPenButton(), 2003);
 }
 
-TEST(PaletteState, TheFillButtonIsAPenButtonButNoWidth) {
-    PaletteState palettes;
-    palettes.MarkPenSize(2010);
-    EXPECT_EQ(palettes.SelectedPenButton(), 2010);
-    EXPECT_EQ(palettes.PalettePenWidth(), 1);
-}
-
 TEST(PaletteState, CyclingStartsRedAndThePickerStartsBlack) {
     PaletteState palettes;
     palettes.MarkColour(3008);

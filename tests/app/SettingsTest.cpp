@@ -80,42 +80,20 @@ TEST_F(SettingsTest, FirstLaunchMakesAnEmptyFileAndQuitWritesElevenResources) {
 }
 
 TEST_F(SettingsTest, ContentsAreReadAsFarAsTheyAreSound) {
-    struct Row {
+    const QPoint standard(-1, -1);
+    struct Row { // by default, what a launch without settings shows
         const char* what;
         std::vector<std::tuple<const char*, int, ResourceBytes>> resources;
-        QPoint toolsAt; // (-1, -1): where it stands by default
-        CommandT pen, colour, symmetry;
-        bool mouseMode, connectMode, commandPaletteShown; // shown unless 'WVis' 2 says 0
+        QPoint toolsAt = QPoint(-1, -1); // (-1, -1): where it stands by default
+        CommandT pen = 2000, colour = 3000, symmetry = 4000;
+        bool mouseMode = false, connectMode = true, commandPaletteShown = true;
     };
-    const QPoint standard(-1, -1);
     const Row rows[] = {
-        {"short place ignored",
-         {{"WPos", 0, bytesOf({0, 100})}},
-         standard,
-         2000,
-         3000,
-         4000,
-         false,
-         true,
-         true},
+        {"short place ignored", {{"WPos", 0, bytesOf({0, 100})}}},
         {"long place read from its first four bytes",
          {{"WPos", 0, bytesOf({0, 120, 0, 80, 9, 9})}},
-         QPoint(80, 120),
-         2000,
-         3000,
-         4000,
-         false,
-         true,
-         true},
-        {"place off every screen ignored",
-         {{"WPos", 0, bytesOf({0x80, 0, 0x80, 0})}},
-         standard,
-         2000,
-         3000,
-         4000,
-         false,
-         true,
-         true},
+         QPoint(80, 120)},
+        {"place off every screen ignored", {{"WPos", 0, bytesOf({0x80, 0, 0x80, 0})}}},
         {"selections and flags",
          {{"PenT", 0, native(2003)},
           {"ColT", 0, native(3006)},
@@ -133,32 +111,14 @@ TEST_F(SettingsTest, ContentsAreReadAsFarAsTheyAreSound) {
          false},
         {"other byte order ignored",
          {{"PenT", 0, native(qbswap<std::uint32_t>(2003))},
-          {"ColT", 0, native(qbswap<std::uint32_t>(3006))}},
-         standard,
-         2000,
-         3000,
-         4000,
-         false,
-         true,
-         true},
+          {"ColT", 0, native(qbswap<std::uint32_t>(3006))}}},
         {"fill is not marked, the picker only selected",
          {{"PenT", 0, native(2010)}, {"ColT", 0, native(3009)}},
          standard,
          2000,
-         3009,
-         4000,
-         false,
-         true,
-         true},
+         3009},
         {"a command of another group is not run",
-         {{"ColT", 0, native(10)}, {"PenT", 0, native(4005)}},
-         standard,
-         2000,
-         3000,
-         4000,
-         false,
-         true,
-         true},
+         {{"ColT", 0, native(10)}, {"PenT", 0, native(4005)}}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
