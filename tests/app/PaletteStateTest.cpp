@@ -7,15 +7,26 @@
 
 namespace {
 
-TEST(PaletteState, StartsWithTheFirstButtonOfEachGroup) {
-    const PaletteState palettes;
-    EXPECT_EQ(palettes.SelectedPenButton(), 2000);
-    EXPECT_EQ(palettes.PalettePenWidth(), 2);
-    EXPECT_EQ(palettes.SelectedColourButton(), 3000);
-    EXPECT_EQ(palettes.SelectedSymmetryButton(), 4000);
-    EXPECT_EQ(palettes.PaletteSymmetry(), 1);
-    EXPECT_EQ(palettes.PaletteColour().colour, kBlack);
-    EXPECT_FALSE(palettes.PaletteColour().cycling);
+// A fresh palette, and one whose windows are absent whatever was marked, answer the defaults.
+TEST(PaletteState, FreshOrAbsentPalettesAnswerTheFirstButtonOfEachGroup) {
+    for (const bool absent : {false, true}) {
+        SCOPED_TRACE(absent);
+        PaletteState palettes;
+        if (absent) {
+            palettes.MarkPenSize(2004);
+            palettes.MarkSymmetry(4004);
+            palettes.MarkColour(3008);
+            palettes.setToolPalettePresent(false);
+            palettes.setColourPalettePresent(false);
+        }
+        EXPECT_EQ(palettes.SelectedPenButton(), 2000);
+        EXPECT_EQ(palettes.PalettePenWidth(), absent ? 1 : 2);
+        EXPECT_EQ(palettes.SelectedColourButton(), 3000);
+        EXPECT_EQ(palettes.SelectedSymmetryButton(), 4000);
+        EXPECT_EQ(palettes.PaletteSymmetry(), 1);
+        EXPECT_EQ(palettes.PaletteColour().colour, kBlack);
+        EXPECT_FALSE(palettes.PaletteColour().cycling);
+    }
 }
 
 TEST(PaletteState, MarkingTurnsOneButtonOnAndTheRestOfItsGroupOff) {
@@ -32,46 +43,22 @@ TEST(PaletteState, MarkingTurnsOneButtonOnAndTheRestOfItsGroupOff) {
     EXPECT_EQ(palettes.PaletteSymmetry(), 6);
     palettes.MarkColour(3005);
     EXPECT_EQ(palettes.PaletteColour().colour, (RGBColour{0, 0xFFFF, 0xFFFF}));
-    // Groups are independent.
-    EXPECT_EQ(palettes.SelectedPenButton(), 2003);
-}
-
-TEST(PaletteState, CyclingStartsRedAndThePickerStartsBlack) {
-    PaletteState palettes;
     palettes.MarkColour(3008);
-    EXPECT_EQ(palettes.PaletteColour().colour, (RGBColour{0xFFFF, 0, 0}));
     EXPECT_TRUE(palettes.PaletteColour().cycling);
-    palettes.MarkColour(3009);
+    palettes.MarkColour(3009); // the picker starts black and does not cycle
     EXPECT_EQ(palettes.SelectedColourButton(), 3009);
     EXPECT_EQ(palettes.PaletteColour().colour, kBlack);
     EXPECT_FALSE(palettes.PaletteColour().cycling);
-}
+    EXPECT_EQ(palettes.SelectedPenButton(), 2003) << "groups are independent";
 
-TEST(PaletteState, ANumberOutsideTheGroupMarksNothing) {
     // A run may end with the colour command 2999 (a negative colour value); the palette keeps
     // showing a selection instead of going blank.
-    PaletteState palettes;
     palettes.MarkColour(3002);
     palettes.MarkColour(2999);
     palettes.MarkPenSize(4000);
     EXPECT_EQ(palettes.SelectedColourButton(), 3002);
     EXPECT_EQ(palettes.buttonValue(3002), 1);
-    EXPECT_EQ(palettes.SelectedPenButton(), 2000);
-}
-
-TEST(PaletteState, AnAbsentPaletteAnswersTheDefaults) {
-    PaletteState palettes;
-    palettes.MarkPenSize(2004);
-    palettes.MarkSymmetry(4004);
-    palettes.MarkColour(3003);
-    palettes.setToolPalettePresent(false);
-    palettes.setColourPalettePresent(false);
-    EXPECT_EQ(palettes.SelectedPenButton(), 2000);
-    EXPECT_EQ(palettes.PalettePenWidth(), 1);
-    EXPECT_EQ(palettes.SelectedSymmetryButton(), 4000);
-    EXPECT_EQ(palettes.PaletteSymmetry(), 1);
-    EXPECT_EQ(palettes.SelectedColourButton(), 3000);
-    EXPECT_EQ(palettes.PaletteColour().colour, kBlack);
+    EXPECT_EQ(palettes.SelectedPenButton(), 2003);
 }
 
 TEST(PaletteButtons, TablesOfWidthsModesAndColours) {
