@@ -100,14 +100,6 @@ TEST_F(ApplicationTest, ColourCommandsBelowTheTableAreIgnored) {
     EXPECT_EQ(view->colourCommand(), 3001);
 }
 
-TEST_F(ApplicationTest, ClearWipesTheFrontPicture) {
-    CPaintWindow* view = newPicture();
-    view->lineTurtleTo(Point::at(10, 10), 0.0f);
-    ASSERT_EQ(view->canvas().pixel(11, 11), kBlack);
-    application->ObeyCommand(4005, nullptr);
-    EXPECT_EQ(view->canvas().pixel(11, 11), kWhite);
-}
-
 TEST_F(ApplicationTest, PaintingModesAndDocumentCommandsShowTheirStatus) {
     const auto status = [this](CommandT command) {
         CommandStatus result;
@@ -160,7 +152,7 @@ TEST_F(ApplicationTest, EachPictureUndoesItsOwnClear) {
     first->lineTurtleTo(Point::at(20, 20), 0.0f);
     CPaintWindow* second = newPicture();
     second->lineTurtleTo(Point::at(40, 40), 0.0f);
-    application->ObeyCommand(4005, nullptr); // clears the front picture, the second
+    application->ObeyCommand(4005, nullptr); // Clear wipes the front picture, the second
     ASSERT_EQ(second->canvas().pixel(41, 41), kWhite);
 
     LCommander::SwitchTarget(second);
