@@ -12,6 +12,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -31,6 +32,13 @@ void whenModal(std::function<void(Dialog*)> answer, int triesLeft = 200) {
         else if (triesLeft > 0)
             whenModal<Dialog>(answer, triesLeft - 1);
     });
+}
+
+// Replaces the file at path with bytes; false when it cannot be written.
+inline bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
 }
 
 class ApplicationTest : public ::testing::Test {

@@ -187,10 +187,7 @@ TEST_F(ApplicationTest, APictureWindowIsNamedAfterItsFile) {
     const QString untitled = view->window()->windowTitle();
 
     const QString notAPicture = folder.filePath(QStringLiteral("notes.txt"));
-    QFile text(notAPicture);
-    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
-    text.write("forward 10");
-    text.close();
+    ASSERT_TRUE(app_test::writeFile(notAPicture, "forward 10"));
     EXPECT_EQ(view->readPictureFile(notAPicture), 0);
     EXPECT_EQ(view->window()->windowTitle(), untitled) << "nothing was drawn";
 

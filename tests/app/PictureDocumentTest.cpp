@@ -105,10 +105,7 @@ TEST_F(PictureDocumentTest, SavingTwiceToOnePlaceLeavesExactlyTheSecondPicture) 
 }
 
 TEST_F(PictureDocumentTest, SaveAsReplacesAnotherFileWhollyAndAFailedSaveSaysWhy) {
-    QFile other(path("other.pict"));
-    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
-    other.write(QByteArray(200000, 'x'));
-    other.close();
+    ASSERT_TRUE(app_test::writeFile(path("other.pict"), QByteArray(200000, 'x')));
     paint(4);
     answerSaveDialog(path("other.pict"));
     whenModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });

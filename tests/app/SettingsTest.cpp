@@ -148,10 +148,7 @@ TEST_F(SettingsTest, ContentsAreReadAsFarAsTheyAreSound) {
 TEST_F(SettingsTest, AHostileFileIsSurvivedAndReplacedButADeletedOneStaysDeleted) {
     for (const QByteArray& junk :
          {QByteArray("{\"format\": 7, \"resources\": [ {"), QByteArray(3000, '\xff')}) {
-        QFile file(settingsPath());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(junk);
-        file.close();
+        ASSERT_TRUE(app_test::writeFile(settingsPath(), junk));
         auto rewritten = launchAndQuit();
         ASSERT_TRUE(rewritten);
         EXPECT_EQ(rewritten->count(), 11u);

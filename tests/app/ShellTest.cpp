@@ -159,9 +159,7 @@ TEST_F(ApplicationTest, OpenFileTakesImagesAsUnfiledPicturesAndRefusesWhatItCann
         SCOPED_TRACE(name);
         const QString path = folder.filePath(QString::fromLatin1(name));
         if (QString::fromLatin1(name).endsWith(QStringLiteral(".gif"))) {
-            QFile gifFile(path);
-            ASSERT_TRUE(gifFile.open(QIODevice::WriteOnly));
-            gifFile.write(gif);
+            ASSERT_TRUE(app_test::writeFile(path, gif));
         } else {
             ASSERT_TRUE(image.save(path));
         }
@@ -175,10 +173,7 @@ TEST_F(ApplicationTest, OpenFileTakesImagesAsUnfiledPicturesAndRefusesWhatItCann
         QCoreApplication::processEvents();
     }
     const QString broken = folder.filePath(QStringLiteral("broken.png"));
-    QFile file(broken);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("\x89PNG\r\n\x1a\n but nothing more");
-    file.close();
+    ASSERT_TRUE(app_test::writeFile(broken, "\x89PNG\r\n\x1a\n but nothing more"));
     // The application's own alert, once, as the user sees it.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     application.reset();
@@ -244,10 +239,7 @@ TEST_F(ApplicationTest, OpenDialogDropsExportAndCopyMoveWholePictures) {
 TEST_F(ApplicationTest, AProgramFileOpensInAProgramWindowWithAPictureToDrawIn) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("square.turtle"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("repeat 4 [ forward 50 right 90 ]\n");
-    file.close();
+    ASSERT_TRUE(app_test::writeFile(path, "repeat 4 [ forward 50 right 90 ]\n"));
     for (int round = 0; round < 2; ++round) {
         SCOPED_TRACE(round); // the second time a picture exists already
         ASSERT_TRUE(application->OpenFile(FileLocation(path)));
