@@ -13,6 +13,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -34,6 +36,20 @@ void whenModal(std::function<void(Dialog*)> answer, int triesLeft = 200) {
     });
 }
 
+// Answers the next file dialog with path (or cancels it when empty).
+inline void answerFileDialog(const QString& path) {
+    whenModal<QFileDialog>([path](QFileDialog* dialog) {
+        if (path.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        // Typed into the name field, as a user does.
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        name->setText(path);
+        static_cast<QDialog*>(dialog)->accept(); // as its Save button does
+    });
+}
 // Replaces the file at path with bytes; false when it cannot be written.
 inline bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);

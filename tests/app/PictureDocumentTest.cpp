@@ -11,6 +11,7 @@
 
 namespace {
 
+using app_test::answerFileDialog;
 using app_test::ApplicationTest;
 using app_test::whenModal;
 
@@ -33,20 +34,6 @@ protected:
         view->lineTurtleTo(Point::at(static_cast<std::int16_t>(size * 3), 40), 0.0f);
         document->SetModified(true);
     }
-    // Answers the next save dialog with path (or cancels it when empty).
-    static void answerSaveDialog(const QString& path) {
-        whenModal<QFileDialog>([path](QFileDialog* dialog) {
-            if (path.isEmpty()) {
-                dialog->reject();
-                return;
-            }
-            // Typed into the name field, as a user does.
-            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            ASSERT_NE(name, nullptr);
-            name->setText(path);
-            static_cast<QDialog*>(dialog)->accept(); // as its Save button does
-        });
-    }
     QString path(const char* name) const { return folder.filePath(QString::fromLatin1(name)); }
 
     QTemporaryDir folder;
@@ -66,7 +53,7 @@ TEST_F(PictureDocumentTest, TheRealSaveQuestionCancelKeepsDontSaveCloses) {
 
     // Save, then cancelling the save dialog, keeps it too.
     whenModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::Save)->click(); });
-    answerSaveDialog(QString());
+    answerFileDialog(QString());
     EXPECT_FALSE(application->DoQuit());
     EXPECT_FALSE(document->IsClosed());
     EXPECT_FALSE(application->IsQuitting());
@@ -78,7 +65,7 @@ TEST_F(PictureDocumentTest, TheRealSaveQuestionCancelKeepsDontSaveCloses) {
 
 TEST_F(PictureDocumentTest, SavingTwiceToOnePlaceLeavesExactlyTheSecondPicture) {
     paint(32);
-    answerSaveDialog(path("twice"));
+    answerFileDialog(path("twice"));
     ASSERT_TRUE(document->Save());
     EXPECT_TRUE(document->HasFile());
     EXPECT_FALSE(document->IsModified());
@@ -107,7 +94,7 @@ TEST_F(PictureDocumentTest, SavingTwiceToOnePlaceLeavesExactlyTheSecondPicture) 
 TEST_F(PictureDocumentTest, SaveAsReplacesAnotherFileWhollyAndAFailedSaveSaysWhy) {
     ASSERT_TRUE(app_test::writeFile(path("other.pict"), QByteArray(200000, 'x')));
     paint(4);
-    answerSaveDialog(path("other.pict"));
+    answerFileDialog(path("other.pict"));
     whenModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
     ASSERT_TRUE(document->ChooseSaveLocation());
     ASSERT_EQ(view->writePictureFile(path("fresh.pict")), 0);

@@ -158,11 +158,8 @@ TEST_F(ApplicationTest, OpenFileTakesImagesAsUnfiledPicturesAndRefusesWhatItCann
     for (const char* name : {"a.png", "b.jpg", "c.gif", "d.tiff"}) {
         SCOPED_TRACE(name);
         const QString path = folder.filePath(QString::fromLatin1(name));
-        if (QString::fromLatin1(name).endsWith(QStringLiteral(".gif"))) {
-            ASSERT_TRUE(app_test::writeFile(path, gif));
-        } else {
-            ASSERT_TRUE(image.save(path));
-        }
+        ASSERT_TRUE(path.endsWith(QStringLiteral(".gif")) ? app_test::writeFile(path, gif)
+                                                          : image.save(path));
         ASSERT_TRUE(application->OpenFile(FileLocation(path)));
         CDocument* document = frontDocument();
         EXPECT_FALSE(document->IsModified());
@@ -228,10 +225,7 @@ TEST_F(ApplicationTest, OpenDialogDropsExportAndCopyMoveWholePictures) {
     LCommander::DispatchCommand(cmd_Copy);
     EXPECT_EQ(QGuiApplication::clipboard()->image().size(), canvas.size());
     const QString exported = folder.filePath(QStringLiteral("out.png"));
-    whenModal<QFileDialog>([exported](QFileDialog* dialog) {
-        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(exported);
-        static_cast<QDialog*>(dialog)->accept();
-    });
+    app_test::answerFileDialog(exported);
     application->ObeyCommand(cmd_ExportPicture, nullptr);
     EXPECT_EQ(QImage(exported).convertToFormat(QImage::Format_RGB32), canvas);
 }
