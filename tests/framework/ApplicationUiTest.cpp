@@ -81,24 +81,19 @@ public:
     QStringList opened;
 };
 
-// An object whose first events throw.
-class ThrowingObject : public QObject {
+// An object that counts its user events, or throws from them.
+class UserEventObject : public QObject {
 public:
+    explicit UserEventObject(bool throws = false) : mThrows(throws) {}
     bool event(QEvent* event) override {
-        if (event->type() == QEvent::User)
+        if (event->type() == QEvent::User && ++received && mThrows)
             throw std::runtime_error("handler failed");
         return QObject::event(event);
     }
-};
-
-class CountingObject : public QObject {
-public:
-    bool event(QEvent* event) override {
-        if (event->type() == QEvent::User)
-            ++received;
-        return QObject::event(event);
-    }
     int received = 0;
+
+private:
+    bool mThrows;
 };
 
 class ThrowingView : public LView {
@@ -146,8 +141,8 @@ using ApplicationUiTest = UiTest;
 
 TEST_F(ApplicationUiTest, ThrowingHandlerDoesNotEndTheLoop) {
     TestApplication app;
-    ThrowingObject thrower;
-    CountingObject counter;
+    UserEventObject thrower(true);
+    UserEventObject counter;
     const unsigned long before = GuardedExceptionCount();
     // The loop: a throwing timer and event, then the events after them, then quit.
     QTimer::singleShot(0, [] { throw LException(kIOError); });
