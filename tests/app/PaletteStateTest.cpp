@@ -61,12 +61,9 @@ TEST(PaletteState, MarkingTurnsOneButtonOnAndTheRestOfItsGroupOff) {
     EXPECT_EQ(palettes.SelectedPenButton(), 2003);
 }
 
-TEST(PaletteButtons, TablesOfWidthsModesAndColours) {
-    EXPECT_EQ(penWidthOfButton(2000), 2);
-    EXPECT_EQ(penWidthOfButton(2004), 32);
+// The widths and modes in use: the palette and application tests.
+TEST(PaletteButtons, ColoursAndTheEndsOfEachGroup) {
     EXPECT_FALSE(penWidthOfButton(2010));
-    EXPECT_EQ(symmetryOfButton(4002), 4);
-    EXPECT_EQ(symmetryOfButton(4004), 8);
     EXPECT_FALSE(symmetryOfButton(4005));
     EXPECT_EQ(colourOfButton(3007), (RGBColour{0xFFFF, 0xFFFF, 0}));
     EXPECT_EQ(colourOfButton(3004), kWhite);
