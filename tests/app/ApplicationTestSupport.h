@@ -63,11 +63,7 @@ protected:
         QStandardPaths::setTestModeEnabled(true);
         widgetTestApplication();
         ASSERT_TRUE(settingsFolder.isValid());
-        application = std::make_unique<CApplication>(settingsPath());
-        application->SetColourPicker([this](const RGBColour&) {
-            ++pickerCalls;
-            return std::optional<RGBColour>();
-        });
+        makeApplication();
         SetFileAlertHandler(
             [this](const QString& what, const QString& why) { alerts << what + why; });
     }
@@ -77,6 +73,15 @@ protected:
         QCoreApplication::processEvents();
     }
 
+    // A new application on the settings file, with the counting colour picker.
+    void makeApplication() {
+        application.reset();
+        application = std::make_unique<CApplication>(settingsPath());
+        application->SetColourPicker([this](const RGBColour&) {
+            ++pickerCalls;
+            return std::optional<RGBColour>();
+        });
+    }
     CPaintWindow* newPicture() {
         application->ObeyCommand(cmd_New, nullptr);
         QCoreApplication::processEvents();

@@ -30,12 +30,7 @@ class SettingsTest : public ApplicationTest {
 protected:
     // A launch with the file as given and a quit; the file read back.
     std::unique_ptr<ResourceFile> launchAndQuit(const std::function<void()>& whileRunning = {}) {
-        application.reset();
-        application = std::make_unique<CApplication>(settingsPath());
-        application->SetColourPicker([this](const RGBColour&) {
-            ++pickerCalls;
-            return std::optional<RGBColour>();
-        });
+        makeApplication();
         application->Initialize();
         if (whileRunning)
             whileRunning();
@@ -54,8 +49,7 @@ protected:
 };
 
 TEST_F(SettingsTest, FirstLaunchMakesAnEmptyFileAndQuitWritesElevenResources) {
-    application.reset();
-    application = std::make_unique<CApplication>(settingsPath());
+    makeApplication();
     application->Initialize();
     auto empty = ResourceFile::open(settingsPath());
     ASSERT_TRUE(empty);

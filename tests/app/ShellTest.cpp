@@ -173,8 +173,7 @@ TEST_F(ApplicationTest, OpenFileTakesImagesAsUnfiledPicturesAndRefusesWhatItCann
     ASSERT_TRUE(app_test::writeFile(broken, "\x89PNG\r\n\x1a\n but nothing more"));
     // The application's own alert, once, as the user sees it.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    application.reset();
-    application = std::make_unique<CApplication>(settingsPath());
+    makeApplication();
     QString shown;
     whenModal<QMessageBox>([&shown](QMessageBox* box) {
         shown = box->text() + box->informativeText();
