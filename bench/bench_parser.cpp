@@ -1,9 +1,9 @@
 // Parsing a 31 744-byte program of mixed statements.
 
 #include "LanguageTables.h"
+#include "ParseContext.h"
 #include "Parser.h"
 #include "ResourceChain.h"
-#include "ParseContext.h"
 
 #include <array>
 #include <benchmark/benchmark.h>

@@ -93,7 +93,10 @@ BENCHMARK(BM_RenderSpiralProcess)->Unit(benchmark::kMillisecond)->MinTime(3.0)->
 void BM_RenderSpiralProcessNoPicture(benchmark::State& state) {
     renderProcess(state, kSpiral, false);
 }
-BENCHMARK(BM_RenderSpiralProcessNoPicture)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime();
+BENCHMARK(BM_RenderSpiralProcessNoPicture)
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(3.0)
+    ->UseRealTime();
 
 void BM_RenderOneSegmentProcess(benchmark::State& state) {
     renderProcess(state, kOneSegment, true);

@@ -3,8 +3,8 @@
 #include "CharacterClasses.h"
 #include "DecimalConversion.h"
 #include "LanguageTables.h"
-#include "Parser.h"
 #include "ParseContext.h"
+#include "Parser.h"
 
 #include <optional>
 

@@ -65,8 +65,8 @@ int ReadWord(ParseContext& context, LStr255& word, TextCursor& cursor, std::uint
     return 1;
 }
 
-int ReadQuotedText(ParseContext& context, LStr255& text, TextCursor& cursor, std::uint32_t& remaining,
-                   bool& quoted) {
+int ReadQuotedText(ParseContext& context, LStr255& text, TextCursor& cursor,
+                   std::uint32_t& remaining, bool& quoted) {
     text.clear();
     consumeBlanks(context, cursor, remaining);
     quoted = remaining > 0 && *cursor == '"';

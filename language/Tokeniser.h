@@ -26,8 +26,8 @@ int SkipBlanksAndComments(ParseContext& context, TextCursor& cursor, std::uint32
 int ReadWord(ParseContext& context, LStr255& word, TextCursor& cursor, std::uint32_t& remaining);
 
 // A text in double quotes, if one comes next; quoted tells whether it did.
-int ReadQuotedText(ParseContext& context, LStr255& text, TextCursor& cursor, std::uint32_t& remaining,
-                   bool& quoted);
+int ReadQuotedText(ParseContext& context, LStr255& text, TextCursor& cursor,
+                   std::uint32_t& remaining, bool& quoted);
 
 // A number, if one comes next. If not, isNumber is false and word holds the next word, which is
 // looked at but not consumed.

@@ -3,9 +3,9 @@
 #include "Expressions.h"
 #include "Instruction.h"
 #include "LanguageTables.h"
+#include "ParseContext.h"
 #include "Parser.h"
 #include "ResourceChain.h"
-#include "ParseContext.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -5,9 +5,9 @@
 
 #include "Instruction.h"
 #include "LanguageTables.h"
+#include "ParseContext.h"
 #include "Parser.h"
 #include "ResourceChain.h"
-#include "ParseContext.h"
 
 #include <gtest/gtest.h>
 #include <memory>

@@ -71,15 +71,15 @@ TEST_F(RenderTool, TreeJsonIsValidUtf8AndExactForAnyProgram) {
         {"continuation bytes and overlong leads are no lead bytes",
          "write \"\x80\x80 \xBF\x80 \xC0\x80 \xC1\xBF\"",
          "\"text\": \"\\u0080\\u0080 \\u00bf\\u0080 \\u00c0\\u0080 \\u00c1\\u00bf\"}"},
-        {"leads beyond U+10FFFF are no lead bytes",
-         "write \"\xF5\x80\x80\x80 \xFF\x80\x80\x80\"",
+        {"leads beyond U+10FFFF are no lead bytes", "write \"\xF5\x80\x80\x80 \xFF\x80\x80\x80\"",
          "\"text\": \"\\u00f5\\u0080\\u0080\\u0080 \\u00ff\\u0080\\u0080\\u0080\"}"},
         {"overlong, surrogate and out-of-range second bytes",
          "write \"\xE0\x9F\x80 \xED\xA0\x80 \xF0\x8F\x80\x80 \xF4\x90\x80\x80\"",
          "\"text\": \"\\u00e0\\u009f\\u0080 \\u00ed\\u00a0\\u0080 "
          "\\u00f0\\u008f\\u0080\\u0080 \\u00f4\\u0090\\u0080\\u0080\"}"},
         {"bad later bytes and a sequence cut short",
-         "write \"\xE2\x82" "A \xE2\x82\xC0 \xF0\x9F\x90\"",
+         "write \"\xE2\x82"
+         "A \xE2\x82\xC0 \xF0\x9F\x90\"",
          "\"text\": \"\\u00e2\\u0082A \\u00e2\\u0082\\u00c0 \\u00f0\\u009f\\u0090\"}"},
     };
     for (const TreeCase& c : cases) {
