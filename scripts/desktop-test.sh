@@ -10,13 +10,7 @@ for tool in Xvfb openbox xdotool import convert; do
     command -v "$tool" >/dev/null || { echo "missing $tool: run scripts/install-deps.sh" >&2; exit 1; }
 done
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
+. "$(dirname "$0")/virtual-desktop.sh"
 fail() {
     echo "FAIL: $*" >&2
     [ -f "$work/log" ] && sed 's/^/turtlescope: /' "$work/log" >&2
@@ -24,22 +18,8 @@ fail() {
     exit 1
 }
 
-# A display of its own: Xvfb picks a free number and tells it through file descriptor 3.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-exec 3>&-
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
+start_virtual_desktop 1280x1024 || fail "Xvfb did not start"
 
-# The test runner asks the other tests for the offscreen platform; this one needs the X server.
-unset QT_QPA_PLATFORM
-export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache"
-mkdir -p "$HOME"
 printf 'pensize 16\ncolour red\nforward 150\n' > "$work/redline.turtle"
 "$program" "$work/redline.turtle" >"$work/log" 2>&1 &
 app=$!

@@ -9,26 +9,10 @@ program=${1:-$root/build/bin/turtlescope}
 example=${2:-$root/examples/flower.turtle}
 output=${3:-$root/docs/screenshot.png}
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
+. "$root/scripts/virtual-desktop.sh"
+start_virtual_desktop 1280x800
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-exec 3>&-
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")"
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
-
-export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache"
-mkdir -p "$HOME" "$(dirname "$output")"
+mkdir -p "$(dirname "$output")"
 "$program" "$example" >/dev/null 2>&1 &
 pids+=($!)
 editor=$(timeout 20 xdotool search --sync --onlyvisible --name "$(basename "$example" .turtle)" | head -n1)
