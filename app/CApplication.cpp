@@ -114,11 +114,6 @@ template <std::size_t N> bool inGroup(const std::array<CommandT, N>& group, Comm
     return std::find(group.begin(), group.end(), command) != group.end();
 }
 
-QString resourceString(std::int16_t listID, int index) {
-    const LStr255 text = TheResourceChain().GetIndString(kStringListType, listID, index);
-    return QString::fromUtf8(text.view().data(), static_cast<qsizetype>(text.length()));
-}
-
 bool isPictureType(FourCharCode type) {
     return type == kFileTypePICT || type == kFileTypePNG || type == kFileTypeJPEG ||
            type == kFileTypeGIF || type == kFileTypeTIFF;
@@ -465,7 +460,7 @@ void CApplication::chooseColour(CPaintWindow& view) {
 }
 
 void CApplication::openWebPage(int stringIndex, bool beepOnFailure) {
-    const QUrl url(resourceString(201, stringIndex));
+    const QUrl url(IndStringText(201, stringIndex));
     if ((!url.isValid() || !QDesktopServices::openUrl(url)) && beepOnFailure)
         QApplication::beep();
 }

@@ -107,12 +107,7 @@ QString SettingsFilePath() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     if (folder.isEmpty() || !QDir().mkpath(folder))
         return QString();
-    const LStr255 name = TheResourceChain().GetIndString(kStringListType, 201, 5);
-    const QString fileName =
-        name.length() > 0
-            ? QString::fromUtf8(name.view().data(), static_cast<qsizetype>(name.length()))
-            : QStringLiteral("settings.json");
-    return QDir(folder).filePath(fileName);
+    return QDir(folder).filePath(IndStringText(201, 5, QStringLiteral("settings.json")));
 }
 
 void LoadSettings(CApplication& application, const QString& path) {

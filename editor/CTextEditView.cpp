@@ -33,11 +33,6 @@ constexpr std::int16_t kApplicationStrings = 200;
 constexpr std::int16_t kProgramStrings = 201;
 constexpr std::int16_t kProgramRunStringIndex = 3;
 
-QString resourceString(std::int16_t list, int index, const char* fallback) {
-    const LStr255 text = TheResourceChain().GetIndString(kStringListType, list, index);
-    return text.empty() ? QString::fromUtf8(fallback) : QString::fromUtf8(text.view());
-}
-
 bool isPaletteCommand(CommandT command) {
     return (command >= 2000 && command <= 2004) || (command >= 3000 && command <= 3009) ||
            (command >= 4000 && command <= 4005);
@@ -131,9 +126,10 @@ bool CTextEditView::LoadProgramFile() {
 
 bool CTextEditView::chooseSaveLocation() {
     StFloatingWindowsSuspended suspended;
-    const QString proposed = mProgramFile.isEmpty()
-                                 ? resourceString(kProgramStrings, 3, "Untitled.turtle")
-                                 : mProgramFile.path();
+    const QString proposed =
+        mProgramFile.isEmpty()
+            ? IndStringText(kProgramStrings, 3, QStringLiteral("Untitled.turtle"))
+            : mProgramFile.path();
     const QString path = WithProgramSuffix(QFileDialog::getSaveFileName(
         window(), QString(), proposed, tr("Programs (*.turtle *.txt);;All files (*)")));
     if (path.isEmpty())
@@ -164,7 +160,8 @@ bool CTextEditView::ConfirmSaveProgram() {
     if (!mProgramDirty)
         return true;
     StFloatingWindowsSuspended suspended;
-    QMessageBox box(QMessageBox::Warning, resourceString(kApplicationStrings, 1, "Turtlescope"),
+    QMessageBox box(QMessageBox::Warning,
+                    IndStringText(kApplicationStrings, 1, QStringLiteral("Turtlescope")),
                     tr("Do you want to save the changes to “%1”?").arg(window()->windowTitle()),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, window());
     box.setInformativeText(tr("Your changes will be lost if you don’t save them."));

@@ -33,3 +33,10 @@ ResourceChain& TheResourceChain() {
     static ResourceChain chain(LoadApplicationResources());
     return chain;
 }
+
+QString IndStringText(std::int16_t listID, int index, const QString& fallback) {
+    const LStr255 text = TheResourceChain().GetIndString(kStringListType, listID, index);
+    if (text.empty())
+        return fallback;
+    return QString::fromUtf8(text.view().data(), static_cast<qsizetype>(text.length()));
+}

@@ -5,6 +5,7 @@
 
 #include "ResourceFile.h"
 
+#include <QString>
 #include <memory>
 
 // Where the application's own resource file lives among the compiled-in Qt resources.
@@ -45,3 +46,7 @@ std::unique_ptr<ResourceFile> LoadApplicationResources();
 // The chain the running application uses. Starts with the application's own resources and no
 // language file; start-up installs the language file.
 ResourceChain& TheResourceChain();
+
+// Item index of string list listID in the running chain as text; fallback when the item is
+// missing or empty.
+QString IndStringText(std::int16_t listID, int index, const QString& fallback = QString());
