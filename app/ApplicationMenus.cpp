@@ -15,12 +15,11 @@ void addKeywordMenu(LMenuBar& bar, MenuIDT menuID) {
 }
 
 void addFileItems(LMenuBar& bar, const std::vector<QString>& exampleTitles) {
-    if (bar.FindMenu(kFileMenuID) == nullptr)
+    const LMenu* file = bar.FindMenu(kFileMenuID);
+    if (file == nullptr)
         return;
-    // After Open…: the examples; after Save As…: Export Picture…. The File menu is looked up
-    // each time: adding a menu moves the others.
-    const auto indexAfter = [&bar](CommandT command) {
-        const LMenu* file = bar.FindMenu(kFileMenuID);
+    // After Open…: the examples; after Save As…: Export Picture…
+    const auto indexAfter = [file](CommandT command) {
         for (std::size_t i = 0; i < file->items.size(); ++i) {
             if (file->items[i].command == command)
                 return static_cast<int>(i) + 1;

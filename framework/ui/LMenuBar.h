@@ -10,6 +10,7 @@
 #include <QKeySequence>
 #include <QString>
 #include <cstdint>
+#include <deque>
 #include <vector>
 
 class QAction;
@@ -42,8 +43,9 @@ public:
     // Edit (Undo, Cut, Copy, Paste, Clear, Select All).
     static LMenuBar StandardMenuBar();
 
-    const std::vector<LMenu>& Menus() const { return mMenus; }
-    // Appends a menu, or returns the existing one with that ID.
+    const std::deque<LMenu>& Menus() const { return mMenus; }
+    // Appends a menu, or returns the existing one with that ID. Menus stay where they are: a
+    // menu found or added before stays valid while others are added.
     LMenu& AddMenu(MenuIDT menuID, const QString& title);
     LMenu* FindMenu(MenuIDT menuID);
     // Appends an item to a menu (created untitled if absent), or inserts it before index.
@@ -62,7 +64,7 @@ public:
 private:
     void fillMenu(QMenu* menu, const LMenu& definition, int depth) const;
 
-    std::vector<LMenu> mMenus;
+    std::deque<LMenu> mMenus;
 };
 
 // The command number an action carries (cmd_Nothing for separators and foreign actions).
