@@ -227,8 +227,10 @@ void CApplication::paletteButtonClicked(CommandT command) {
         int value = 1;
         ObeyCommand(command, &value);
     });
-    for (const auto& [button, widget] : mPaletteButtons)
-        showPaletteButtonValue(button, mPalettes.buttonValue(button));
+    for (const auto& [button, widget] : mPaletteButtons) {
+        if (widget)
+            widget->setChecked(mPalettes.buttonValue(button) != 0);
+    }
 }
 
 void CApplication::showPaletteButtonValue(CommandT command, int value) {
