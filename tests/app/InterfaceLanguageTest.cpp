@@ -26,7 +26,7 @@ struct LanguageCase {
     QStringList menuTitles;
     QStringList saveButtons; // Save, Don't Save, Cancel
     const char* saveQuestionWord;
-    QStringList parseAlertTexts; // title, message with the unknown word, place
+    QStringList parseAlertTexts; // the message with the unknown word, the place
 };
 
 const LanguageCase kCases[] = {
@@ -36,15 +36,19 @@ const LanguageCase kCases[] = {
      {"Datei", "Bearbeiten", "Programm", "Stift", "Farbe", "Symmetrie", "Fenster", "Hilfe"},
      {"Speichern", "Nicht speichern", "Abbrechen"},
      "Änderungen",
-     {"Fehler im Programm", "Unbekanntes Wort: qqq", "Zeile 1, Spalte 12."}},
+     {"Unbekanntes Wort: qqq", "Zeile 1, Spalte 12."}},
     {"fr",
      1,
      "fr_CA",
      {"Fichier", "Édition", "Programme", "Crayon", "Couleur", "Symétrie", "Fenêtre", "Aide"},
      {"Enregistrer", "Ne pas enregistrer", "Annuler"},
      "modifications",
-     {"Erreur dans le programme", "Mot inconnu : qqq", "Ligne 1, colonne 12."}},
+     {"Mot inconnu : qqq", "Ligne 1, colonne 12."}},
 };
+
+void PrintTo(const LanguageCase& row, std::ostream* out) {
+    *out << row.language;
+}
 
 QString withoutMnemonic(QString text) {
     return text.remove(QLatin1Char('&'));
