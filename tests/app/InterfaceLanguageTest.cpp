@@ -8,6 +8,7 @@
 #include "CProgramWindow.h"
 #include "CTextEditView.h"
 #include "EditorCommands.h"
+#include "LanguageReference.h"
 #include "ProgramWindows.h"
 
 #include <QLabel>
@@ -27,6 +28,7 @@ struct LanguageCase {
     QStringList saveButtons; // Save, Don't Save, Cancel
     const char* saveQuestionWord;
     QStringList parseAlertTexts; // the message with the unknown word, the place
+    const char* referenceHeading;
 };
 
 const LanguageCase kCases[] = {
@@ -36,14 +38,16 @@ const LanguageCase kCases[] = {
      {"Datei", "Bearbeiten", "Programm", "Stift", "Farbe", "Symmetrie", "Fenster", "Hilfe"},
      {"Speichern", "Nicht speichern", "Abbrechen"},
      "Änderungen",
-     {"Unbekanntes Wort: qqq", "Zeile 1, Spalte 12."}},
+     {"Unbekanntes Wort: qqq", "Zeile 1, Spalte 12."},
+     "<h2>Wörter als Argumente</h2>"},
     {"fr",
      1,
      "fr_CA",
      {"Fichier", "Édition", "Programme", "Crayon", "Couleur", "Symétrie", "Fenêtre", "Aide"},
      {"Enregistrer", "Ne pas enregistrer", "Annuler"},
      "modifications",
-     {"Mot inconnu : qqq", "Ligne 1, colonne 12."}},
+     {"Mot inconnu : qqq", "Ligne 1, colonne 12."},
+     "<h2>Mots utilisés comme arguments</h2>"},
 };
 
 void PrintTo(const LanguageCase& row, std::ostream* out) {
@@ -109,6 +113,7 @@ TEST_P(InterfaceLanguageTest, MenusTheSaveQuestionAndTheParseErrorAlertSpeakTheL
     for (const QString& text : row.parseAlertTexts)
         EXPECT_TRUE(alert.contains(text)) << text.toStdString() << " in " << alert.toStdString();
     editor->SetTextQuietly(QString());
+    EXPECT_TRUE(LanguageReferenceHtml().contains(QString::fromUtf8(row.referenceHeading)));
 }
 
 INSTANTIATE_TEST_SUITE_P(GermanAndFrench, InterfaceLanguageTest, ::testing::ValuesIn(kCases),
