@@ -22,7 +22,7 @@ namespace {
 
 // Mostly near the canvas, sometimes anywhere.
 std::int16_t nearCoordinate(FuzzInput& in) {
-    return in.nearOr(200, [&in] { return in.int16(); });
+    return in.nearOr(200, [&in] { return static_cast<std::int16_t>(in.word()); });
 }
 
 } // namespace
@@ -37,8 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ClipRect(clip);
     RGBForeColor(RGBColour{0, 0, 0});
     PaintState state;
-    int operations = 0;
-    while (!in.empty() && ++operations < 64) {
+    for (int operations = 1; !in.empty() && operations < 64; ++operations) {
         switch (in.byte() % 8) {
         case 0:
             PenSize(in.byte() % 40, in.byte() % 40);
@@ -49,12 +48,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             PaintOval(Rect{nearCoordinate(in), nearCoordinate(in), nearCoordinate(in),
                            nearCoordinate(in)});
             break;
-        case 2: {
+        case 2:
             PenSize(in.byte() % 8, in.byte() % 8);
             FrameOval(Rect{nearCoordinate(in), nearCoordinate(in), nearCoordinate(in),
                            nearCoordinate(in)});
             break;
-        }
         case 3: {
             std::vector<Point> points(in.byte() % 7);
             for (Point& p : points)
@@ -82,15 +80,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         default:
             PaintRect(Rect{nearCoordinate(in), nearCoordinate(in), nearCoordinate(in),
                            nearCoordinate(in)});
-            break;
         }
     }
     for (int v = 0; v < 48; ++v)
-        for (int h = 0; h < 64; ++h) {
-            const bool inside =
-                v >= clip.top && v < clip.bottom && h >= clip.left && h < clip.right;
-            if (!inside && !(canvas.pixel(h, v) == kWhite))
+        for (int h = 0; h < 64; ++h)
+            if ((v < clip.top || v >= clip.bottom || h < clip.left || h >= clip.right) &&
+                !(canvas.pixel(h, v) == kWhite))
                 std::abort();
-        }
     return 0;
 }
