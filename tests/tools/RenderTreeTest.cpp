@@ -36,13 +36,12 @@ TEST_F(RenderTool, ParseErrorPrintsJsonAndALineColumnDiagnostic) {
                                         "\"messageNumber\": 2, \"start\": 39, \"end\": 43}\n");
     EXPECT_EQ(result.err.toStdString(),
               program.toStdString() + ":4:14: error: Unknown word: blah\n");
-}
 
-TEST_F(RenderTool, ParseErrorWithoutTreePrintsOnlyTheDiagnostic) {
-    const RunResult result = run({"-"}, "\n\nrepeat 0 [ ]");
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_TRUE(result.out.isEmpty());
-    EXPECT_EQ(result.err.toStdString(), "-:3:8: error: A repeat count must be at least 1.\n");
+    // Without --tree only the diagnostic.
+    const RunResult plain = run({"-"}, "\n\nrepeat 0 [ ]");
+    EXPECT_EQ(plain.exitCode, 1);
+    EXPECT_TRUE(plain.out.isEmpty());
+    EXPECT_EQ(plain.err.toStdString(), "-:3:8: error: A repeat count must be at least 1.\n");
 }
 
 struct TreeCase {
