@@ -29,18 +29,14 @@ public:
     QWidget* windowAtFinish = nullptr;
 };
 
+// May close into a hide, as palettes do.
 class TestWindow : public LWindow {
 public:
     explicit TestWindow(LCommander* super) : LWindow(super) {}
     void FinishCreateSelf() override { ++finishCount; }
+    void DoClose() override { hides ? Hide() : LWindow::DoClose(); }
     int finishCount = 0;
-};
-
-// A window that closes into a hide, as palettes do.
-class HidingWindow : public LWindow {
-public:
-    using LWindow::LWindow;
-    void DoClose() override { Hide(); }
+    bool hides = false;
 };
 
 class RefusingCommander : public LCommander {
@@ -85,32 +81,23 @@ TEST_F(WindowUiTest, BuildsPanesAndReplacesThePlaceholderInItsLayoutPlace) {
 
     auto* view = dynamic_cast<TestView*>(window->FindPaneByID(1));
     ASSERT_NE(view, nullptr);
-    EXPECT_EQ(view->GetPaneID(), 1);
-    EXPECT_EQ(view->objectName(), "contentPlaceholder");
     EXPECT_EQ(view->GetSuperCommander(), window);
+    // In the placeholder's place, with its name and size policy; the placeholder is gone.
+    EXPECT_EQ(window->centralWidget()->layout()->indexOf(view), 1);
     EXPECT_EQ(view->sizePolicy().verticalPolicy(), QSizePolicy::Expanding);
-    EXPECT_FALSE(view->property("classID").isValid());
-    EXPECT_EQ(window->centralWidget()->findChildren<QWidget*>("contentPlaceholder").size(), 1);
+    EXPECT_EQ(window->centralWidget()->findChildren<QWidget*>("contentPlaceholder"),
+              QList<QWidget*>{view});
     // The creation-complete step ran once, after the whole window existed.
     EXPECT_EQ(view->finishCount, 1);
     EXPECT_EQ(view->windowAtFinish, window);
     FinishCreateViews(window);
     EXPECT_EQ(view->finishCount, 1);
 
-    EXPECT_EQ(window->centralWidget()->layout()->indexOf(view), 1);
     EXPECT_NE(qobject_cast<QLabel*>(window->FindPaneByID(2)), nullptr);
     auto* button = qobject_cast<QPushButton*>(window->FindPaneByID(3));
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->property("message").toInt(), 900);
     EXPECT_EQ(window->FindPaneByID(77), nullptr);
-
-    // Laid out between the caption and the button, filling the width.
-    window->Show();
-    QCoreApplication::processEvents();
-    EXPECT_GT(view->height(), 0);
-    EXPECT_GE(view->geometry().top(), window->FindPaneByID(2)->geometry().bottom());
-    EXPECT_LE(view->geometry().bottom(), button->geometry().top());
-    EXPECT_GT(view->width(), window->width() / 2);
 
     // The root's class ID chooses the window class and its layer.
     auto* palette = dynamic_cast<TestWindow*>(LWindow::CreateWindow(kFloatingWindowID, &root));
@@ -155,9 +142,10 @@ TEST_F(WindowUiTest, ClosingDeletesAfterTheEventUnlessRefusedOrTurnedIntoHide) {
     EXPECT_TRUE(kept->isVisible());
     EXPECT_EQ(refusing.asked, 1);
 
-    // The Close command from a view inside.
-    QPointer<LWindow> hiding =
-        static_cast<LWindow*>(root.AdoptSubCommander(std::make_unique<HidingWindow>(&root)));
+    // The Close command from a view inside, for a window that hides instead.
+    QPointer<TestWindow> hiding =
+        static_cast<TestWindow*>(root.AdoptSubCommander(std::make_unique<TestWindow>(&root)));
+    hiding->hides = true;
     LCommander view(hiding.data());
     hiding->Show();
     LCommander::SwitchTarget(&view);
