@@ -64,7 +64,7 @@ protected:
     TestDocument* document = nullptr;
 };
 
-TEST_F(DocumentUiTest, CommandStatusFollowsModifiedAndHasFile) {
+TEST_F(DocumentUiTest, CommandStatusFollowsModifiedAndHasFileAndPrintAsksFirst) {
     struct Row {
         bool hasFile, modified, save, revert;
     };
@@ -77,9 +77,17 @@ TEST_F(DocumentUiTest, CommandStatusFollowsModifiedAndHasFile) {
         for (CommandT always : {cmd_Close, cmd_SaveAs, cmd_PageSetup, cmd_Print, cmd_PrintOne})
             EXPECT_TRUE(enabled(always)) << always;
     }
+    LCommander::DispatchCommand(cmd_Print);
+    EXPECT_EQ(document->prints, 0);
+    document->printAnswer = true;
+    LCommander::DispatchCommand(cmd_Print);
+    LCommander::DispatchCommand(cmd_PrintOne);
+    EXPECT_EQ(document->prints, 2);
 }
 
-TEST_F(DocumentUiTest, SaveAsksForALocationOnceThenWritesInPlace) {
+TEST_F(DocumentUiTest, SaveAsksForALocationOnceThenWritesInPlaceAndRevertReadsIt) {
+    LCommander::DispatchCommand(cmd_Revert);
+    EXPECT_EQ(document->reloads, 0); // never saved
     document->SetModified(true);
     document->saveLocation = FileLocation(path("first.pict"));
     EXPECT_TRUE(LCommander::DispatchCommand(cmd_Save));
@@ -103,6 +111,19 @@ TEST_F(DocumentUiTest, SaveAsksForALocationOnceThenWritesInPlace) {
     EXPECT_EQ(document->writes, 3);
     EXPECT_EQ(contentsOf(path("first.pict")), "again");
     EXPECT_EQ(files(), (QStringList{"first.pict"}));
+
+    // Revert only when changed and confirmed.
+    document->content = "changed";
+    LCommander::DispatchCommand(cmd_Revert);
+    document->SetModified(true);
+    document->revertAnswer = false;
+    LCommander::DispatchCommand(cmd_Revert);
+    EXPECT_EQ(document->reloads, 0);
+    document->revertAnswer = true;
+    LCommander::DispatchCommand(cmd_Revert);
+    EXPECT_EQ(document->reloads, 1);
+    EXPECT_EQ(document->content, "again");
+    EXPECT_FALSE(document->IsModified());
 }
 
 TEST_F(DocumentUiTest, FailedSaveAsKeepsTheFileItWouldHaveReplaced) {
@@ -117,23 +138,6 @@ TEST_F(DocumentUiTest, FailedSaveAsKeepsTheFileItWouldHaveReplaced) {
     EXPECT_EQ(files(), (QStringList{"keep.pict"}));
     EXPECT_TRUE(document->IsModified());
     EXPECT_FALSE(document->HasFile());
-}
-
-TEST_F(DocumentUiTest, RevertOnlyWhenModifiedAndFiledAndConfirmed) {
-    LCommander::DispatchCommand(cmd_Revert);
-    EXPECT_EQ(document->reloads, 0); // never saved
-    document->saveLocation = FileLocation(path("revert.pict"));
-    LCommander::DispatchCommand(cmd_SaveAs);
-    document->content = "changed";
-    document->SetModified(true);
-    document->revertAnswer = false;
-    LCommander::DispatchCommand(cmd_Revert);
-    EXPECT_EQ(document->reloads, 0);
-    document->revertAnswer = true;
-    LCommander::DispatchCommand(cmd_Revert);
-    EXPECT_EQ(document->reloads, 1);
-    EXPECT_EQ(document->content, "picture");
-    EXPECT_FALSE(document->IsModified());
 }
 
 TEST_F(DocumentUiTest, CloseBoxAsksTheRealSaveQuestionOnlyWhenModified) {
@@ -171,15 +175,6 @@ TEST_F(DocumentUiTest, CloseBoxAsksTheRealSaveQuestionOnlyWhenModified) {
     EXPECT_TRUE(LCommander::DispatchCommand(cmd_Close));
     EXPECT_EQ(none.shown, 0);
     EXPECT_TRUE(root.GetSubCommanders().empty());
-}
-
-TEST_F(DocumentUiTest, PrintAsksFirstPrintOneDoesNot) {
-    LCommander::DispatchCommand(cmd_Print);
-    EXPECT_EQ(document->prints, 0);
-    document->printAnswer = true;
-    LCommander::DispatchCommand(cmd_Print);
-    LCommander::DispatchCommand(cmd_PrintOne);
-    EXPECT_EQ(document->prints, 2);
 }
 
 } // namespace

@@ -157,14 +157,20 @@ TEST_F(WindowUiTest, ClosingDeletesAfterTheEventUnlessRefusedOrTurnedIntoHide) {
     EXPECT_TRUE(root.OwnsSubCommander(hiding.data()));
 }
 
-TEST_F(WindowUiTest, ActivationOrderPutsTheLastSelectedFirst) {
+TEST_F(WindowUiTest, SelectingPutsAWindowFirstAndMakesItsLatentSubTheTarget) {
     LWindow* first = LWindow::CreateWindow(kTestWindowID, &root);
     LWindow* second = LWindow::CreateWindow(kTestWindowID, &root);
     LWindow* palette = LWindow::CreateWindow(kFloatingWindowID, &root);
     EXPECT_EQ(LWindow::WindowsInActivationOrder(), (std::vector<LWindow*>{first, second, palette}));
+    auto* view = dynamic_cast<TestView*>(first->FindPaneByID(1));
+    first->SetLatentSub(view);
+    // A latent sub that died is not trusted.
+    second->SetLatentSub(std::make_unique<LCommander>(second).get());
 
     second->Select();
+    EXPECT_EQ(LCommander::GetTarget(), second);
     first->Select();
+    EXPECT_EQ(LCommander::GetTarget(), view);
     palette->Select();
     EXPECT_EQ(LWindow::WindowsInActivationOrder(), (std::vector<LWindow*>{palette, first, second}));
     EXPECT_EQ(LWindow::FrontWindow(WindowLayer::Regular), first);
@@ -182,23 +188,6 @@ TEST_F(WindowUiTest, ActivationOrderPutsTheLastSelectedFirst) {
 
     root.ReleaseSubCommander(second).reset(); // a window that dies leaves the order
     EXPECT_EQ(LWindow::WindowsInActivationOrder(), (std::vector<LWindow*>{palette, first}));
-}
-
-TEST_F(WindowUiTest, SelectingAWindowMakesItsLatentSubTheTarget) {
-    LWindow* first = LWindow::CreateWindow(kTestWindowID, &root);
-    LWindow* second = LWindow::CreateWindow(kTestWindowID, &root);
-    auto* view = dynamic_cast<TestView*>(first->FindPaneByID(1));
-    first->SetLatentSub(view);
-    second->Select();
-    EXPECT_EQ(LCommander::GetTarget(), second);
-    first->Select();
-    EXPECT_EQ(LCommander::GetTarget(), view);
-    // A latent sub that died is not trusted.
-    auto temporary = std::make_unique<LCommander>(second);
-    second->SetLatentSub(temporary.get());
-    temporary.reset();
-    second->Select();
-    EXPECT_EQ(LCommander::GetTarget(), second);
 }
 
 // The target's chain takes a key first; only a key nobody took goes on to Qt.
