@@ -164,6 +164,7 @@ TEST_F(DocumentUiTest, CloseBoxAsksTheRealSaveQuestionOnlyWhenModified) {
     EXPECT_EQ(document->writes, 0);
     ASSERT_FALSE(window.isNull());
     EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(document->AttemptClose(true)); // closed, it never holds up a quit
     flushDeferredDeletes();
     EXPECT_TRUE(window.isNull()); // the document took its window with it
     EXPECT_TRUE(root.GetSubCommanders().empty());

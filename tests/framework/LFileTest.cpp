@@ -40,6 +40,7 @@ TEST(LFile, ARewriteLeavesNothingOfTheLongerContent) {
     QTemporaryDir folder;
     LFile file(FileLocation(folder.filePath("data.bin")));
     file.WriteDataFork(QByteArray("a long first content"));
+    EXPECT_FALSE(file.IsOpen());
     file.WriteDataFork(QByteArray("short"));
     EXPECT_EQ(file.ReadDataFork(), "short");
     EXPECT_FALSE(file.IsOpen());
