@@ -38,48 +38,48 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RGBForeColor(RGBColour{0, 0, 0});
     PaintState state;
     for (int operations = 1; !in.empty() && operations < 64; ++operations) {
-        switch (in.byte() % 8) {
+        // Every operation reads the same fields and uses what it needs.
+        const std::uint8_t op = in.byte(), a = in.byte(), b = in.byte();
+        const Rect r{nearCoordinate(in), nearCoordinate(in), nearCoordinate(in),
+                     nearCoordinate(in)};
+        const Point from = Point::at(r.left, r.top), to = Point::at(r.right, r.bottom);
+        switch (op % 8) {
         case 0:
-            PenSize(in.byte() % 40, in.byte() % 40);
-            MoveTo(nearCoordinate(in), nearCoordinate(in));
-            LineTo(nearCoordinate(in), nearCoordinate(in));
+            PenSize(a % 40, b % 40);
+            MoveTo(from.h, from.v);
+            LineTo(to.h, to.v);
             break;
         case 1:
-            PaintOval(Rect{nearCoordinate(in), nearCoordinate(in), nearCoordinate(in),
-                           nearCoordinate(in)});
+            PaintOval(r);
             break;
         case 2:
-            PenSize(in.byte() % 8, in.byte() % 8);
-            FrameOval(Rect{nearCoordinate(in), nearCoordinate(in), nearCoordinate(in),
-                           nearCoordinate(in)});
+            PenSize(a % 8, b % 8);
+            FrameOval(r);
             break;
         case 3: {
-            std::vector<Point> points(in.byte() % 7);
+            std::vector<Point> points(a % 7);
             for (Point& p : points)
-                p = Point::at(nearCoordinate(in), nearCoordinate(in));
+                p = Point{nearCoordinate(in), nearCoordinate(in)};
             PaintPoly(points);
             break;
         }
         case 4:
-            state.penWidth = static_cast<std::int16_t>(in.byte() % 40);
-            state.symmetry = static_cast<std::int32_t>(in.byte() % 10) - 1;
-            state.turtlePoint = Point::at(nearCoordinate(in), nearCoordinate(in));
-            state.strokeStart = (in.byte() & 1) != 0;
-            drawStroke(state, Point::at(nearCoordinate(in), nearCoordinate(in)),
-                       Point::at(nearCoordinate(in), nearCoordinate(in)));
+            state.penWidth = static_cast<std::int16_t>(a % 40);
+            state.symmetry = static_cast<std::int32_t>(b % 10) - 1;
+            state.turtlePoint = Point{nearCoordinate(in), nearCoordinate(in)};
+            state.strokeStart = (op & 8) != 0;
+            drawStroke(state, from, to);
             break;
         case 5:
-            state.symmetry = static_cast<std::int32_t>(in.byte() % 10);
-            state.penColour = RGBColour{std::uint16_t(in.byte() << 8), 0, 0};
-            floodFill(state, canvas, Point::at(nearCoordinate(in), nearCoordinate(in)),
-                      Point::at(nearCoordinate(in), nearCoordinate(in)));
+            state.symmetry = static_cast<std::int32_t>(b % 10);
+            state.penColour = RGBColour{std::uint16_t(a << 8), 0, 0};
+            floodFill(state, canvas, from, to);
             break;
         case 6:
-            RGBForeColor(RGBColour{std::uint16_t(in.byte() << 8), 0x1111, 0x2222});
+            RGBForeColor(RGBColour{std::uint16_t(a << 8), 0x1111, 0x2222});
             break;
         default:
-            PaintRect(Rect{nearCoordinate(in), nearCoordinate(in), nearCoordinate(in),
-                           nearCoordinate(in)});
+            PaintRect(r);
         }
     }
     for (int v = 0; v < 48; ++v)
