@@ -91,7 +91,7 @@
     </message>
     <message>
         <source>Click to Start and Stop</source>
-        <translation>Klicken zum Starten und Anhalten</translation>
+        <translation>Mit Klick beginnen und beenden</translation>
     </message>
     <message>
         <source>&amp;Colour</source>
