@@ -20,11 +20,11 @@
     <name>AngleDialog</name>
     <message>
         <source>Which Angle?</source>
-        <translation>Quel angle ?</translation>
+        <translation>Quel angle&#xa0;?</translation>
     </message>
     <message>
         <source>How many degrees?</source>
-        <translation>Combien de degrés ?</translation>
+        <translation>Combien de degrés&#xa0;?</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -190,7 +190,7 @@
     <name>CTextEditView</name>
     <message>
         <source>The program “%1” could not be opened.</source>
-        <translation>Le programme « %1 » n’a pas pu être ouvert.</translation>
+        <translation>Le programme «&#xa0;%1&#xa0;» n’a pas pu être ouvert.</translation>
     </message>
     <message>
         <source>Programs (*.turtle *.txt);;All files (*)</source>
@@ -198,11 +198,11 @@
     </message>
     <message>
         <source>The program “%1” could not be saved.</source>
-        <translation>Le programme « %1 » n’a pas pu être enregistré.</translation>
+        <translation>Le programme «&#xa0;%1&#xa0;» n’a pas pu être enregistré.</translation>
     </message>
     <message>
         <source>Do you want to save the changes to “%1”?</source>
-        <translation>Voulez-vous enregistrer les modifications de « %1 » ?</translation>
+        <translation>Voulez-vous enregistrer les modifications de «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <source>Your changes will be lost if you don’t save them.</source>
@@ -213,11 +213,11 @@
     <name>ColourDialog</name>
     <message>
         <source>Which Colour?</source>
-        <translation>Quelle couleur ?</translation>
+        <translation>Quelle couleur&#xa0;?</translation>
     </message>
     <message>
         <source>Click a colour, or type one:</source>
-        <translation>Cliquez sur une couleur ou tapez-en une :</translation>
+        <translation>Cliquez sur une couleur ou tapez-en une&#xa0;:</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -290,7 +290,7 @@
     </message>
     <message>
         <source>Your note:</source>
-        <translation>Votre note :</translation>
+        <translation>Votre note&#xa0;:</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -305,11 +305,11 @@
     <name>CountDialog</name>
     <message>
         <source>How Many?</source>
-        <translation>Combien de fois ?</translation>
+        <translation>Combien de fois&#xa0;?</translation>
     </message>
     <message>
         <source>Which number?</source>
-        <translation>Quel nombre ?</translation>
+        <translation>Quel nombre&#xa0;?</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -324,11 +324,11 @@
     <name>DistanceDialog</name>
     <message>
         <source>How Far?</source>
-        <translation>Quelle distance ?</translation>
+        <translation>Quelle distance&#xa0;?</translation>
     </message>
     <message>
         <source>How many steps?</source>
-        <translation>Combien de pas ?</translation>
+        <translation>Combien de pas&#xa0;?</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -385,7 +385,7 @@
     </message>
     <message>
         <source>the image is %1: it has nothing to show</source>
-        <translation>l’image mesure %1 : elle n’a rien à montrer</translation>
+        <translation>l’image mesure %1&#xa0;: elle n’a rien à montrer</translation>
     </message>
     <message>
         <source>the image is %1, more than can be opened (at most %2 million pixels)</source>
@@ -551,15 +551,15 @@
     </message>
     <message>
         <source>lift the pen: move without drawing</source>
-        <translation>lever le crayon : se déplacer sans dessiner</translation>
+        <translation>lever le crayon&#xa0;: se déplacer sans dessiner</translation>
     </message>
     <message>
         <source>lower the pen: draw again</source>
-        <translation>baisser le crayon : dessiner de nouveau</translation>
+        <translation>baisser le crayon&#xa0;: dessiner de nouveau</translation>
     </message>
     <message>
         <source>the pen&apos;s colour: a colour name or a digit</source>
-        <translation>la couleur du crayon : un nom de couleur ou un chiffre</translation>
+        <translation>la couleur du crayon&#xa0;: un nom de couleur ou un chiffre</translation>
     </message>
     <message>
         <source>the same as the colour word</source>
@@ -567,7 +567,7 @@
     </message>
     <message>
         <source>mirror the drawing: level 0 to 4 gives 1, 2, 4, 6 or 8 copies</source>
-        <translation>refléter le dessin : les niveaux 0 à 4 donnent 1, 2, 4, 6 ou 8 copies</translation>
+        <translation>refléter le dessin&#xa0;: les niveaux 0 à 4 donnent 1, 2, 4, 6 ou 8 copies</translation>
     </message>
     <message>
         <source>fill the area under the turtle with the pen colour</source>
@@ -611,7 +611,7 @@
     </message>
     <message>
         <source>a note for the reader; the rest of the line is not run</source>
-        <translation>une note pour le lecteur ; le reste de la ligne n’est pas exécuté</translation>
+        <translation>une note pour le lecteur&#xa0;; le reste de la ligne n’est pas exécuté</translation>
     </message>
     <message>
         <source>Turtlescope language reference</source>
@@ -619,7 +619,7 @@
     </message>
     <message>
         <source>Every word below works in any program, in any mix of upper and lower case; the two word sets may be mixed freely.</source>
-        <translation>Chaque mot ci-dessous fonctionne dans tout programme, en majuscules comme en minuscules ; les deux jeux de mots peuvent être mélangés librement.</translation>
+        <translation>Chaque mot ci-dessous fonctionne dans tout programme, en majuscules comme en minuscules&#xa0;; les deux jeux de mots peuvent être mélangés librement.</translation>
     </message>
     <message>
         <source>Commands</source>
@@ -667,7 +667,7 @@
     </message>
     <message>
         <source>Numbers and variables combine with %1 and parentheses: %2.</source>
-        <translation>Les nombres et les variables se combinent avec %1 et des parenthèses : %2.</translation>
+        <translation>Les nombres et les variables se combinent avec %1 et des parenthèses&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -689,7 +689,7 @@
     </message>
     <message>
         <source>Did you mean “%1”?</source>
-        <translation>Vouliez-vous dire « %1 » ?</translation>
+        <translation>Vouliez-vous dire «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -777,7 +777,7 @@
     </message>
     <message>
         <source>The disk could not be read or written (is it full?).</source>
-        <translation>Le disque n’a pas pu être lu ou écrit (est-il plein ?).</translation>
+        <translation>Le disque n’a pas pu être lu ou écrit (est-il plein&#xa0;?).</translation>
     </message>
     <message>
         <source>It is not a picture or an image Turtlescope can read, or it is damaged.</source>
@@ -793,23 +793,23 @@
     </message>
     <message>
         <source>“%1” could not be opened.</source>
-        <translation>« %1 » n’a pas pu être ouvert.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être ouvert.</translation>
     </message>
     <message>
         <source>The picture could not be saved as “%1”.</source>
-        <translation>L’image n’a pas pu être enregistrée sous « %1 ».</translation>
+        <translation>L’image n’a pas pu être enregistrée sous «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>The picture could not be exported as “%1”.</source>
-        <translation>L’image n’a pas pu être exportée sous « %1 ».</translation>
+        <translation>L’image n’a pas pu être exportée sous «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Discard the changes to “%1”?</source>
-        <translation>Abandonner les modifications de « %1 » ?</translation>
+        <translation>Abandonner les modifications de «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <source>Save the changes to “%1” before closing?</source>
-        <translation>Enregistrer les modifications de « %1 » avant de fermer ?</translation>
+        <translation>Enregistrer les modifications de «&#xa0;%1&#xa0;» avant de fermer&#xa0;?</translation>
     </message>
     <message>
         <source>If you don&apos;t save, your changes will be lost.</source>
@@ -995,7 +995,7 @@
     </message>
     <message>
         <source>What is the shape called?</source>
-        <translation>Comment s’appelle la forme ?</translation>
+        <translation>Comment s’appelle la forme&#xa0;?</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1010,11 +1010,11 @@
     <name>SymmetryDialog</name>
     <message>
         <source>Which Symmetry?</source>
-        <translation>Quelle symétrie ?</translation>
+        <translation>Quelle symétrie&#xa0;?</translation>
     </message>
     <message>
         <source>How many mirror images? (Level 0 to 4)</source>
-        <translation>Combien d’images miroir ? (niveau 0 à 4)</translation>
+        <translation>Combien d’images miroir&#xa0;? (niveau 0 à 4)</translation>
     </message>
     <message>
         <source>Cancel</source>
