@@ -44,8 +44,9 @@ constexpr SlotEntry kStatementSlots[] = {
     {0,
      QT_TRANSLATE_NOOP("LanguageReference",
                        "define a shape (a named block) to draw later by its name"),
-     "%1 square %F 10 %E"},
-    {27, QT_TRANSLATE_NOOP("LanguageReference", "give a variable a value"), "%1 size = 40"},
+     QT_TRANSLATE_NOOP("LanguageReference", "%1 square %F 10 %E")},
+    {27, QT_TRANSLATE_NOOP("LanguageReference", "give a variable a value"),
+     QT_TRANSLATE_NOOP("LanguageReference", "%1 size = 40")},
     {2, QT_TRANSLATE_NOOP("LanguageReference", "the pen's width in pixels (0 to 100)"), "%1 8"},
     {22, QT_TRANSLATE_NOOP("LanguageReference", "lift or lower the pen"), "%1 %U"},
     {4, QT_TRANSLATE_NOOP("LanguageReference", "lift the pen: move without drawing"), "%1"},
@@ -70,21 +71,21 @@ constexpr SlotEntry kStatementSlots[] = {
     {19, QT_TRANSLATE_NOOP("LanguageReference", "wait a number of ticks (sixtieths of a second)"),
      "%1 30"},
     {28, QT_TRANSLATE_NOOP("LanguageReference", "write text where the turtle stands"),
-     "%1 \"Hello\""},
+     QT_TRANSLATE_NOOP("LanguageReference", "%1 \"Hello\"")},
     {29, QT_TRANSLATE_NOOP("LanguageReference", "the font of written text"), "%1 \"Serif\""},
     {30, QT_TRANSLATE_NOOP("LanguageReference", "the size of written text"), "%1 24"},
     {31, QT_TRANSLATE_NOOP("LanguageReference", "the style of written text"), "%1 %B"},
     {21,
      QT_TRANSLATE_NOOP("LanguageReference",
                        "a note for the reader; the rest of the line is not run"),
-     "%1 my drawing"},
+     QT_TRANSLATE_NOOP("LanguageReference", "%1 my drawing")},
 };
 
 QString example(const SlotEntry& entry, int set) {
     const auto word = [set](int slot) {
         return set == 1 ? text(KeywordSet1(slot)) : text(KeywordSet2(slot));
     };
-    QString line = QString::fromUtf8(entry.example);
+    QString line = LanguageReference::tr(entry.example);
     const std::pair<const char*, QString> words[] = {
         {"%U", word(kPenUpWordSlot)},
         {"%F", word(6)},

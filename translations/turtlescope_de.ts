@@ -669,6 +669,22 @@
         <source>Numbers and variables combine with %1 and parentheses: %2.</source>
         <translation>Zahlen und Variablen lassen sich mit %1 und Klammern verbinden: %2.</translation>
     </message>
+    <message>
+        <source>%1 square %F 10 %E</source>
+        <translation>%1 quadrat %F 10 %E</translation>
+    </message>
+    <message>
+        <source>%1 size = 40</source>
+        <translation>%1 länge = 40</translation>
+    </message>
+    <message>
+        <source>%1 &quot;Hello&quot;</source>
+        <translation>%1 &quot;Hallo&quot;</translation>
+    </message>
+    <message>
+        <source>%1 my drawing</source>
+        <translation>%1 meine Zeichnung</translation>
+    </message>
 </context>
 <context>
     <name>ParseErrorAlert</name>

@@ -669,6 +669,22 @@
         <source>Numbers and variables combine with %1 and parentheses: %2.</source>
         <translation>Les nombres et les variables se combinent avec %1 et des parenthèses&#xa0;: %2.</translation>
     </message>
+    <message>
+        <source>%1 square %F 10 %E</source>
+        <translation>%1 carré %F 10 %E</translation>
+    </message>
+    <message>
+        <source>%1 size = 40</source>
+        <translation>%1 longueur = 40</translation>
+    </message>
+    <message>
+        <source>%1 &quot;Hello&quot;</source>
+        <translation>%1 &quot;Bonjour&quot;</translation>
+    </message>
+    <message>
+        <source>%1 my drawing</source>
+        <translation>%1 mon dessin</translation>
+    </message>
 </context>
 <context>
     <name>ParseErrorAlert</name>
