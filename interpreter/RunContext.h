@@ -42,6 +42,8 @@ struct RunContext : ParseContext {
     float x = 0;
     float y = 0;
 
+    // The variable the last completed assignment wrote; none before the first.
+    const CVariable* lastAssigned = nullptr;
     // Whether the run ended before its last instruction (a press, a zero divisor, too deep).
     bool stopped = false;
     // Nested instruction lists now running; bounded so a shape that runs itself cannot exhaust
