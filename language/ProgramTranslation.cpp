@@ -264,7 +264,7 @@ QString TranslationRefusalText(const TranslationResult& result, const QString& t
     case Status::kNameCollision:
         return QCoreApplication::translate("ProgramTranslation",
                                            "The program cannot be translated: the name “%1” on "
-                                           "line %2 is a word of %3. Rename it first.")
+                                           "line %2 is a keyword in %3. Rename it first.")
             .arg(word)
             .arg(result.line)
             .arg(targetName);
