@@ -2,8 +2,8 @@
 
 #include "CPaintAction.h"
 #include "CPaintWindow.h"
-#include "CommandInsertion.h"
 #include "CProgramWindow.h"
+#include "CommandInsertion.h"
 #include "CommandPalette.h"
 #include "EditorCommands.h"
 #include "EditorTranslation.h"
@@ -467,14 +467,14 @@ void CTextEditView::showVariables(const RunContext& context, VariablesMoment mom
         mVariables.Clear();
     } else {
         std::vector<VariableShown> now;
-        int assignedLast = -1;
+        int changedLast = -1;
         now.reserve(context.variables.count());
         for (const auto& variable : context.variables) {
-            if (variable.get() == context.lastAssigned)
-                assignedLast = static_cast<int>(now.size());
+            if (variable.get() == context.lastChanged)
+                changedLast = static_cast<int>(now.size());
             now.push_back({variable->name.str(), variable->value});
         }
-        mVariables.Update(std::move(now), assignedLast);
+        mVariables.Update(std::move(now), changedLast);
     }
     mVariables.running = moment != VariablesMoment::kRunEnded;
     auto* programWindow = dynamic_cast<CProgramWindow*>(window());

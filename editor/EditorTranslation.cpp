@@ -73,9 +73,9 @@ bool TranslateEditorText(CTextEditView& editor, int item) {
         editor.ensureCursorVisible();
         refuse(editor, tr("The program cannot be translated until it can run: line %1: %2")
                            .arg(LineOfOffset(text, context.errorStart))
-                           .arg(QString::fromUtf8(context.errorMessage.view().data(),
-                                                  static_cast<qsizetype>(
-                                                      context.errorMessage.view().size()))));
+                           .arg(QString::fromUtf8(
+                               context.errorMessage.view().data(),
+                               static_cast<qsizetype>(context.errorMessage.view().size()))));
         return false;
     }
     const Vocabulary& sourceWords = *candidates[static_cast<std::size_t>(source)];

@@ -47,8 +47,7 @@ StartingPaceControl::StartingPaceControl(QWidget* parent)
     layout->addStretch(1);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     ShowLevel(kDefaultStartingPace);
-    connect(mChoice, &QComboBox::activated, this,
-            [this](int) { emit levelChosen(Level()); });
+    connect(mChoice, &QComboBox::activated, this, [this](int) { emit levelChosen(Level()); });
 }
 
 std::int32_t StartingPaceControl::Level() const {

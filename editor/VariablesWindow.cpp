@@ -5,10 +5,10 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-void VariablesRecord::Update(std::vector<VariableShown> now, int assignedLast) {
+void VariablesRecord::Update(std::vector<VariableShown> now, int changedLast) {
     variables = std::move(now);
-    changed = assignedLast >= 0 && static_cast<std::size_t>(assignedLast) < variables.size()
-                  ? assignedLast
+    changed = changedLast >= 0 && static_cast<std::size_t>(changedLast) < variables.size()
+                  ? changedLast
                   : -1;
 }
 
@@ -69,7 +69,8 @@ QStringList VariablesWindow::RowTexts() const {
         const bool marked = name.endsWith(QStringLiteral("  ◀"));
         if (marked)
             name.chop(3);
-        rows << name + QStringLiteral(" = ") + row->text(1) + (marked ? QStringLiteral(" ◀") : QString());
+        rows << name + QStringLiteral(" = ") + row->text(1) +
+                    (marked ? QStringLiteral(" ◀") : QString());
     }
     return rows;
 }

@@ -21,11 +21,12 @@ struct VariableShown {
 // What the window shows; kept by the editor, so that the window may open after the run.
 struct VariablesRecord {
     std::vector<VariableShown> variables;
-    int changed = -1;     // index of the variable assigned last, -1 for none
+    int changed = -1;     // index of the variable that changed last, -1 for none
     bool running = false; // the values are those of a run still going on
 
-    // Takes new values; assignedLast is the index of the variable the run wrote last, or -1.
-    void Update(std::vector<VariableShown> now, int assignedLast);
+    // Takes new values; changedLast is the index of the variable whose value an assignment
+    // changed last, or -1.
+    void Update(std::vector<VariableShown> now, int changedLast);
     void Clear();
 };
 

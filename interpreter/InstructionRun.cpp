@@ -320,8 +320,9 @@ std::uint8_t CVariableInstruction::Execute(RunContext& context, std::int32_t& ac
     CInstruction* const expression = FirstChild();
     const std::uint8_t result = expression ? expression->RunList(context, accumulator) : kGoOn;
     if (result == kGoOn && Variable()) {
+        if (Variable()->value != accumulator)
+            context.lastChanged = Variable();
         Variable()->value = accumulator;
-        context.lastAssigned = Variable();
     }
     return result;
 }

@@ -40,7 +40,7 @@ public:
     virtual void runStarting(TurtleView& /*view*/) {}
     // The level a run starts at (the pace chosen in the program window).
     virtual std::int32_t startingLevel() const { return 1; }
-    // The run's variables in the order the program introduces them, and the one assigned last.
+    // The run's variables in the order the program introduces them, and the one changed last.
     virtual void showVariables(const RunContext& /*context*/, VariablesMoment /*moment*/) {}
 
     // Expires when the editor is destroyed: a run dispatches events, and one of them may close

@@ -39,18 +39,15 @@ protected:
     }
 };
 
-const QString kThreeAssignments = QStringLiteral("x = 1\ny = 2\nx = 3\n");
+// The last assignment keeps y's value: the mark stays on x, at every pace.
+const QString kThreeAssignments = QStringLiteral("x = 1\ny = 2\nx = 3\ny = 2\n");
 
 TEST_F(LearningTools, StepByStepShowsEveryAssignmentAndMarksTheLast) {
     ASSERT_NE(newPicture(), nullptr);
     choosePace(3); // Step by Step
     EXPECT_EQ(application->StartingPace(), 12);
     const std::vector<QStringList> expected = {
-        {},
-        {"x = 0", "y = 0"},
-        {"x = 1 ◀", "y = 0"},
-        {"x = 1", "y = 2 ◀"},
-        {"x = 3 ◀", "y = 2"},
+        {}, {"x = 0", "y = 0"}, {"x = 1 ◀", "y = 0"}, {"x = 1", "y = 2 ◀"}, {"x = 3 ◀", "y = 2"},
     };
     EXPECT_EQ(runWatchingVariables(kThreeAssignments), expected);
 }

@@ -1,5 +1,6 @@
-#include "LanguageCatalogue.h"
 #include "ProgramTranslation.h"
+
+#include "LanguageCatalogue.h"
 
 #include <QDir>
 #include <QFile>
@@ -47,8 +48,9 @@ TEST_F(ProgramTranslation, ShippedExamplesComeBackByteForByte) {
         const std::string second = translated(text, *mEnglish, *mEnglish, TargetLists::kSecond);
         EXPECT_NE(second, first);
         EXPECT_EQ(translated(second, *mEnglish, *mEnglish, TargetLists::kFirst), first);
-        if (name != QLatin1String("other-words.turtle"))
+        if (name != QLatin1String("other-words.turtle")) {
             EXPECT_EQ(first, text);
+        }
         const std::string german =
             translated(text, *mEnglish, *mGerman, TargetLists::kSameAsSource);
         EXPECT_NE(german, text);
@@ -63,7 +65,8 @@ struct WordCase {
     const char* expected;
 };
 
-class TranslatedWords : public ProgramTranslation, public ::testing::WithParamInterface<WordCase> {};
+class TranslatedWords : public ProgramTranslation,
+                        public ::testing::WithParamInterface<WordCase> {};
 
 // Comments, quoted text, names, numbers and blanks keep their bytes; keywords, abbreviations,
 // colour names and argument words change, with the case the program wrote them in.
@@ -75,17 +78,17 @@ TEST_P(TranslatedWords, OnlyListedWordsChange) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, TranslatedWords,
-    ::testing::Values(
-        WordCase{"-- forward right\nforward 10 ; right 90\n", TargetLists::kSecond, false,
-                 "-- forward right\nfd 10 ; right 90\n"},
-        WordCase{"write \"forward repeat\"\n# pen up\n", TargetLists::kSecond, false,
-                 "label \"forward repeat\"\n# pen up\n"},
-        WordCase{"Forward 5\tPENUP\r\nfwd 1 colour red pen up", TargetLists::kSecond, false,
-                 "Fd 5\tPU\r\nforth 1 setcolour rd setpen raised"},
-        WordCase{"let x = 3*4\nrepeat x [ right x ] textstyle bold", TargetLists::kSameAsSource,
-                 true, "setze x = 3*4\nwiederhole x [ rechts x ] schriftstil fett"},
-        WordCase{"setpc cycle\nto sq [ fd 1 ]\nsq", TargetLists::kSameAsSource, true,
-                 "farbwahl bunt\nlerne sq [ vw 1 ]\nsq"}));
+    ::testing::Values(WordCase{"-- forward right\nforward 10 ; right 90\n", TargetLists::kSecond,
+                               false, "-- forward right\nfd 10 ; right 90\n"},
+                      WordCase{"write \"forward repeat\"\n# pen up\n", TargetLists::kSecond, false,
+                               "label \"forward repeat\"\n# pen up\n"},
+                      WordCase{"Forward 5\tPENUP\r\nfwd 1 colour red pen up", TargetLists::kSecond,
+                               false, "Fd 5\tPU\r\nforth 1 setcolour rd setpen raised"},
+                      WordCase{"let x = 3*4\nrepeat x [ right x ] textstyle bold",
+                               TargetLists::kSameAsSource, true,
+                               "setze x = 3*4\nwiederhole x [ rechts x ] schriftstil fett"},
+                      WordCase{"setpc cycle\nto sq [ fd 1 ]\nsq", TargetLists::kSameAsSource, true,
+                               "farbwahl bunt\nlerne sq [ vw 1 ]\nsq"}));
 
 struct RefusalCase {
     const char* source;
@@ -116,16 +119,15 @@ TEST_P(RefusedTranslations, NameTheWordAndLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RefusedTranslations,
-    ::testing::Values(
-        RefusalCase{"repeat 2 [ fd 1 ]\nlinks = 5\nforward links\n", Status::kNameCollision,
-                    "links", 2},
-        RefusalCase{"rot = 2\n\ncolour rot\n", Status::kNameCollision, "rot", 1},
-        RefusalCase{"forward 1\nnowhere 3\n", Status::kParseFailed, "", 2}));
+    ::testing::Values(RefusalCase{"repeat 2 [ fd 1 ]\nlinks = 5\nforward links\n",
+                                  Status::kNameCollision, "links", 2},
+                      RefusalCase{"rot = 2\n\ncolour rot\n", Status::kNameCollision, "rot", 1},
+                      RefusalCase{"forward 1\nnowhere 3\n", Status::kParseFailed, "", 2}));
 
 TEST_F(ProgramTranslation, UnusedShapeNamedLikeAKeywordIsNoCollision) {
-    EXPECT_EQ(translated("shape links [ forward 1 ]\n", *mEnglish, *mGerman,
-                         TargetLists::kSameAsSource),
-              "figur links [ vorwärts 1 ]\n");
+    EXPECT_EQ(
+        translated("shape links [ forward 1 ]\n", *mEnglish, *mGerman, TargetLists::kSameAsSource),
+        "figur links [ vorwärts 1 ]\n");
 }
 
 TEST_F(ProgramTranslation, EmptyTargetWordIsRefused) {

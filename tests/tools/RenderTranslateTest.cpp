@@ -45,13 +45,13 @@ TEST_F(RenderTool, TranslatedExamplesParseToTheSameTree) {
         // The second keyword set is read with English words, German with the German file.
         for (const char* region : {"0", "3"}) {
             const char* target = region == std::string_view("0") ? "set2" : region;
-            const RunResult translated = runRaw({"--languages", kShippedLanguages,
-                                                 "--translate-to", target, original});
+            const RunResult translated =
+                runRaw({"--languages", kShippedLanguages, "--translate-to", target, original});
             ASSERT_EQ(translated.exitCode, 0) << translated.err.toStdString();
             EXPECT_TRUE(translated.err.isEmpty());
-            const RunResult again = runRaw(
-                {"--languages", kShippedLanguages, "--region", region, "--tree", "-"},
-                translated.out);
+            const RunResult again =
+                runRaw({"--languages", kShippedLanguages, "--region", region, "--tree", "-"},
+                       translated.out);
             EXPECT_EQ(treeOf(again), tree) << target;
         }
     }
@@ -68,8 +68,8 @@ class TranslateFailures : public RenderTool, public ::testing::WithParamInterfac
 
 TEST_P(TranslateFailures, ExitWithTheirStatusAndMessage) {
     const Failure& f = GetParam();
-    const RunResult result = runRaw({"--languages", kShippedLanguages, "--translate-to", f.target,
-                                     writeProgram(f.program)});
+    const RunResult result = runRaw(
+        {"--languages", kShippedLanguages, "--translate-to", f.target, writeProgram(f.program)});
     EXPECT_EQ(result.exitCode, f.exitCode);
     EXPECT_TRUE(result.out.isEmpty()) << result.out.toStdString();
     EXPECT_TRUE(result.err.contains(f.message)) << result.err.toStdString();
@@ -77,10 +77,11 @@ TEST_P(TranslateFailures, ExitWithTheirStatusAndMessage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, TranslateFailures,
-    ::testing::Values(
-        Failure{"forward 1\nforwrd 2\n", "set2", 1, "program.turtle:2:1: error: Unknown word: forwrd"},
-        Failure{"links = 1\nforward links\n", "3", 3, "the name “links” on line 1"},
-        Failure{"forward 1\n", "7", 2, "no language file for region 7"},
-        Failure{"forward 1\n", "set3", 2, "--translate-to expects set1, set2 or a region code"}));
+    ::testing::Values(Failure{"forward 1\nforwrd 2\n", "set2", 1,
+                              "program.turtle:2:1: error: Unknown word: forwrd"},
+                      Failure{"links = 1\nforward links\n", "3", 3, "the name “links” on line 1"},
+                      Failure{"forward 1\n", "7", 2, "no language file for region 7"},
+                      Failure{"forward 1\n", "set3", 2,
+                              "--translate-to expects set1, set2 or a region code"}));
 
 } // namespace
