@@ -6,6 +6,7 @@
 #include "VariablesWindow.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
@@ -70,6 +71,8 @@ VariablesWindow* CProgramWindow::Variables(bool create) {
 
 void CProgramWindow::ShowVariablesWindow() {
     VariablesWindow* variables = Variables(true);
+    variables->setWindowTitle(
+        QCoreApplication::translate("VariablesWindow", "Variables of %1").arg(windowTitle()));
     if (!variables->isVisible()) {
         // Beside the program window, on the right if the screen has room there, else on the left.
         const QRect frame = frameGeometry();

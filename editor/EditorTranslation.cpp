@@ -98,6 +98,10 @@ bool TranslateEditorText(CTextEditView& editor, int item) {
 
     const TranslationResult result = TranslateProgram(text, sourceWords, *target, lists);
     if (!result.translated()) {
+        if (result.errorEnd > result.errorStart) {
+            editor.selectRange(result.errorStart, result.errorEnd);
+            editor.ensureCursorVisible();
+        }
         refuse(editor, TranslationRefusalText(result, targetName));
         return false;
     }

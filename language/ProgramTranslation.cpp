@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <algorithm>
 #include <map>
-#include <optional>
 #include <vector>
 
 namespace {
@@ -93,16 +92,19 @@ const CInstruction* firstDifference(const CInstruction* a, const CInstruction* b
     return nullptr;
 }
 
-// Where each name of the program (variables and shapes) is first used, by text offset.
-void collectNameUses(const CInstruction* node, std::map<std::string, std::int32_t>& uses) {
+// Where each name of the program (variables and shapes) is first used: the text range of the
+// first statement that names it.
+using NameUses = std::map<std::string, std::pair<std::int32_t, std::int32_t>>;
+void collectNameUses(const CInstruction* node, NameUses& uses) {
     for (; node; node = node->Next()) {
         std::string name(variableName(*node));
         if (const auto* shape = dynamic_cast<const CShapeInstruction*>(node))
             name = shape->Name().str();
         if (!name.empty()) {
-            auto [entry, added] = uses.try_emplace(name, node->StartOffset());
-            if (!added)
-                entry->second = std::min(entry->second, node->StartOffset());
+            const std::pair range(node->StartOffset(), node->EndOffset());
+            auto [entry, added] = uses.try_emplace(name, range);
+            if (!added && range.first < entry->second.first)
+                entry->second = range;
         }
         collectNameUses(node->FirstChild(), uses);
     }
@@ -150,16 +152,21 @@ TranslationResult refusal(Status status, std::string word, int line) {
 TranslationResult explainDifference(std::string_view text, const ParseContext& source,
                                     std::string_view translated, const ParseContext& target,
                                     const Vocabulary& targetWords) {
-    std::map<std::string, std::int32_t> uses;
+    NameUses uses;
     collectNameUses(source.firstInstruction.get(), uses);
-    std::optional<std::pair<std::int32_t, std::string>> collision;
-    for (const auto& [name, offset] : uses) {
-        if (isTargetWord(targetWords, name) && (!collision || offset < collision->first))
-            collision = std::make_pair(offset, name);
+    const NameUses::value_type* collision = nullptr;
+    for (const auto& use : uses) {
+        if (isTargetWord(targetWords, use.first) &&
+            (!collision || use.second.first < collision->second.first))
+            collision = &use;
     }
-    if (collision)
-        return refusal(Status::kNameCollision, collision->second,
-                       LineOfOffset(text, collision->first));
+    if (collision) {
+        TranslationResult result = refusal(Status::kNameCollision, collision->first,
+                                           LineOfOffset(text, collision->second.first));
+        result.errorStart = collision->second.first;
+        result.errorEnd = collision->second.second;
+        return result;
+    }
     bool differ = false;
     const CInstruction* node =
         firstDifference(source.firstInstruction.get(), target.firstInstruction.get(), differ);
@@ -231,9 +238,13 @@ TranslationResult TranslateProgram(std::string_view text, const Vocabulary& sour
         const std::string_view written = text.substr(start, static_cast<std::size_t>(use.length));
         const std::string_view word =
             target.Word(use.word.list, targetSet(lists, use.word.set), use.word.slot);
-        if (word.empty())
-            return refusal(Status::kNoTargetWord, std::string(written),
-                           LineOfOffset(text, use.start));
+        if (word.empty()) {
+            TranslationResult refused =
+                refusal(Status::kNoTargetWord, std::string(written), LineOfOffset(text, use.start));
+            refused.errorStart = use.start;
+            refused.errorEnd = use.start + use.length;
+            return refused;
+        }
         result.text.append(text.substr(copied, start - copied));
         result.text.append(withCaseOf(written, word));
         copied = start + written.size();

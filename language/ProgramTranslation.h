@@ -33,6 +33,8 @@ struct TranslationResult {
     std::string word;      // the word a refusal is about
     int line = 0;          // its line, counted from 1
     int messageNumber = 0; // the parser message of a failed source parse
+    // The source text to show with the failure: the parse error's range, the statement that
+    // first uses a colliding name, or the word without a target; empty when there is none.
     std::int32_t errorStart = 0;
     std::int32_t errorEnd = 0;
 

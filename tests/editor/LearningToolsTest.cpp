@@ -100,6 +100,7 @@ TEST_F(LearningTools, RefusedTranslationLeavesTheTextAndSaysWhy) {
     EXPECT_EQ(answer.calls, 1);
     EXPECT_TRUE(said.contains(QStringLiteral("“links” on line 1"))) << said.toStdString();
     EXPECT_EQ(editor->toPlainText(), program);
+    EXPECT_EQ(editor->textCursor().selectedText(), QStringLiteral("links"));
 }
 
 } // namespace
