@@ -59,6 +59,7 @@ TEST_F(EnglishVocabulary, EveryMessageIsStoredWithTheRangeItSelects) {
         {"write nothing", 2, 6, 6, "Unknown word: nothing"},
         {"textstyle Bold", 2, 10, 14, "Unknown word: Bold"},
         {"y = x + 1", 2, 4, 5, "Unknown word: x"},
+        {"x\t= 1", 2, 0, 1, "Unknown word: x"}, // only spaces before the '=' of an assignment
         {"sq\nshape sq [ forward 1 ]", 2, 0, 2, "Unknown word: sq"},
         {"shape sq[ forward 1 ]\nsq", 2, 22, 24, "Unknown word: sq"}, // the name was "sq["
         // A cut name never matches.

@@ -36,6 +36,11 @@ TEST_F(ParserTree, BuildsTheTreeOfEachText) {
         {"write \"Hello, World\" write 007 write -42",
          "32:0\"Hello, World\" 32:0\"7\" 32:0\"-42\""},
         {"n = 1\nwrite N", "21:0@n[31:1] 32:0@n\"\""},
+        // Quoted text spans lines and may lack its closing quote; numbers wrap beyond 32 bits.
+        {"write \"two\nlines\" write \"open", "32:0\"two\nlines\" 32:0\"open\""},
+        {"write -2147483648 forward 4294967297 back 2147483648",
+         "32:0\"-2147483648\" 1:1 2:-2147483648"},
+        {"MiXeD\xC3\x84Z = 1", "21:0@mixed\xC3\x84z[31:1]"}, // only A to Z are folded
         // A closing bracket at the top ends the program.
         {"forward 10 ] this is never read", "1:10"},
         {"forward 10 ) neither is this", "1:10"},
