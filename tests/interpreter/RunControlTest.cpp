@@ -115,10 +115,7 @@ TEST_F(InterpreterTest, EmptyProgramsAndParseErrors) {
 }
 
 TEST_F(InterpreterTest, APressDuringALongParseCancelsIt) {
-    std::string text;
-    for (int i = 0; i < 1500000; ++i)
-        text += "forward 1 ";
-    editor.text = text;
+    editor.text = QByteArray("forward 1 ").repeated(1500000).toStdString();
     QTimer::singleShot(20, [&] { postKeyPress(&editor); });
     RunProgram(editor);
     EXPECT_EQ(Only(editor.calls, {"error"}), (Calls{"error 0"})) << "cancelled: no message";
