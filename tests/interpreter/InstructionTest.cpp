@@ -57,6 +57,7 @@ TEST_F(InterpreterTest, RunsLeaveTheirVariablesStrokesAndStop) {
     } cases[] = {
         {"shape sq [ n = n + 5\nforward n ]\nforward 1\nsq sq\nforward n", "n=10", 4, false},
         {"n = 3\nrepeat n [ n = n + 1\nforward 1 ]", "n=6", 3, false},
+        {"b = 1\na = 2\nB = 3", "b=3 a=2", 0, false}, // each name once, in order
         {"n = 0 - 5\nrepeat n [ forward 1 ]", "n=-5", 0, false},
         {"n = 5\nn = 10 / 0\nforward 1", "n=5", 0, true},
         {"n = 5\nrepeat 3 [ forward 1 n = n % 0\n]\nforward 9", "n=5", 1, true},
@@ -130,6 +131,6 @@ TEST_F(InterpreterTest, WithoutAPaintViewNothingIsDrawnButTheParseHappens) {
     EXPECT_EQ(host.commands, (std::vector<CommandT>{cmd_New}));
     EXPECT_TRUE(context->parseSucceeded);
     ExecuteRun(*context);
-    EXPECT_EQ(Variables(*context), "n=0") << "no list runs without a view";
+    EXPECT_EQ(Variables(*context), "n=0") << "the parser writes no value; no list runs";
     EXPECT_TRUE(view.calls.empty());
 }

@@ -25,14 +25,18 @@ constexpr TokenCode kAbbreviationCodes[kAbbreviationSlots] = {
 // Each shipped file, chosen by a system region of its own, and the application's own English
 // words (no file): every word is whole, lower case, and classifies to its slot's code.
 TEST(ShippedWords, EveryWordClassifiesToItsSlotsCode) {
+    // One chain throughout: a file installed goes first in it; a region without a file (the
+    // English row, last) takes the file installed before out of it again.
+    ResourceChain chain;
+    chain.setApplicationResources(LoadApplicationResources());
+    ASSERT_TRUE(chain.applicationResources());
     for (const auto& [fileName, region] :
-         {std::pair{"", 0}, {"Deutsch.json", 92}, {"Francais.json", 11}}) {
+         {std::pair{"Deutsch.json", 92}, {"Francais.json", 11}, {"", 0}}) {
         SCOPED_TRACE(fileName);
-        ResourceChain chain;
-        chain.setApplicationResources(LoadApplicationResources());
-        ASSERT_TRUE(chain.applicationResources());
-        if (*fileName) {
-            ASSERT_TRUE(InstallLanguageFile(chain, kShippedLanguages, std::int16_t(region)));
+        const bool shipped = *fileName != '\0';
+        EXPECT_EQ(InstallLanguageFile(chain, kShippedLanguages, std::int16_t(region)), shipped);
+        EXPECT_EQ(chain.hasLanguageFile(), shipped);
+        if (shipped) {
             const auto direct = ResourceFile::open(kShippedLanguages + "/" + fileName);
             ASSERT_TRUE(direct);
             EXPECT_EQ(chain.languageFile()->toJson(), direct->toJson());

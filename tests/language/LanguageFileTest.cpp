@@ -138,16 +138,6 @@ TEST(LanguageFileChoice, AFileInThePlaceOfTheFolderMeansNone) {
     EXPECT_EQ(LoadLanguageFile(blocker.fileName(), 3, versioned(1, 0, 0, 0).get()), nullptr);
 }
 
-TEST(LanguageFileChoice, InstallPutsTheFileFirstInTheChain) {
-    QTemporaryDir dir;
-    place(dir.path(), "German.json=german");
-    ResourceChain chain(versioned(1, 0, 0, 0));
-    EXPECT_TRUE(InstallLanguageFile(chain, dir.path(), 3));
-    EXPECT_EQ(chain.GetIndString(kStringListType, 130, 1).str(), "german");
-    EXPECT_FALSE(InstallLanguageFile(chain, dir.path(), 0));
-    EXPECT_FALSE(chain.hasLanguageFile());
-}
-
 TEST(RegionCodes, LocaleNamesMapToTheirRegions) {
     const std::pair<const char*, int> examples[] = {
         {"de_DE.UTF-8", 3},  {"de_AT", 92},      {"de_CH", 19},

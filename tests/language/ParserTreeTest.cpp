@@ -121,13 +121,6 @@ TEST_F(ParserTree, TheFirstShapeDefinitionInTextOrderWins) {
     EXPECT_EQ(run->Target(), twice->firstInstruction.get());
 }
 
-TEST_F(ParserTree, VariablesAreListedOnceInOrderWithoutValues) {
-    const auto context = Parse("a = 1\nb = 2\nA = 3");
-    ASSERT_EQ(context->variables.count(), 2u);
-    EXPECT_EQ(context->variables[0]->name.str() + context->variables[1]->name.str(), "ab");
-    EXPECT_EQ(context->variables[0]->value, 0) << "the parser never writes a value";
-}
-
 TEST_F(ParserTree, NodesSpanTheirTextWithArguments) {
     const auto context = Parse("  forward 10\nrepeat 3 [ left ]\nx = 1\ny = x+1");
     ASSERT_TRUE(context->parseSucceeded);
