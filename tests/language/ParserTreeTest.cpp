@@ -64,6 +64,7 @@ TEST_F(ParserTree, BuildsTheTreeOfEachText) {
         {"Len = 5\nforward LEN\nlet len = len + 1",
          "21:0@len[31:5] 1:0@len 21:0@len[22:0@len 24:0 31:1]"},
         {"x = x + 1", "21:0@x[22:0@x 24:0 31:1]"},
+        {"x   =1\nforward x", "21:0@x[31:1] 1:0@x"}, // only spaces may come before the '='
         {"let x 5\nmake y = x * 2", "21:0@x[31:5] 21:0@y[22:0@x 26:0 31:2]"},
         {"let\nforward 1", "21:0[] 1:1"},
         // An assignment ends at its line, but a group inside it does not.
