@@ -91,9 +91,7 @@ TEST_F(InterpreterTest, PaletteMarksFollowTheProgramOnlyWhenHighlighting) {
 TEST_F(InterpreterTest, TheEndOfARunShowsTheFinalPaletteState) {
     host.penButton = 2003;
     host.colourButton = 3005;
-    auto context =
-        std::make_unique<RunContext>("pensize 1 symmetry 3\nforward 10", 0, &view, &editor);
-    ExecuteRun(*context);
+    auto context = run("pensize 1 symmetry 3\nforward 10");
     EXPECT_EQ(context->colourCommand, 3005) << "copied from the palette";
     view.calls.clear();
     context.reset();

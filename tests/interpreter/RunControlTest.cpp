@@ -148,7 +148,7 @@ TEST_F(InterpreterTest, WindowsClosedDuringTheRun) {
     EXPECT_EQ(editor.calls.back(), "align");
 
     host.front = &view;
-    view.calls.clear();
+    view = {};
     auto gone = std::make_unique<RecordingEditor>();
     gone->text = "delay 3\nrepeat 10 [ forward 1 ]\nright 90";
     QTimer::singleShot(50, [&] { gone.reset(); });
