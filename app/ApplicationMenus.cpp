@@ -53,6 +53,16 @@ void AddApplicationMenus(LMenuBar& bar, const std::vector<QString>& exampleTitle
 
     addKeywordMenu(bar, kCommandsMenuID);
     addKeywordMenu(bar, kColoursMenuID);
+    std::vector<LMenuItem> translateItems;
+    const std::vector<QString> targets = TranslateMenuWords();
+    for (std::size_t i = 0; i < targets.size(); ++i) {
+        if (i == 2)
+            translateItems.push_back({}); // the keyword sets, then the languages
+        translateItems.push_back(
+            {SyntheticCommand(TranslateMenuID(), static_cast<int>(i) + 1), targets[i], {}});
+    }
+    bar.SetItems(TranslateMenuID(), std::move(translateItems));
+    bar.FindMenu(TranslateMenuID())->hierarchical = true;
     bar.AddMenu(kProgramMenuID, ApplicationMenus::tr("&Program"));
     const LMenuItem programItems[] = {
         {cmd_NewProgram, ApplicationMenus::tr("New Program"),
@@ -62,6 +72,8 @@ void AddApplicationMenus(LMenuBar& bar, const std::vector<QString>& exampleTitle
         {cmd_SaveProgram, ApplicationMenus::tr("Save Program"), {}},
         {},
         {cmd_RunProgram, ApplicationMenus::tr("Run"), QKeySequence(QStringLiteral("Ctrl+R"))},
+        {ShowVariablesCommand(), ApplicationMenus::tr("Show Variables"), {}},
+        {cmd_Nothing, ApplicationMenus::tr("Translate To"), {}, TranslateMenuID()},
         {},
         {cmd_Nothing, ApplicationMenus::tr("Commands"), {}, kCommandsMenuID},
         {cmd_Nothing, ApplicationMenus::tr("Colours and Notes"), {}, kColoursMenuID},

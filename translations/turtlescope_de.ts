@@ -185,6 +185,14 @@
         <source>About Turtlescope</source>
         <translation>Über Turtlescope</translation>
     </message>
+    <message>
+        <source>Show Variables</source>
+        <translation>Variablen zeigen</translation>
+    </message>
+    <message>
+        <source>Translate To</source>
+        <translation>Übersetzen in</translation>
+    </message>
 </context>
 <context>
     <name>CTextEditView</name>
@@ -347,6 +355,41 @@
     </message>
 </context>
 <context>
+    <name>EditorTranslation</name>
+    <message>
+        <source>the first keyword set</source>
+        <translation>dem ersten Wortsatz</translation>
+    </message>
+    <message>
+        <source>the second keyword set</source>
+        <translation>dem zweiten Wortsatz</translation>
+    </message>
+    <message>
+        <source>Translate Program</source>
+        <translation>Programm übersetzen</translation>
+    </message>
+    <message>
+        <source>First Keyword Set (%1)</source>
+        <translation>Erster Wortsatz (%1)</translation>
+    </message>
+    <message>
+        <source>Second Keyword Set (%1)</source>
+        <translation>Zweiter Wortsatz (%1)</translation>
+    </message>
+    <message>
+        <source>The program cannot be translated until it can run: line %1: %2</source>
+        <translation>Das Programm lässt sich erst übersetzen, wenn es laufen kann: Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>That language file cannot be read any more.</source>
+        <translation>Diese Sprachdatei lässt sich nicht mehr lesen.</translation>
+    </message>
+    <message>
+        <source>The translated program would be too long for the editor.</source>
+        <translation>Das übersetzte Programm wäre zu lang für den Editor.</translation>
+    </message>
+</context>
+<context>
     <name>FileProblemAlert</name>
     <message>
         <source>File Problem</source>
@@ -497,6 +540,13 @@
     <message>
         <source>Select All</source>
         <translation>Alles auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageCatalogue</name>
+    <message>
+        <source>English</source>
+        <translation>Englisch</translation>
     </message>
 </context>
 <context>
@@ -727,6 +777,25 @@
     </message>
 </context>
 <context>
+    <name>ProgramTranslation</name>
+    <message>
+        <source>The program cannot be translated: “%1” on line %2 has no word in %3.</source>
+        <translation>Das Programm lässt sich nicht übersetzen: „%1“ in Zeile %2 hat kein Wort in %3.</translation>
+    </message>
+    <message>
+        <source>The program cannot be translated: the name “%1” on line %2 is a keyword in %3. Rename it first.</source>
+        <translation>Das Programm lässt sich nicht übersetzen: Der Name „%1“ in Zeile %2 ist in %3 ein Schlüsselwort. Benennen Sie ihn zuerst um.</translation>
+    </message>
+    <message>
+        <source>The program cannot be translated: at “%1” on line %2 it would mean something else in %3.</source>
+        <translation>Das Programm lässt sich nicht übersetzen: Bei „%1“ in Zeile %2 würde es in %3 etwas anderes bedeuten.</translation>
+    </message>
+    <message>
+        <source>The program cannot be translated: it has an error on line %1.</source>
+        <translation>Das Programm lässt sich nicht übersetzen: Es hat einen Fehler in Zeile %1.</translation>
+    </message>
+</context>
+<context>
     <name>ProgramWindow</name>
     <message>
         <source>Untitled Program</source>
@@ -861,6 +930,9 @@
   --open FILE       start from this picture
   --languages DIR   the Languages folder to use
   --region N        the system region code
+  --translate-to T  print the program translated to T instead of running it: set1 or
+                    set2 (the other keyword set), or the region code of a language
+                    file in the Languages folder
   -h, --help        show this text
   --version         print the version and exit
 </source>
@@ -876,6 +948,9 @@
   --open FILE       von diesem Bild ausgehen
   --languages DIR   der zu verwendende Ordner Languages
   --region N        der Regionscode des Systems
+  --translate-to T  das Programm übersetzt nach T ausgeben, statt es auszuführen: set1
+                    oder set2 (der andere Wortsatz) oder der Regionscode einer
+                    Sprachdatei im Ordner Languages
   -h, --help        diesen Text zeigen
   --version         die Version ausgeben und enden
 </translation>
@@ -1023,6 +1098,37 @@
     </message>
 </context>
 <context>
+    <name>StartingPace</name>
+    <message>
+        <source>Fastest</source>
+        <translation>Am schnellsten</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Langsam</translation>
+    </message>
+    <message>
+        <source>Step by Step</source>
+        <translation>Schritt für Schritt</translation>
+    </message>
+    <message>
+        <source>Very Slow</source>
+        <translation>Sehr langsam</translation>
+    </message>
+    <message>
+        <source>Pace:</source>
+        <translation>Tempo:</translation>
+    </message>
+    <message>
+        <source>How fast a run starts; speed and delay in the program still change it.</source>
+        <translation>Wie schnell ein Lauf beginnt; Tempo und Wartezeit im Programm ändern es weiterhin.</translation>
+    </message>
+</context>
+<context>
     <name>SymmetryDialog</name>
     <message>
         <source>Which Symmetry?</source>
@@ -1090,6 +1196,41 @@
     <message>
         <source>Symmetry 8</source>
         <translation>Symmetrie 8</translation>
+    </message>
+</context>
+<context>
+    <name>VariablesWindow</name>
+    <message>
+        <source>Variables of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Variables</source>
+        <translation>Variablen</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Changed last</source>
+        <translation>Zuletzt geändert</translation>
+    </message>
+    <message>
+        <source>Running…</source>
+        <translation>Läuft…</translation>
+    </message>
+    <message>
+        <source>The last run had no variables.</source>
+        <translation>Der letzte Lauf hatte keine Variablen.</translation>
+    </message>
+    <message>
+        <source>Values at the end of the last run.</source>
+        <translation>Werte am Ende des letzten Laufs.</translation>
     </message>
 </context>
 </TS>

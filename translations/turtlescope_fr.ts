@@ -185,6 +185,14 @@
         <source>About Turtlescope</source>
         <translation>À propos de Turtlescope</translation>
     </message>
+    <message>
+        <source>Show Variables</source>
+        <translation>Afficher les variables</translation>
+    </message>
+    <message>
+        <source>Translate To</source>
+        <translation>Traduire en</translation>
+    </message>
 </context>
 <context>
     <name>CTextEditView</name>
@@ -347,6 +355,41 @@
     </message>
 </context>
 <context>
+    <name>EditorTranslation</name>
+    <message>
+        <source>the first keyword set</source>
+        <translation>le premier jeu de mots</translation>
+    </message>
+    <message>
+        <source>the second keyword set</source>
+        <translation>le second jeu de mots</translation>
+    </message>
+    <message>
+        <source>Translate Program</source>
+        <translation>Traduire le programme</translation>
+    </message>
+    <message>
+        <source>First Keyword Set (%1)</source>
+        <translation>Premier jeu de mots (%1)</translation>
+    </message>
+    <message>
+        <source>Second Keyword Set (%1)</source>
+        <translation>Second jeu de mots (%1)</translation>
+    </message>
+    <message>
+        <source>The program cannot be translated until it can run: line %1: %2</source>
+        <translation>Le programme ne peut être traduit que s’il peut s’exécuter&#xa0;: ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>That language file cannot be read any more.</source>
+        <translation>Ce fichier de langue ne peut plus être lu.</translation>
+    </message>
+    <message>
+        <source>The translated program would be too long for the editor.</source>
+        <translation>Le programme traduit serait trop long pour l’éditeur.</translation>
+    </message>
+</context>
+<context>
     <name>FileProblemAlert</name>
     <message>
         <source>File Problem</source>
@@ -497,6 +540,13 @@
     <message>
         <source>Select All</source>
         <translation>Tout sélectionner</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageCatalogue</name>
+    <message>
+        <source>English</source>
+        <translation>Anglais</translation>
     </message>
 </context>
 <context>
@@ -727,6 +777,25 @@
     </message>
 </context>
 <context>
+    <name>ProgramTranslation</name>
+    <message>
+        <source>The program cannot be translated: “%1” on line %2 has no word in %3.</source>
+        <translation>Le programme ne peut pas être traduit&#xa0;: «&#xa0;%1&#xa0;» à la ligne %2 n’a pas de mot dans %3.</translation>
+    </message>
+    <message>
+        <source>The program cannot be translated: the name “%1” on line %2 is a keyword in %3. Rename it first.</source>
+        <translation>Le programme ne peut pas être traduit&#xa0;: le nom «&#xa0;%1&#xa0;» à la ligne %2 est un mot-clé dans %3. Renommez-le d’abord.</translation>
+    </message>
+    <message>
+        <source>The program cannot be translated: at “%1” on line %2 it would mean something else in %3.</source>
+        <translation>Le programme ne peut pas être traduit&#xa0;: à «&#xa0;%1&#xa0;» à la ligne %2, il signifierait autre chose dans %3.</translation>
+    </message>
+    <message>
+        <source>The program cannot be translated: it has an error on line %1.</source>
+        <translation>Le programme ne peut pas être traduit&#xa0;: il a une erreur à la ligne %1.</translation>
+    </message>
+</context>
+<context>
     <name>ProgramWindow</name>
     <message>
         <source>Untitled Program</source>
@@ -861,6 +930,9 @@
   --open FILE       start from this picture
   --languages DIR   the Languages folder to use
   --region N        the system region code
+  --translate-to T  print the program translated to T instead of running it: set1 or
+                    set2 (the other keyword set), or the region code of a language
+                    file in the Languages folder
   -h, --help        show this text
   --version         print the version and exit
 </source>
@@ -876,6 +948,9 @@
   --open FILE       partir de cette image
   --languages DIR   le dossier Languages à utiliser
   --region N        le code de région du système
+  --translate-to T  afficher le programme traduit en T au lieu de l’exécuter : set1 ou
+                    set2 (l’autre jeu de mots), ou le code de région d’un fichier de
+                    langue du dossier Languages
   -h, --help        afficher ce texte
   --version         afficher la version et terminer
 </translation>
@@ -1023,6 +1098,37 @@
     </message>
 </context>
 <context>
+    <name>StartingPace</name>
+    <message>
+        <source>Fastest</source>
+        <translation>Le plus rapide</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Lent</translation>
+    </message>
+    <message>
+        <source>Step by Step</source>
+        <translation>Pas à pas</translation>
+    </message>
+    <message>
+        <source>Very Slow</source>
+        <translation>Très lent</translation>
+    </message>
+    <message>
+        <source>Pace:</source>
+        <translation>Allure&#xa0;:</translation>
+    </message>
+    <message>
+        <source>How fast a run starts; speed and delay in the program still change it.</source>
+        <translation>La vitesse au début d’une exécution&#xa0;; les vitesses et attentes du programme la changent encore.</translation>
+    </message>
+</context>
+<context>
     <name>SymmetryDialog</name>
     <message>
         <source>Which Symmetry?</source>
@@ -1090,6 +1196,41 @@
     <message>
         <source>Symmetry 8</source>
         <translation>Symétrie 8</translation>
+    </message>
+</context>
+<context>
+    <name>VariablesWindow</name>
+    <message>
+        <source>Variables of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Variables</source>
+        <translation>Variables</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>Changed last</source>
+        <translation>Modifiée en dernier</translation>
+    </message>
+    <message>
+        <source>Running…</source>
+        <translation>En cours…</translation>
+    </message>
+    <message>
+        <source>The last run had no variables.</source>
+        <translation>La dernière exécution n’avait pas de variables.</translation>
+    </message>
+    <message>
+        <source>Values at the end of the last run.</source>
+        <translation>Valeurs à la fin de la dernière exécution.</translation>
     </message>
 </context>
 </TS>
