@@ -1202,7 +1202,7 @@
     <name>VariablesWindow</name>
     <message>
         <source>Variables of %1</source>
-        <translation>Variablen von %1</translation>
+        <translation>Variablen: %1</translation>
     </message>
     <message>
         <source>Variables</source>

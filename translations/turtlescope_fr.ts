@@ -1202,7 +1202,7 @@
     <name>VariablesWindow</name>
     <message>
         <source>Variables of %1</source>
-        <translation>Variables de %1</translation>
+        <translation>Variables&#xa0;: %1</translation>
     </message>
     <message>
         <source>Variables</source>
