@@ -82,7 +82,7 @@ TEST_F(DocumentUiTest, FailedSaveAsKeepsTheFileItWouldHaveReplaced) {
     EXPECT_TRUE(document->IsModified() && !document->HasFile());
 }
 
-TEST_F(DocumentUiTest, CloseBoxAsksTheRealSaveQuestionOnlyWhenModified) {
+TEST_F(DocumentUiTest, CloseBoxAsksTheRealSaveQuestionAndOnlyDontSaveCloses) {
     auto owned = std::make_unique<LWindow>();
     QPointer<LWindow> window = owned.get();
     document->SetWindow(std::move(owned));
@@ -98,7 +98,7 @@ TEST_F(DocumentUiTest, CloseBoxAsksTheRealSaveQuestionOnlyWhenModified) {
     {
         MessageBoxAnswerer dontSave(QMessageBox::Discard);
         window->close();
-        EXPECT_EQ(dontSave.shown - dontSave.stuck, 1);
+        EXPECT_EQ(std::pair(dontSave.shown, dontSave.stuck), std::pair(1, 0));
     }
     EXPECT_EQ(document->writes, 0);
     ASSERT_FALSE(window.isNull());
@@ -106,14 +106,6 @@ TEST_F(DocumentUiTest, CloseBoxAsksTheRealSaveQuestionOnlyWhenModified) {
     EXPECT_TRUE(document->AttemptClose(true)); // closed, it never holds up a quit
     flushDeferredDeletes();
     EXPECT_TRUE(window.isNull()); // the document took its window with it
-    EXPECT_TRUE(root.GetSubCommanders().empty());
-
-    // A clean document closes without asking.
-    auto* clean = root.AdoptSubCommander(std::make_unique<TestDocument>(nullptr));
-    LCommander::SwitchTarget(clean);
-    MessageBoxAnswerer none(QMessageBox::Cancel);
-    EXPECT_TRUE(LCommander::DispatchCommand(cmd_Close));
-    EXPECT_EQ(none.shown, 0);
     EXPECT_TRUE(root.GetSubCommanders().empty());
 }
 
