@@ -15,15 +15,14 @@ namespace {
 // Logs its name for every command it sees; handles only its own commands.
 class RecordingCommander : public LCommander {
 public:
-    RecordingCommander(LCommander* super, std::vector<CommandT> handled, std::vector<int>& log,
-                       int name)
+    RecordingCommander(LCommander* super, std::vector<CommandT> handled, std::string& log,
+                       char name)
         : LCommander(super), mHandled(std::move(handled)), mLog(log), mName(name) {}
     bool ObeyCommand(CommandT command, void* ioParam) override {
-        mLog.push_back(mName);
+        mLog += mName;
         if (!handles(command))
             return LCommander::ObeyCommand(command, ioParam);
-        lastParam = ioParam;
-        return true;
+        return lastParam = ioParam, true;
     }
     void FindCommandStatus(CommandT command, CommandStatus& status) override {
         if (!handles(command))
@@ -39,8 +38,8 @@ private:
         return std::find(mHandled.begin(), mHandled.end(), command) != mHandled.end();
     }
     std::vector<CommandT> mHandled;
-    std::vector<int>& mLog;
-    int mName;
+    std::string& mLog;
+    char mName;
 };
 
 // Counts its undos, redos and its own death in one tally.
@@ -67,10 +66,10 @@ struct Dying : LCommander {
 using CommanderChainUiTest = UiTest;
 
 TEST_F(CommanderChainUiTest, CommandTravelsFromTargetUpAndFirstHandlerWins) {
-    std::vector<int> log;
-    RecordingCommander root(nullptr, {cmd_Quit, cmd_Save}, log, 0);
-    RecordingCommander middle(&root, {cmd_Save}, log, 1);
-    RecordingCommander leaf(&middle, {}, log, 2);
+    std::string log;
+    RecordingCommander root(nullptr, {cmd_Quit, cmd_Save}, log, 'r');
+    RecordingCommander middle(&root, {cmd_Save}, log, 'm');
+    RecordingCommander leaf(&middle, {}, log, 'l');
     LCommander::SwitchTarget(&leaf);
 
     int value = 1;
@@ -78,7 +77,9 @@ TEST_F(CommanderChainUiTest, CommandTravelsFromTargetUpAndFirstHandlerWins) {
     EXPECT_EQ(root.lastParam, &value);
     EXPECT_TRUE(LCommander::DispatchCommand(cmd_Save));
     EXPECT_FALSE(LCommander::DispatchCommand(9999)); // nobody knows it: ignored
-    EXPECT_EQ(log, (std::vector<int>{2, 1, 0, 2, 1, 2, 1, 0}));
+    EXPECT_EQ(log, "lmr"
+                   "lm"
+                   "lmr");
 
     // Status too is answered by the first commander that knows the command.
     middle.mark = kCheckMark;
@@ -128,8 +129,8 @@ TEST_F(CommanderChainUiTest, TargetPassesUpWhenItOrItsSuperDiesAndOwnedSubsDieWi
         EXPECT_EQ(LCommander::GetTarget(), middle.get());
         LCommander::SwitchTarget(leaf.get());
         middle.reset(); // the target's super dies: the duty goes above it
-        EXPECT_EQ(LCommander::GetTarget(), &root);
-        EXPECT_EQ(leaf->GetSuperCommander(), nullptr);
+        EXPECT_EQ(std::pair(LCommander::GetTarget(), leaf->GetSuperCommander()),
+                  std::pair(static_cast<LCommander*>(&root), static_cast<LCommander*>(nullptr)));
         leaf.reset(); // detached, it dies without touching the dead super
 
         root.AdoptSubCommander(std::make_unique<Dying>(nullptr, deaths));
@@ -139,23 +140,19 @@ TEST_F(CommanderChainUiTest, TargetPassesUpWhenItOrItsSuperDiesAndOwnedSubsDieWi
         moving->SetSuperCommander(&heir); // ownership moves along
         EXPECT_TRUE(heir.OwnsSubCommander(moving) && !root.OwnsSubCommander(free.get()));
     }
-    EXPECT_EQ(deaths, 1);
-    EXPECT_EQ(free->GetSuperCommander(), nullptr);
+    EXPECT_TRUE(deaths == 1 && free->GetSuperCommander() == nullptr);
 
     LCommander* later = heir.GetSubCommanders().front();
     LCommander::SwitchTarget(later);
     later->DetachAndDeleteLater();
-    EXPECT_EQ(deaths, 1);
-    EXPECT_EQ(LCommander::GetTarget(), &heir);
-    EXPECT_TRUE(heir.GetSubCommanders().empty());
+    EXPECT_TRUE(deaths == 1 && LCommander::GetTarget() == &heir && heir.GetSubCommanders().empty());
     flushDeferredDeletes();
     EXPECT_EQ(deaths, 2);
 
     // Someone else ends an owned sub (as Qt may end a window); the super must not delete it again.
     LCommander* sub = heir.AdoptSubCommander(std::make_unique<Dying>(nullptr, deaths));
     std::unique_ptr<LCommander>(sub).reset();
-    EXPECT_EQ(deaths, 3);
-    EXPECT_TRUE(heir.GetSubCommanders().empty());
+    EXPECT_TRUE(deaths == 3 && heir.GetSubCommanders().empty());
 }
 
 } // namespace
