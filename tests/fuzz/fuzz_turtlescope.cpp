@@ -241,6 +241,7 @@ PixelBox box(FuzzInput& in) {
     return {coordinate(in), coordinate(in), coordinate(in), coordinate(in)}; // in this order
 }
 
+// Indexed pixels take the top bits of the random value: two colours or four.
 QImage makeImage(FuzzInput& in) {
     constexpr QImage::Format kFormats[] = {QImage::Format_RGB32, QImage::Format_ARGB32,
                                            QImage::Format_Mono, QImage::Format_Indexed8,
@@ -248,14 +249,13 @@ QImage makeImage(FuzzInput& in) {
     const QImage::Format format = kFormats[in.byte() % 5];
     const int width = 1 + in.byte() % 40;
     QImage image(width, 1 + in.byte() % 40, format);
-    // Indexed pixels take the top bits of the random value: two colours or four.
     const int indexBits = format == QImage::Format_Mono       ? 1
                           : format == QImage::Format_Indexed8 ? 2
                                                               : 0;
-    if (indexBits == 1)
-        image.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
-    if (indexBits == 2)
-        image.setColorTable({qRgb(255, 255, 255), qRgb(255, 0, 0), qRgb(0, 0, 255), qRgb(0, 0, 0)});
+    const QList<QRgb> palette = {qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(255, 0, 0),
+                                 qRgb(0, 0, 255)};
+    if (indexBits != 0)
+        image.setColorTable(palette.first(1 << indexBits));
     std::uint32_t s = in.word();
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
