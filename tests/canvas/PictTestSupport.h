@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <initializer_list>
 #include <span>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace picttest {
@@ -142,6 +144,23 @@ inline QImage patternImage(int width, int height, unsigned seed = 1) {
         }
     }
     return image;
+}
+
+// The pixels of one row (opaque), or nothing for a null image: whole rows compare at once.
+inline std::vector<QRgb> rowOf(const QImage& image, int y) {
+    std::vector<QRgb> row;
+    for (int x = 0; !image.isNull() && x < image.width(); ++x)
+        row.push_back(image.pixel(x, y) | 0xFF000000U);
+    return row;
+}
+
+// A row from a string of '1' and '0' pixels.
+inline std::vector<QRgb> bitsRow(std::string_view bits, QRgb one = 0xFF000000U,
+                                 QRgb zero = 0xFFFFFFFFU) {
+    std::vector<QRgb> row;
+    for (const char c : bits)
+        row.push_back(c == '1' ? one : zero);
+    return row;
 }
 
 // First differing pixel as text, or empty when the images agree.
