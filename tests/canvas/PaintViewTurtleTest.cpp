@@ -90,6 +90,29 @@ TEST_F(PaintViewTurtle, AStrokeRepaintsAroundItselfAFillTheWholeView) {
     EXPECT_TRUE(recorder.painted.contains(view->rect()));
 }
 
+// What a run draws between two visits of the event loop reaches the screen at the next one.
+TEST_F(PaintViewTurtle, EveryStrokeSinceTheLastVisitIsRepaintedAtTheNext) {
+    settle();
+    for (const int width : {2, 16}) {
+        view->setPenSize(static_cast<std::int16_t>(width));
+        const QImage before = picture();
+        PaintRecorder recorder(view.get());
+        for (int i = 0; i < 60; ++i)
+            view->lineTurtleTo(Point::at(10 + (i * 37) % 380, 10 + (i * 53) % 280), 0.0f);
+        QCoreApplication::processEvents();
+        const QImage after = picture();
+        int changed = 0;
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x)
+                if (after.pixel(x, y) != before.pixel(x, y)) {
+                    ++changed;
+                    ASSERT_TRUE(recorder.painted.contains(QPoint(x, y)))
+                        << "pen " << width << " at " << x << "," << y;
+                }
+        EXPECT_GT(changed, 1000);
+    }
+}
+
 TEST_F(PaintViewTurtle, EraseTurtleRepaintsAroundTheTurtleOnlyWhileItIsShown) {
     settle();
     {
@@ -178,14 +201,10 @@ TEST_F(PaintViewTurtle, SymmetryRepeatsStrokesAndShowsGuidesOnTheScreenOnly) {
 TEST_F(PaintViewTurtle, TextGoesIntoTheCanvasInThePenColour) {
     view->setPenColor(kRed, 3001);
     view->setTextSize(24);
-    LStr255 text;
-    text.append("Hello");
-    view->writeText(text, 50, 100);
-    int red = 0;
-    for (int v = 70; v < 110; ++v)
-        for (int h = 50; h < 150; ++h)
-            red += at(h, v) == kRed;
-    EXPECT_GT(red, 50);
+    view->writeText(LStr255("Hello"), 50, 100);
+    const QImage text = picture().copy(50, 70, 100, 40);
+    const auto* pixels = reinterpret_cast<const QRgb*>(text.constBits());
+    EXPECT_GT(std::count(pixels, pixels + 100 * 40, 0xFFFF0000u), 50);
 }
 
 TEST_F(PaintViewTurtle, CursorFollowsPenWidthAndFillMode) {

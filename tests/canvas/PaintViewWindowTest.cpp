@@ -28,6 +28,13 @@ TEST(PaintWindowPlacement, TheLargestPictureBesideThePalettesOnEachScreen) {
 
 class PaintViewWindow : public PaintViewTest {};
 
+// A new picture's view takes the keys and menu commands at once, before any click.
+TEST_F(PaintViewWindow, ANewViewBecomesTheTarget) {
+    LCommander::SwitchTarget(root.get());
+    CPaintWindow fresh(nullptr, root.get());
+    EXPECT_EQ(LCommander::GetTarget(), &fresh);
+}
+
 TEST_F(PaintViewWindow, AResizeRecentresTheTurtleAndClearsOnlyWhenTheSizeChanges) {
     view->lineTurtleTo(Point::at(10, 10), 0.0f);
     QResizeEvent sameSize(view->size(), view->size());
