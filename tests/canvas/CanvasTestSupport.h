@@ -4,7 +4,9 @@
 
 #include "CGWorld.h"
 #include "GWorldGuards.h"
+#include "PenDrawing.h"
 
+#include <gtest/gtest.h>
 #include <map>
 #include <string>
 #include <utility>
@@ -74,5 +76,20 @@ inline Rect extentOf(const CGWorld& world, const RGBColour& colour) {
                 static_cast<std::int16_t>(spans.rbegin()->first + 1),
                 static_cast<std::int16_t>(right)};
 }
+
+// A white canvas that is the current port, drawing in black.
+class CanvasTest : public ::testing::Test {
+protected:
+    explicit CanvasTest(const Rect& bounds) : canvas(bounds, 32) {}
+    void SetUp() override {
+        ResetCurrentPort();
+        eraseWhite(canvas);
+        SetPort(*canvas.getPort());
+        RGBForeColor(kBlack);
+    }
+    void TearDown() override { ResetCurrentPort(); }
+
+    CGWorld canvas;
+};
 
 } // namespace canvas_test
