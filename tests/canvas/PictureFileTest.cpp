@@ -38,31 +38,23 @@ protected:
     QTemporaryDir mDir;
 };
 
-TEST_F(PictureFileTest, FileIs512ZeroBytesThenThePicture) {
+TEST_F(PictureFileTest, FileIs512ZeroBytesThenThePictureAndSavingAgainLeavesOnlyTheNew) {
     const QImage image = patternImage(400, 300);
     const QString file = path("a.pict");
     ASSERT_EQ(writePictureFile(image, file), 0);
-    const QByteArray bytes = readAll(file);
     const auto picture = recordPicture(image);
-    ASSERT_EQ(bytes.size(), static_cast<qsizetype>(512 + picture.size()));
-    EXPECT_EQ(bytes.left(512), QByteArray(512, '\0'));
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(picture.data()),
-                         static_cast<qsizetype>(picture.size())),
-              bytes.mid(512));
+    EXPECT_EQ(readAll(file),
+              QByteArray(512, '\0') + QByteArray(reinterpret_cast<const char*>(picture.data()),
+                                                 static_cast<qsizetype>(picture.size())));
     const PictDecodeResult back = readPictureFileData(file);
-    ASSERT_EQ(back.status, 0);
     EXPECT_EQ(back.frame, (Rect{0, 0, 300, 400}));
     EXPECT_EQ(firstDifference(back.image, image), "");
-}
 
-TEST_F(PictureFileTest, SavingAgainLeavesExactlyTheNewPicture) {
-    const QString file = path("again.pict");
-    ASSERT_EQ(writePictureFile(patternImage(300, 200, 3), file), 0);
     QImage white(20, 10, QImage::Format_RGB32);
     white.fill(qRgb(255, 255, 255));
     ASSERT_EQ(writePictureFile(white, file), 0);
     EXPECT_EQ(readAll(file).size(), static_cast<qsizetype>(512 + recordPicture(white).size()));
-    EXPECT_EQ(entries(), QStringList{"again.pict"}) << "no temporary file is left behind";
+    EXPECT_EQ(entries(), QStringList{"a.pict"}) << "no temporary file is left behind";
 }
 
 TEST_F(PictureFileTest, FailuresGiveTheirStatusAndCreateNothing) {
