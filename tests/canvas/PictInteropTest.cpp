@@ -92,14 +92,11 @@ TEST_F(LiveTools, WeReadImageMagickAndPpmtopictPictures) {
             const QString palette =
                 writer == Direct ? png : path(name + (writer == Ppm ? "-pal.ppm" : "-pal.png"));
             ASSERT_TRUE(patternImage(width, 4, static_cast<unsigned>(width) + 7).save(png));
-            if (writer != Direct)
-                ASSERT_TRUE(run("convert", {png, "-colors", writer == Ppm ? "16" : "10", palette}));
-            if (writer == Ppm)
-                ASSERT_TRUE(run("ppmtopict", {palette}, pict));
-            else
-                ASSERT_TRUE(run("convert", writer == Direct
-                                               ? QStringList{png, pict}
-                                               : QStringList{palette, "-type", "Palette", pict}));
+            ASSERT_TRUE(writer == Direct ||
+                        run("convert", {png, "-colors", writer == Ppm ? "16" : "10", palette}));
+            ASSERT_TRUE(writer == Ppm      ? run("ppmtopict", {palette}, pict)
+                        : writer == Direct ? run("convert", {png, pict})
+                                           : run("convert", {palette, "-type", "Palette", pict}));
             const PictDecodeResult r = readPictureFileData(pict);
             ASSERT_EQ(r.status, 0);
             EXPECT_EQ(firstDifference(r.image, loadPng(palette)), "");
