@@ -6,32 +6,16 @@
 #include "PictureFile.h"
 
 #include <QBuffer>
-#include <QDir>
-#include <QFile>
 #include <QImageWriter>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-using picttest::firstDifference;
-using picttest::patternImage;
-using picttest::rowOf;
+using namespace picttest;
 
 constexpr QRgb kWhitePx = 0xFFFFFFFFU;
 const QString kHalvesGif = QStringLiteral(TURTLESCOPE_TEST_DATA "/pict/halves-40x20.gif");
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
 
 // Two halves, red left and blue right, with a green top-left pixel to find the orientation.
 QImage halves(int width, int height) {
@@ -107,11 +91,8 @@ QByteArray bmpClaiming(std::uint32_t width, std::uint32_t height) {
     return encoded(halves(8, 8), "BMP").replace(18, 8, sides);
 }
 
-class ImageImportTest : public ::testing::Test {
+class ImageImportTest : public TempFolderTest {
 protected:
-    void SetUp() override { ASSERT_TRUE(mDir.isValid()); }
-    QString path(const QString& name) const { return mDir.filePath(name); }
-
     // The canvas and its remaking, as the paint view does it: a fresh white world.
     std::function<CGWorld*()> remake() {
         return [this]() -> CGWorld* {
@@ -128,7 +109,6 @@ protected:
     }
 
     static constexpr Rect kBounds{0, 0, 300, 400};
-    QTemporaryDir mDir;
     CGWorld mWorld;
     int mRemakes = 0;
 };
@@ -136,7 +116,7 @@ protected:
 TEST_F(ImageImportTest, TypeComesFromContentFirstThenTheExtension) {
     const QImage image = patternImage(9, 9);
     const auto pict = recordPicture(image);
-    const QByteArray bare(reinterpret_cast<const char*>(pict.data()), qsizetype(pict.size()));
+    const QByteArray bare = asBytes(pict);
     const struct {
         const char* name;
         QByteArray bytes; // not written when null
@@ -194,10 +174,8 @@ TEST_F(ImageImportTest, PicturesReopenWithTheirPixelsAndAnEmptyOneClearsTheCanva
     EXPECT_EQ(firstDifference(mWorld.image(), image), "");
 
     paintCanvasGrey();
-    const auto empty = picttest::PictBuilder(picttest::rect(0, 0, 0, 50)).end();
-    writeBytes(path("empty.pict"),
-               QByteArray(512, '\0') + QByteArray(reinterpret_cast<const char*>(empty.data()),
-                                                  static_cast<qsizetype>(empty.size())));
+    const auto empty = PictBuilder(rect(0, 0, 0, 50)).end();
+    writeBytes(path("empty.pict"), QByteArray(512, '\0') + asBytes(empty));
     EXPECT_EQ(readPictureFile(path("empty.pict"), kBounds, remake()), 0);
     EXPECT_EQ(mRemakes, 2);
     EXPECT_EQ(mWorld.image().pixel(200, 150), kWhitePx);

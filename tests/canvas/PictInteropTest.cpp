@@ -6,17 +6,13 @@
 #include "PictTestSupport.h"
 #include "PictureFile.h"
 
-#include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-using picttest::firstDifference;
-using picttest::patternImage;
+using namespace picttest;
 
 const QString kDataDir = QStringLiteral(TURTLESCOPE_TEST_DATA "/pict");
 
@@ -53,12 +49,7 @@ TEST(PictInterop, CommittedFilesOfOtherWritersReadWithTheRightPixels) {
     }
 }
 
-class LiveTools : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(mDir.isValid()); }
-    QString path(const QString& name) const { return mDir.filePath(name); }
-    QTemporaryDir mDir;
-};
+class LiveTools : public TempFolderTest {};
 
 TEST_F(LiveTools, ImageMagickReadsOurPictureFilesWithTheSamePixels) {
     if (!toolAvailable("convert"))

@@ -232,7 +232,7 @@ TEST(PictReader, EmptyFrameDrawsNothingAndSucceeds) {
 }
 
 TEST(PictReader, EveryTruncationIsAnErrorAndNoCrash) {
-    QImage image = picttest::patternImage(70, 4);
+    QImage image = patternImage(70, 4);
     const Bytes pict = recordPicture(image);
     for (std::size_t n = 0; n < pict.size(); ++n) {
         const PictDecodeResult r = decodePicture(std::span(pict.data(), n));
@@ -299,13 +299,13 @@ TEST(PictReader, ManyFullFrameStretchesExhaustTheWorkBudgetAndLimitsHold) {
     }
     EXPECT_EQ(decodePicture(b.end()).status, kBadPictureData);
     // Tighter limits than the defaults hold too.
-    const Bytes pict = recordPicture(picttest::patternImage(64, 64));
+    const Bytes pict = recordPicture(patternImage(64, 64));
     EXPECT_EQ(decodePicture(pict, PictLimits{32, 1 << 20}).status, kBadPictureData);
     EXPECT_EQ(decodePicture(pict, PictLimits{64, 64 * 64 * 4}).status, 0);
 }
 
 TEST(PictReader, FindsThePictureBehindTheHeaderOrWithout) {
-    Bytes pict = recordPicture(picttest::patternImage(9, 2));
+    Bytes pict = recordPicture(patternImage(9, 2));
     EXPECT_EQ(pictureOffset(pict), 0);
     Bytes file = pict;
     file.insert(file.begin(), 512, 0xAB); // the header's contents do not matter

@@ -5,8 +5,12 @@
 #include "PackBits.h"
 #include "PictBytes.h"
 
+#include <QDir>
+#include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 #include <cstdint>
+#include <gtest/gtest.h>
 #include <initializer_list>
 #include <span>
 #include <string>
@@ -142,5 +146,31 @@ inline std::string firstDifference(const QImage& a, const QImage& b) {
                 return "pixel (" + std::to_string(x) + ", " + std::to_string(y) + ")";
     return {};
 }
+
+inline QByteArray asBytes(const std::vector<std::uint8_t>& bytes) {
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+}
+
+inline QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+// Files in a temporary folder of the test's own.
+class TempFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(mDir.isValid()); }
+    QString path(const QString& name) const { return mDir.filePath(name); }
+    QStringList entries() const {
+        return QDir(mDir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+    QTemporaryDir mDir;
+};
 
 } // namespace picttest
