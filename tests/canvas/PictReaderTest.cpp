@@ -99,18 +99,15 @@ TEST(PictReader, DirectPixelsInEveryPackType) {
         b.rect(bounds).rect(bounds).u16(64).bytes(data);
         return rowOf(decodePicture(b.end()).image, 0);
     };
-    Bytes unpacked; // packType 1: pad byte, R, G, B
-    Bytes dropped;  // packType 2: R, G, B
-    Bytes alphaPlanes{0x80, 0x80, 0x80, 0x80};
-    for (const QRgb p : row) {
-        const auto rgb = {std::uint8_t(qRed(p)), std::uint8_t(qGreen(p)), std::uint8_t(qBlue(p))};
-        unpacked.push_back(0);
-        unpacked.insert(unpacked.end(), rgb);
-        dropped.insert(dropped.end(), rgb);
-    }
-    const Bytes rgbPlanes = planesOf(row);
-    alphaPlanes.insert(alphaPlanes.end(), rgbPlanes.begin(), rgbPlanes.end());
-    Bytes packedAlpha{0};
+    Bytes unpacked, dropped; // packType 1: pad byte, R, G, B; packType 2: R, G, B
+    for (const QRgb p : row)
+        for (const int shift : {24, 16, 8, 0}) {
+            unpacked.push_back(shift == 24 ? 0 : std::uint8_t(p >> shift));
+            if (shift < 24)
+                dropped.push_back(std::uint8_t(p >> shift));
+        }
+    Bytes alphaPlanes = planesOf(row), packedAlpha{0};
+    alphaPlanes.insert(alphaPlanes.begin(), 4, 0x80);
     packBits(alphaPlanes, packedAlpha);
     packedAlpha[0] = static_cast<std::uint8_t>(packedAlpha.size() - 1);
     EXPECT_EQ(withPackType(1, 32, 3, unpacked, 16), row);
