@@ -207,7 +207,7 @@ TEST_F(PaintViewTurtle, TextGoesIntoTheCanvasInThePenColour) {
     EXPECT_GT(std::count(pixels, pixels + 100 * 40, 0xFFFF0000u), 50);
 }
 
-TEST_F(PaintViewTurtle, CursorFollowsPenWidthAndFillMode) {
+TEST_F(PaintViewTurtle, CursorFollowsPenWidthAndFillModeOnTheActiveView) {
     const std::pair<int, int> expected[] = {{1, 128},  {2, 128},  {4, 129}, {8, 130},
                                             {16, 131}, {32, 132}, {0, 132}, {-3, 132}};
     for (const auto& [width, id] : expected) {
@@ -219,9 +219,9 @@ TEST_F(PaintViewTurtle, CursorFollowsPenWidthAndFillMode) {
         view->setPenSize(std::int16_t(width));
         EXPECT_EQ(view->cursorID(), 133);
     }
-}
+    view->setFillMode(false);
 
-TEST_F(PaintViewTurtle, TheActiveViewShowsOurCursorImage) {
+    // The active view shows our cursor image.
     CPaintWindow inactive(nullptr, root.get());
     EXPECT_EQ(inactive.cursor().shape(), Qt::ArrowCursor);
 
@@ -272,17 +272,12 @@ TEST_F(PaintViewTurtle, TheFirstClickEndsIdling) {
     release({10, 10});
 }
 
-} // namespace
-
-namespace {
-
 TEST(TurtleLook, TheTriangleTrailsTheHeadingWithCornersTruncatedTowardZero) {
     ASSERT_TRUE(ensureWidgetApplication());
     InitLanguageTables();
     const TurtleShape up = turtleShape(Point::at(200, 150), 0.0f);
-    EXPECT_EQ(up.tip, Point::at(200, 150));
-    EXPECT_EQ(up.back, Point::at(206, 168));
-    EXPECT_EQ(up.side, Point::at(194, 168));
+    EXPECT_EQ((std::vector{up.tip, up.back, up.side}),
+              (std::vector{Point::at(200, 150), Point::at(206, 168), Point::at(194, 168)}));
 
     const TurtleShape down = turtleShape(Point::at(0, 0), 180.0f);
     EXPECT_EQ(down.back, Point::at(-6, -18));
