@@ -15,25 +15,25 @@ using Px = std::vector<QRgb>;
 constexpr QRgb W = 0xFFFFFFFFU, K = 0xFF000000U, R = 0xFFFF0000U, B = 0xFF0000FFU;
 
 // An indexed PixMap copy (0098 / 0099) with source and destination the bounds.
-void addIndexed(PictBuilder& b, const Rect& bounds, int pixelSize, std::uint16_t rowBytes,
-                const std::vector<QRgb>& colours, const Rows& rows, bool deviceTable = false,
+void addIndexed(PictBuilder& b, const Rect& bounds, std::uint16_t pixelSize, std::uint16_t rowBytes,
+                const Px& colours, const Rows& rows, bool device = false,
                 std::uint16_t firstValue = 0) {
-    b.op(0x0098).u16(static_cast<std::uint16_t>(0x8000 | rowBytes)).rect(bounds);
-    b.pixMapFields(0, 0, static_cast<std::int16_t>(pixelSize), 1,
-                   static_cast<std::int16_t>(pixelSize));
-    b.colourTable(colours, deviceTable, firstValue).rect(bounds).rect(bounds).u16(0);
-    b.packedRows(rows, false);
+    b.op(0x0098).u16(0x8000 | rowBytes).rect(bounds).pixMapFields(0, 0, pixelSize, 1, pixelSize);
+    b.colourTable(colours, device, firstValue)
+        .rect(bounds)
+        .rect(bounds)
+        .u16(0)
+        .packedRows(rows, false);
 }
 
 // A 32-bit direct copy with packType 4 and three planes.
 void addDirect(PictBuilder& b, const Rect& bounds, const Rows& planeRows, const Rect& src,
-               const Rect& dst, std::int16_t cmpCount = 3) {
-    b.op(0x009A).u32(0xFF).u16(static_cast<std::uint16_t>(0x8000 | (bounds.width() * 4)));
-    b.rect(bounds).pixMapFields(4, 16, 32, cmpCount, 8).rect(src).rect(dst).u16(64);
-    b.packedRows(planeRows, false);
+               const Rect& dst) {
+    b.op(0x009A).u32(0xFF).u16(0x8000 | (bounds.width() * 4)).rect(bounds);
+    b.pixMapFields(4, 16, 32, 3, 8).rect(src).rect(dst).u16(64).packedRows(planeRows, false);
 }
 
-Bytes planesOf(const std::vector<QRgb>& pixels) {
+Bytes planesOf(const Px& pixels) {
     Bytes row;
     for (const int shift : {16, 8, 0})
         for (const QRgb p : pixels)
