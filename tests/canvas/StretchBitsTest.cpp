@@ -6,6 +6,7 @@
 #include "PixelAccess.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -194,29 +195,21 @@ TEST(CopyBits, DeepSourcesAreColourisedAndShallowTargetsTakeTheNearestValue) {
     for (int x = 0; x < 4; ++x)
         source.image().setPixel(x, 0, pixels[x]);
 
-    CGWorld tinted(Rect{0, 0, 1, 4}, 32);
-    tinted.getPort()->foreColour = RGBColour{0xFFFF, 0, 0};
-    tinted.getPort()->backColour = RGBColour{0, 0, 0xFFFF};
-    CopyBits(*source.getPixMap(), *tinted.getPort(), source.getBounds(), source.getBounds(),
-             kSrcCopy);
-    EXPECT_EQ(tinted.image().pixel(0, 0), qRgb(0xCC, 0x00, 0x99)) << "(s & back) | (~s & fore)";
-
-    CGWorld mono(Rect{0, 0, 1, 4}, 1);
-    mono.image().fill(0);
-    CopyBits(*source.getPixMap(), *mono.getPort(), source.getBounds(), source.getBounds(),
-             kSrcCopy);
-    EXPECT_EQ(mono.pixel(1, 0), kBlack);
-    EXPECT_EQ(mono.pixel(2, 0), kWhite);
-
-    CGWorld indexed(Rect{0, 0, 1, 4}, 8);
-    CopyBits(*source.getPixMap(), *indexed.getPort(), source.getBounds(), source.getBounds(),
-             kSrcCopy);
-    EXPECT_EQ(indexed.pixel(3, 0), (RGBColour{0xFFFF, 0, 0})) << "nearest entry of the cube";
-
-    CGWorld deep(Rect{0, 0, 1, 4}, 24);
-    CopyBits(*source.getPixMap(), *deep.getPort(), source.getBounds(), source.getBounds(),
-             kSrcCopy);
-    EXPECT_EQ(deep.image().pixel(0, 0), pixels[0]);
+    const auto copied = [&](int depth, RGBColour fore = kBlack, RGBColour back = kWhite) {
+        auto world = std::make_unique<CGWorld>(source.getBounds(), depth);
+        world->getPort()->foreColour = fore;
+        world->getPort()->backColour = back;
+        CopyBits(*source.getPixMap(), *world->getPort(), source.getBounds(), source.getBounds(),
+                 kSrcCopy);
+        return world;
+    };
+    EXPECT_EQ(copied(32, {0xFFFF, 0, 0}, {0, 0, 0xFFFF})->image().pixel(0, 0), qRgb(0xCC, 0, 0x99))
+        << "(s & back) | (~s & fore)";
+    const auto mono = copied(1);
+    EXPECT_EQ(mono->pixel(1, 0), kBlack);
+    EXPECT_EQ(mono->pixel(2, 0), kWhite);
+    EXPECT_EQ(copied(8)->pixel(3, 0), (RGBColour{0xFFFF, 0, 0})) << "nearest entry of the cube";
+    EXPECT_EQ(copied(24)->image().pixel(0, 0), pixels[0]);
 }
 
 TEST(CopyBits, DamageCoversOnlyWhatWasWritten) {
