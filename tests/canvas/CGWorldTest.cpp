@@ -29,6 +29,10 @@ TEST_F(CGWorldTest, AllocationMapsDepthsAndLeavesEmptyOrAbsurdAreasEmpty) {
         EXPECT_EQ(world.depth(), depth) << asked;
     }
     EXPECT_EQ(world.image().format(), QImage::Format_Mono);
+    // 8 bits: the 6 x 6 x 6 cube from white down (blue fastest), then 40 greys.
+    const QList<QRgb> cube = CGWorld(kSmall, 8).image().colorTable();
+    EXPECT_EQ(cube.size(), 256);
+    EXPECT_EQ(cube[6], qRgb(255, 204, 255));
     EXPECT_EQ(mapGWorldDepth(-8), 32);
     EXPECT_EQ(mapGWorldDepth(16), 16);
     // Allocating again keeps one buffer with the new bounds.
