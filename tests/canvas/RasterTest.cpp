@@ -95,19 +95,19 @@ TEST_F(RasterTest, FramedOvalsAreRingsAsThickAsThePen) {
 }
 
 TEST_F(RasterTest, PolygonsFillByInversionPoints) {
-    PaintPoly({Point::at(0, 0), Point::at(4, 4), Point::at(0, 4)});
-    EXPECT_EQ(describe(spansOf(canvas, kBlack)), "0:[0,1) 1:[0,2) 2:[0,3) 3:[0,4) ");
-    eraseWhite(canvas);
-    PaintPoly({Point::at(0, 0), Point::at(4, 0), Point::at(0, 4)});
-    EXPECT_EQ(describe(spansOf(canvas, kBlack)), "0:[0,4) 1:[0,3) 2:[0,2) 3:[0,1) ");
-    eraseWhite(canvas);
-    PaintPoly({Point::at(2, 3), Point::at(12, 3), Point::at(12, 9), Point::at(2, 9)});
-    EXPECT_EQ(countOf(canvas, kBlack), 60);
-    EXPECT_EQ(extentOf(canvas, kBlack), (Rect{3, 2, 9, 12}));
-    eraseWhite(canvas);
-    PaintPoly({Point::at(0, 0), Point::at(10, 0)}); // empty bounding box
-    PaintPoly({Point::at(5, 5)});
-    EXPECT_EQ(countOf(canvas, kBlack), 0);
+    const std::pair<std::vector<Point>, std::string> cases[] = {
+        {{Point::at(0, 0), Point::at(4, 4), Point::at(0, 4)}, "0:[0,1) 1:[0,2) 2:[0,3) 3:[0,4) "},
+        {{Point::at(0, 0), Point::at(4, 0), Point::at(0, 4)}, "0:[0,4) 1:[0,3) 2:[0,2) 3:[0,1) "},
+        {{Point::at(2, 3), Point::at(12, 3), Point::at(12, 9), Point::at(2, 9)},
+         "3:[2,12) 4:[2,12) 5:[2,12) 6:[2,12) 7:[2,12) 8:[2,12) "},
+        {{Point::at(0, 0), Point::at(10, 0)}, ""}, // empty bounding box
+        {{Point::at(5, 5)}, ""},
+    };
+    for (const auto& [points, spans] : cases) {
+        eraseWhite(canvas);
+        PaintPoly(points);
+        EXPECT_EQ(describe(spansOf(canvas, kBlack)), spans);
+    }
 }
 
 TEST_F(RasterTest, FramedPolygonsAreOpenPenLines) {

@@ -133,7 +133,8 @@ TEST_F(TextTest, OneBitBuffersTakeHalfCoveredPixels) {
     CGWorld mono(Rect{0, 0, 60, 200}, 1);
     StGWorldDraw draw(mono, kWhite);
     RGBForeColor(kBlack);
-    widthOf("", 30);
+    TextFont(3);
+    TextSize(30);
     MoveTo(5, 40);
     DrawString("Mono");
     EXPECT_GT(countOf(mono, kBlack), 100);
