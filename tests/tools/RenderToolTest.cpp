@@ -1,11 +1,12 @@
 // turtlescope-render as a black box: pictures and final states out of programs in, its --tree
-// JSON, its diagnostics and its exit statuses. Runs use the application's own English words (an
-// empty Languages folder) unless a test passes its own.
+// JSON, its translations, its diagnostics and its exit statuses. Runs use the application's own
+// English words (an empty Languages folder) unless a test passes its own.
 
 #include <QColor>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMap>
@@ -173,21 +174,12 @@ TEST_F(RenderRun, ParseErrorsWriteNoPicture) {
     EXPECT_FALSE(binary.err.contains('\x1B') || binary.err.contains('\xFF'));
 }
 
+// The Languages folder beside the tool holds a German file; region 3 chooses it. The German
+// words' meaning is checked by the translation of every example.
 TEST_F(RenderRun, LanguageFilesGiveTheirWords) {
     const QByteArray german = "rechts 90\nvorw\xC3\xA4rts 30";
     EXPECT_EQ(run({"--tree", writeProgram(german)}).exitCode, 1);
-    // The Languages folder beside the tool holds a German file, and so may one of the user's own;
-    // region 3 chooses it.
     EXPECT_EQ(runRaw({"--region", "3", "--tree", writeProgram(german)}).exitCode, 0);
-    QTemporaryDir languages;
-    ASSERT_TRUE(QFile::copy(TURTLESCOPE_SOURCE_DIR "/resources/Languages/Deutsch.json",
-                            QDir(languages.path()).filePath("Deutsch")));
-    const RunResult result =
-        runRaw({"--languages", languages.path(), "--region", "3", "--state", writeProgram(german)});
-    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
-    const QJsonObject s = QJsonDocument::fromJson(result.out).object();
-    EXPECT_EQ(s.value("x").toDouble(), 542.0);
-    EXPECT_EQ(s.value("heading").toInt(), 90);
 }
 
 TEST_F(RenderTool, TreePrintsEveryKindOfNode) {
@@ -308,6 +300,77 @@ TEST_F(RenderTool, EveryOptionIsAcceptedAndBadUsageOrUnusableFilesExitWith2) {
              pathOf("x.png"), program});
     EXPECT_EQ(every.exitCode, 0) << every.err.toStdString();
     EXPECT_TRUE(every.out.startsWith("{\"ok\": true"));
+}
+
+// --translate-to: the translated program's tree is the original's, and each way of failing has
+// its exit status and its message.
+const QString kShippedLanguages = QStringLiteral(TURTLESCOPE_SOURCE_DIR "/resources/Languages");
+
+// The tree without text offsets, which a translation may move.
+QJsonValue withoutOffsets(const QJsonValue& value) {
+    if (value.isArray()) {
+        QJsonArray array;
+        for (const QJsonValue& item : value.toArray())
+            array.append(withoutOffsets(item));
+        return array;
+    }
+    if (!value.isObject())
+        return value;
+    QJsonObject object = value.toObject();
+    object.remove(QStringLiteral("start"));
+    object.remove(QStringLiteral("end"));
+    for (auto it = object.begin(); it != object.end(); ++it)
+        it.value() = withoutOffsets(it.value());
+    return object;
+}
+
+std::string treeOf(const RunResult& result) {
+    EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+    const QJsonValue tree = withoutOffsets(QJsonDocument::fromJson(result.out).object());
+    return QJsonDocument(tree.toObject()).toJson().toStdString();
+}
+
+TEST_F(RenderTool, TranslatedExamplesParseToTheSameTree) {
+    const QDir examples(QStringLiteral(TURTLESCOPE_SOURCE_DIR "/examples"));
+    for (const QString& name : examples.entryList({QStringLiteral("*.turtle")}, QDir::Files)) {
+        SCOPED_TRACE(name.toStdString());
+        const QString original = examples.filePath(name);
+        const std::string tree = treeOf(run({QStringLiteral("--tree"), original}));
+        // The second keyword set is read with English words, German with the German file.
+        for (const char* region : {"0", "3"}) {
+            const char* target = region == std::string_view("0") ? "set2" : region;
+            const RunResult translated =
+                runRaw({"--languages", kShippedLanguages, "--translate-to", target, original});
+            ASSERT_EQ(translated.exitCode, 0) << translated.err.toStdString();
+            EXPECT_TRUE(translated.err.isEmpty());
+            const RunResult again =
+                runRaw({"--languages", kShippedLanguages, "--region", region, "--tree", "-"},
+                       translated.out);
+            EXPECT_EQ(treeOf(again), tree) << target;
+        }
+    }
+}
+
+TEST_F(RenderTool, TranslationFailuresExitWithTheirStatusAndMessage) {
+    const struct {
+        const char* program;
+        const char* target;
+        int exitCode;
+        const char* message;
+    } cases[] = {
+        {"forward 1\nforwrd 2\n", "set2", 1, "program.turtle:2:1: error: Unknown word: forwrd"},
+        {"links = 1\nforward links\n", "3", 3, "the name “links” on line 1"},
+        {"forward 1\n", "7", 2, "no language file for region 7"},
+        {"forward 1\n", "set3", 2, "--translate-to expects set1, set2 or a region code"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        const RunResult result = runRaw({"--languages", kShippedLanguages, "--translate-to",
+                                         c.target, writeProgram(c.program)});
+        EXPECT_EQ(result.exitCode, c.exitCode);
+        EXPECT_TRUE(result.out.isEmpty()) << result.out.toStdString();
+        EXPECT_TRUE(result.err.contains(c.message)) << result.err.toStdString();
+    }
 }
 
 } // namespace
