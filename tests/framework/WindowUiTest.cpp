@@ -1,9 +1,10 @@
 // Windows built from view resources: panes by ID, class placeholders, the creation-complete
-// step, closing (refused, hidden, deleted), the activation order and the target.
+// step, closing (refused or deleted), the activation order and the target, and modal dialogs.
 
 #include "LException.h"
 #include "LView.h"
 #include "LWindow.h"
+#include "StDialogHandler.h"
 #include "UiTestSupport.h"
 #include "ui_TestWindowUi.h"
 
@@ -11,6 +12,8 @@
 #include <QLabel>
 #include <QLayout>
 #include <QPointer>
+#include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -168,6 +171,23 @@ TEST_F(WindowUiTest, KeysGoToTheTargetAndOnlyUnhandledOnesOnToQt) {
     QCoreApplication::sendEvent(window, &taken);
     QCoreApplication::sendEvent(window, &passed);
     EXPECT_TRUE(taken.isAccepted() && !passed.isAccepted() && taker.keys == 2);
+}
+
+TEST_F(WindowUiTest, DialogsRunUntilAControlBroadcastsAnEndingMessage) {
+    for (const MessageT ending : {900, 901}) {
+        SCOPED_TRACE(ending);
+        StDialogHandler handler(kTestWindowID, &root, {ending});
+        auto* ok = qobject_cast<QPushButton*>(handler.FindPaneByID(3)); // it says 900
+        ASSERT_NE(ok, nullptr);
+        QDialog* dialog = handler.GetDialog();
+        QTimer::singleShot(0, ok, [ok] { ok->click(); });
+        // Another message leaves it running; closing it then returns nothing.
+        QTimer::singleShot(10, dialog, [dialog] { dialog->reject(); });
+        EXPECT_EQ(handler.DoDialog(), ending == 900 ? 900 : msg_Nothing);
+        EXPECT_EQ(handler.GetLastMessage(), 900);
+        EXPECT_FALSE(dialog->isVisible());
+    }
+    EXPECT_THROW(StDialogHandler(4711, nullptr), LException);
 }
 
 } // namespace

@@ -1,15 +1,12 @@
-// Broadcasters and listeners, modal dialogs built from view resources, and the memory reserve.
+// Broadcasters and listeners, and the memory reserve.
 
 #include "LBroadcaster.h"
-#include "LException.h"
 #include "LGrowZone.h"
-#include "StDialogHandler.h"
-#include "UiTestSupport.h"
-#include "ui_TestWindowUi.h"
 
-#include <QPushButton>
-#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
 #include <limits>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -59,42 +56,6 @@ TEST(BroadcasterUiTest, ListenersHearInOrderMayLeaveWhileListeningAndEitherSideM
     next.AddListener(&second);
     next.BroadcastMessage(2);
     EXPECT_EQ(second.heard, (std::vector<MessageT>{-5, 2}));
-}
-
-class DialogUiTest : public UiTest {
-protected:
-    void SetUp() override {
-        UiTest::SetUp();
-        RegisterUiViewResource<Ui::TestWindowUi>(kDialogID);
-        RegisterViewClass<LView>(kPlainViewClass);
-    }
-    void TearDown() override {
-        UiTest::TearDown();
-        UnregisterViewResource(kDialogID);
-        UnregisterClass(kPlainViewClass);
-    }
-    static constexpr ResIDT kDialogID = 9101;
-    static constexpr ClassIDT kPlainViewClass = FourCC("Tvew");
-};
-
-TEST_F(DialogUiTest, RunsUntilAControlBroadcastsAnEndingMessage) {
-    LCommander root;
-    for (const MessageT ending : {900, 901}) {
-        SCOPED_TRACE(ending);
-        StDialogHandler handler(kDialogID, &root, {ending});
-        auto* ok = qobject_cast<QPushButton*>(handler.FindPaneByID(3)); // it says 900
-        ASSERT_NE(ok, nullptr);
-        RecordingListener other;
-        handler.GetControlBroadcaster().AddListener(&other);
-        QDialog* dialog = handler.GetDialog();
-        QTimer::singleShot(0, ok, [ok] { ok->click(); });
-        // Another message leaves it running; closing it then returns nothing.
-        QTimer::singleShot(10, dialog, [dialog] { dialog->reject(); });
-        EXPECT_EQ(handler.DoDialog(), ending == 900 ? 900 : msg_Nothing);
-        EXPECT_EQ(other.heard, (std::vector<MessageT>{900}));
-        EXPECT_FALSE(dialog->isVisible());
-    }
-    EXPECT_THROW(StDialogHandler(4711, nullptr), LException);
 }
 
 // Asks for more than any machine has; the new-handler runs on the way to std::bad_alloc.
