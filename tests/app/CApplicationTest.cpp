@@ -1,67 +1,34 @@
-// The application's commands: new pictures, the palette commands on the front paint view,
-// the painting modes, and what a run asks of it.
+// The application's commands: new pictures, the palette commands on the front picture, the
+// painting modes, what a run asks of it, and each picture's own undo and name.
 
 #include "ApplicationTestSupport.h"
 #include "PaintWindowPlacement.h"
 #include "RunHost.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QTemporaryDir>
 
 namespace {
 
-using app_test::ApplicationTest;
-
 constexpr RGBColour kRed{0xFFFF, 0, 0};
+constexpr RGBColour kBlue{0, 0, 0xFFFF};
 
-TEST_F(ApplicationTest, NewMakesAPictureWhoseViewIsTheFrontPaintView) {
-    EXPECT_EQ(application->FrontCPaintWindow(), nullptr);
+TEST_F(ApplicationTest, NewMakesTheFrontPictureAndTheApplicationHostsRunsWhileItLives) {
+    EXPECT_EQ(RunHost::Current(), application.get());
     EXPECT_EQ(application->FrontPaintView(), nullptr);
-    CPaintWindow* first = newPicture();
+    application->ObeyHostCommand(cmd_New, nullptr);
+    CPaintWindow* first = application->FrontCPaintWindow();
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(application->FrontPaintView(), first);
     EXPECT_TRUE(first->canvas().isValid());
     CPaintWindow* second = newPicture();
-    ASSERT_NE(second, nullptr);
-    EXPECT_NE(second, first);
-    EXPECT_EQ(application->FrontCPaintWindow(), second);
+    EXPECT_TRUE(second != nullptr && second != first);
     EXPECT_EQ(application->GetDocuments().size(), 2u);
     second->window()->hide(); // a hidden picture is not the front one
     EXPECT_EQ(application->FrontCPaintWindow(), first);
-}
-
-TEST_F(ApplicationTest, NewViewsStartFromThePalettes) {
-    application->MarkPenSize(2003);
-    application->MarkSymmetry(4003);
-    application->MarkColour(3008);
-    CPaintWindow* view = newPicture();
-    ASSERT_NE(view, nullptr);
-    EXPECT_EQ(view->paintState().penWidth, 16);
-    EXPECT_EQ(view->paintState().symmetry, 6);
-    EXPECT_TRUE(view->paintState().colourCycling);
-    EXPECT_EQ(view->paintState().penColour, kRed);
-}
-
-TEST_F(ApplicationTest, PenAndSymmetryButtons) {
-    CPaintWindow* view = newPicture();
-    clickButton(2010);
-    EXPECT_TRUE(view->fillMode());
-    EXPECT_EQ(application->SelectedPenButton(), 2000) << "the fill button is not marked";
-    clickButton(2004);
-    EXPECT_FALSE(view->fillMode());
-    EXPECT_EQ(view->paintState().penWidth, 32);
-    EXPECT_EQ(application->SelectedPenButton(), 2004);
-    application->ObeyCommand(2001, nullptr);
-    EXPECT_EQ(view->paintState().penWidth, 4);
-    EXPECT_EQ(application->SelectedPenButton(), 2004);
-    clickButton(4004);
-    EXPECT_EQ(view->paintState().symmetry, 8);
-    EXPECT_EQ(application->SelectedSymmetryButton(), 4004);
-    application->ObeyCommand(4002, nullptr);
-    EXPECT_EQ(view->paintState().symmetry, 4);
-    EXPECT_EQ(application->SelectedSymmetryButton(), 4004);
+    application.reset();
+    EXPECT_EQ(RunHost::Current(), nullptr);
+    EXPECT_EQ(theApplication, nullptr);
 }
 
 TEST_F(ApplicationTest, WithoutAPictureCommandsChangeOnlyTheMarksTheTableSays) {
@@ -82,7 +49,7 @@ TEST_F(ApplicationTest, WithoutAPictureCommandsChangeOnlyTheMarksTheTableSays) {
         application->MarkPenSize(2000);
         application->MarkColour(3000);
         application->MarkSymmetry(4000);
-        int value = 1;
+        int value = 1; // a palette button's click passes its value
         EXPECT_TRUE(application->ObeyCommand(row.command, row.fromButton ? &value : nullptr));
         EXPECT_EQ(application->SelectedPenButton(), row.pen);
         EXPECT_EQ(application->SelectedColourButton(), row.colour);
@@ -92,12 +59,51 @@ TEST_F(ApplicationTest, WithoutAPictureCommandsChangeOnlyTheMarksTheTableSays) {
     EXPECT_EQ(application->FrontCPaintWindow(), nullptr);
 }
 
-TEST_F(ApplicationTest, ColourCommandsBelowTheTableAreIgnored) {
+// A click on a palette button changes the front picture and the palette, a menu choice only the
+// picture; a new picture starts from the palette.
+TEST_F(ApplicationTest, ClicksAndMenuChoicesChangeTheFrontPicture) {
     CPaintWindow* view = newPicture();
-    application->ObeyCommand(3001, nullptr);
-    application->ObeyCommand(2999, nullptr);
-    EXPECT_EQ(view->paintState().penColour, kRed);
+    struct Row {
+        CommandT command;
+        bool click;
+        int width, symmetry;
+        RGBColour colour;
+        bool fill;
+        CommandT pen, colourButton, symmetryButton;
+    };
+    const Row rows[] = {
+        {2004, true, 32, 1, kBlack, false, 2004, 3000, 4000},
+        {2001, false, 4, 1, kBlack, false, 2004, 3000, 4000},
+        {4004, true, 4, 8, kBlack, false, 2004, 3000, 4004},
+        {4002, false, 4, 4, kBlack, false, 2004, 3000, 4004},
+        {3003, false, 4, 4, kBlue, false, 2004, 3000, 4004},
+        {3001, true, 4, 4, kRed, false, 2004, 3001, 4004},
+        {2999, false, 4, 4, kRed, false, 2004, 3001, 4004}, // below the table: ignored
+        {2010, true, 4, 4, kRed, true, 2010, 3001, 4004},   // fill is selected by its click
+        {2003, true, 16, 4, kRed, false, 2003, 3001, 4004},
+        {4003, true, 16, 6, kRed, false, 2003, 3001, 4003},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.command);
+        if (row.click)
+            QTest::mouseClick(application->PaletteButton(row.command), Qt::LeftButton);
+        else
+            application->ObeyCommand(row.command, nullptr);
+        EXPECT_EQ(view->paintState().penWidth, row.width);
+        EXPECT_EQ(view->paintState().symmetry, row.symmetry);
+        EXPECT_EQ(view->paintState().penColour, row.colour);
+        EXPECT_EQ(view->fillMode(), row.fill);
+        EXPECT_EQ(application->SelectedPenButton(), row.pen);
+        EXPECT_EQ(application->SelectedColourButton(), row.colourButton);
+        EXPECT_EQ(application->SelectedSymmetryButton(), row.symmetryButton);
+        for (CommandT selected : {row.pen, row.colourButton, row.symmetryButton})
+            EXPECT_TRUE(application->PaletteButton(selected)->isChecked()) << selected;
+    }
     EXPECT_EQ(view->colourCommand(), 3001);
+    application->MarkColour(3008);
+    const PaintState fresh = newPicture()->paintState();
+    EXPECT_EQ(std::tuple(fresh.penWidth, fresh.symmetry, fresh.colourCycling, fresh.penColour),
+              std::tuple(16, 6, true, kRed));
 }
 
 TEST_F(ApplicationTest, PaintingModesAndDocumentCommandsShowTheirStatus) {
@@ -121,16 +127,6 @@ TEST_F(ApplicationTest, PaintingModesAndDocumentCommandsShowTheirStatus) {
     newPicture();
     for (CommandT command : {cmd_Clear, cmd_Save, CommandT(3005)}) // Save: never saved yet
         EXPECT_TRUE(status(command).enabled) << command;
-}
-
-TEST_F(ApplicationTest, IsTheRunHostWhileItLives) {
-    EXPECT_EQ(RunHost::Current(), application.get());
-    EXPECT_EQ(theApplication, application.get());
-    application->ObeyHostCommand(cmd_New, nullptr);
-    EXPECT_NE(application->FrontPaintView(), nullptr);
-    application.reset();
-    EXPECT_EQ(RunHost::Current(), nullptr);
-    EXPECT_EQ(theApplication, nullptr);
 }
 
 TEST_F(ApplicationTest, ThePictureItselfGetsThePlacedRectangle) {
@@ -182,19 +178,13 @@ TEST_F(ApplicationTest, ADocumentCommandNobodyTakesDoesNotComeBackForever) {
 
 TEST_F(ApplicationTest, APictureWindowIsNamedAfterItsFile) {
     CPaintWindow* view = newPicture();
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
     const QString untitled = view->window()->windowTitle();
-
-    const QString notAPicture = folder.filePath(QStringLiteral("notes.txt"));
-    ASSERT_TRUE(app_test::writeFile(notAPicture, "forward 10"));
-    EXPECT_EQ(view->readPictureFile(notAPicture), 0);
+    ASSERT_TRUE(writeFile(path("notes.txt"), "forward 10"));
+    EXPECT_EQ(view->readPictureFile(path("notes.txt")), 0);
     EXPECT_EQ(view->window()->windowTitle(), untitled) << "nothing was drawn";
-
-    const QString path = folder.filePath(QStringLiteral("garden.pict"));
-    ASSERT_EQ(view->writePictureFile(path), 0);
+    ASSERT_EQ(view->writePictureFile(path("garden.pict")), 0);
     EXPECT_EQ(view->window()->windowTitle(), QStringLiteral("garden.pict"));
-    EXPECT_NE(view->writePictureFile(folder.filePath(QStringLiteral("no/such/x.pict"))), 0);
+    EXPECT_NE(view->writePictureFile(path("no/such/x.pict")), 0);
     EXPECT_EQ(view->window()->windowTitle(), QStringLiteral("garden.pict"));
 }
 
