@@ -16,19 +16,11 @@
 #include "WidgetTestApplication.h"
 
 #include <QAbstractButton>
-#include <QApplication>
-#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPointer>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
-#include <functional>
-#include <gtest/gtest.h>
-#include <memory>
 
 using Answer = std::function<void(QWidget*)>;
 
@@ -45,17 +37,11 @@ public:
             if (modal != mAnswered && shown < static_cast<int>(mAnswers.size())) {
                 mAnswered = modal;
                 mWaits = 0;
-                // Queued, so that a dialog the answer opens gets answered in its turn.
-                QMetaObject::invokeMethod(
-                    &mTimer,
-                    [answer = mAnswers[static_cast<std::size_t>(shown++)], modal = mAnswered] {
-                        if (modal)
-                            answer(modal);
-                    },
-                    Qt::QueuedConnection);
+                // Later, so that a dialog the answer opens is answered in its turn.
+                QTimer::singleShot(
+                    0, modal, [modal, answer = mAnswers[std::size_t(shown++)]] { answer(modal); });
             } else if (++mWaits > 50) {
                 ADD_FAILURE() << "unanswered: " << modal->metaObject()->className();
-                mWaits = 0;
                 if (auto* dialog = qobject_cast<QDialog*>(modal))
                     dialog->done(QDialog::Rejected);
             }

@@ -20,7 +20,6 @@ TEST_F(ApplicationTest, NewMakesTheFrontPictureAndTheApplicationHostsRunsWhileIt
     CPaintWindow* first = application->FrontCPaintWindow();
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(application->FrontPaintView(), first);
-    EXPECT_TRUE(first->canvas().isValid());
     CPaintWindow* second = newPicture();
     EXPECT_TRUE(second != nullptr && second != first);
     EXPECT_EQ(application->GetDocuments().size(), 2u);
@@ -32,71 +31,61 @@ TEST_F(ApplicationTest, NewMakesTheFrontPictureAndTheApplicationHostsRunsWhileIt
 }
 
 TEST_F(ApplicationTest, WithoutAPictureCommandsChangeOnlyTheMarksTheTableSays) {
-    struct Row {
-        CommandT command;
-        bool fromButton;
-        CommandT pen, colour, symmetry;
-    };
-    const Row rows[] = {
+    // The command, whether a palette button sent it, the pen, colour and symmetry marks after.
+    const std::tuple<CommandT, bool, CommandT, CommandT, CommandT> rows[] = {
         {2002, false, 2000, 3000, 4000}, {2002, true, 2002, 3000, 4000},
         {2010, true, 2000, 3000, 4000},  {3001, false, 2000, 3000, 4000},
         {3001, true, 2000, 3001, 4000},  {3008, false, 2000, 3008, 4000},
         {3009, false, 2000, 3009, 4000}, {4003, false, 2000, 3000, 4000},
         {4003, true, 2000, 3000, 4003},  {4005, true, 2000, 3000, 4000},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.command);
+    for (const auto& [command, fromButton, pen, colour, symmetry] : rows) {
+        SCOPED_TRACE(command);
         application->MarkPenSize(2000);
         application->MarkColour(3000);
         application->MarkSymmetry(4000);
         int value = 1; // a palette button's click passes its value
-        EXPECT_TRUE(application->ObeyCommand(row.command, row.fromButton ? &value : nullptr));
-        EXPECT_EQ(application->SelectedPenButton(), row.pen);
-        EXPECT_EQ(application->SelectedColourButton(), row.colour);
-        EXPECT_EQ(application->SelectedSymmetryButton(), row.symmetry);
+        EXPECT_TRUE(application->ObeyCommand(command, fromButton ? &value : nullptr));
+        EXPECT_EQ(std::tuple(application->SelectedPenButton(), application->SelectedColourButton(),
+                             application->SelectedSymmetryButton()),
+                  std::tuple(pen, colour, symmetry));
     }
     EXPECT_EQ(pickerCalls, 0) << "no picture: no colour picker";
-    EXPECT_EQ(application->FrontCPaintWindow(), nullptr);
 }
 
 // A click on a palette button changes the front picture and the palette, a menu choice only the
 // picture; a new picture starts from the palette.
 TEST_F(ApplicationTest, ClicksAndMenuChoicesChangeTheFrontPicture) {
     CPaintWindow* view = newPicture();
-    struct Row {
-        CommandT command;
-        bool click;
-        int width, symmetry;
-        RGBColour colour;
-        bool fill;
-        CommandT pen, colourButton, symmetryButton;
+    using State = std::tuple<int, int, RGBColour, bool, CommandT, CommandT, CommandT>;
+    const auto state = [&] {
+        const PaintState& paint = view->paintState();
+        return State(paint.penWidth, paint.symmetry, paint.penColour, view->fillMode(),
+                     application->SelectedPenButton(), application->SelectedColourButton(),
+                     application->SelectedSymmetryButton());
     };
-    const Row rows[] = {
-        {2004, true, 32, 1, kBlack, false, 2004, 3000, 4000},
-        {2001, false, 4, 1, kBlack, false, 2004, 3000, 4000},
-        {4004, true, 4, 8, kBlack, false, 2004, 3000, 4004},
-        {4002, false, 4, 4, kBlack, false, 2004, 3000, 4004},
-        {3003, false, 4, 4, kBlue, false, 2004, 3000, 4004},
-        {3001, true, 4, 4, kRed, false, 2004, 3001, 4004},
-        {2999, false, 4, 4, kRed, false, 2004, 3001, 4004}, // below the table: ignored
-        {2010, true, 4, 4, kRed, true, 2010, 3001, 4004},   // fill is selected by its click
-        {2003, true, 16, 4, kRed, false, 2003, 3001, 4004},
-        {4003, true, 16, 6, kRed, false, 2003, 3001, 4003},
+    // The command, whether it is clicked, then width, symmetry, colour, fill and the marks.
+    const std::tuple<CommandT, bool, State> rows[] = {
+        {2004, true, {32, 1, kBlack, false, 2004, 3000, 4000}},
+        {2001, false, {4, 1, kBlack, false, 2004, 3000, 4000}},
+        {4004, true, {4, 8, kBlack, false, 2004, 3000, 4004}},
+        {4002, false, {4, 4, kBlack, false, 2004, 3000, 4004}},
+        {3003, false, {4, 4, kBlue, false, 2004, 3000, 4004}},
+        {3001, true, {4, 4, kRed, false, 2004, 3001, 4004}},
+        {2999, false, {4, 4, kRed, false, 2004, 3001, 4004}}, // below the table: ignored
+        {2010, true, {4, 4, kRed, true, 2010, 3001, 4004}},   // fill is selected by its click
+        {2003, true, {16, 4, kRed, false, 2003, 3001, 4004}},
+        {4003, true, {16, 6, kRed, false, 2003, 3001, 4003}},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.command);
-        if (row.click)
-            QTest::mouseClick(application->PaletteButton(row.command), Qt::LeftButton);
+    for (const auto& [command, click, expected] : rows) {
+        SCOPED_TRACE(command);
+        if (click)
+            QTest::mouseClick(application->PaletteButton(command), Qt::LeftButton);
         else
-            application->ObeyCommand(row.command, nullptr);
-        EXPECT_EQ(view->paintState().penWidth, row.width);
-        EXPECT_EQ(view->paintState().symmetry, row.symmetry);
-        EXPECT_EQ(view->paintState().penColour, row.colour);
-        EXPECT_EQ(view->fillMode(), row.fill);
-        EXPECT_EQ(application->SelectedPenButton(), row.pen);
-        EXPECT_EQ(application->SelectedColourButton(), row.colourButton);
-        EXPECT_EQ(application->SelectedSymmetryButton(), row.symmetryButton);
-        for (CommandT selected : {row.pen, row.colourButton, row.symmetryButton})
+            application->ObeyCommand(command, nullptr);
+        EXPECT_EQ(state(), expected);
+        for (CommandT selected :
+             {std::get<4>(expected), std::get<5>(expected), std::get<6>(expected)})
             EXPECT_TRUE(application->PaletteButton(selected)->isChecked()) << selected;
     }
     EXPECT_EQ(view->colourCommand(), 3001);
@@ -110,23 +99,20 @@ TEST_F(ApplicationTest, PaintingModesAndDocumentCommandsShowTheirStatus) {
     const auto status = [this](CommandT command) {
         CommandStatus result;
         application->FindCommandStatus(command, result);
-        return result;
+        return std::pair<bool, int>(result.enabled, result.mark);
     };
-    EXPECT_TRUE(application->connectMode());
-    EXPECT_FALSE(application->mouseMode());
-    EXPECT_TRUE(status(508).enabled);
-    EXPECT_EQ(status(508).mark, kCheckMark);
+    EXPECT_EQ(status(508), std::pair(true, 18)) << "connect mode, checked";
+    EXPECT_EQ(status(700), std::pair(true, 0));
     application->ObeyCommand(508, nullptr);
     application->ObeyCommand(700, nullptr);
-    EXPECT_FALSE(application->connectMode());
-    EXPECT_TRUE(application->mouseMode());
-    EXPECT_EQ(status(508).mark, 0);
-    EXPECT_EQ(status(700).mark, kCheckMark);
-
-    EXPECT_FALSE(status(cmd_Clear).enabled) << "no picture: the default answer";
+    EXPECT_EQ(std::pair(application->connectMode(), application->mouseMode()),
+              std::pair(false, true));
+    EXPECT_EQ(status(508), std::pair(true, 0));
+    EXPECT_EQ(status(700), std::pair(true, 18));
+    EXPECT_FALSE(status(cmd_Clear).first) << "no picture: the default answer";
     newPicture();
-    for (CommandT command : {cmd_Clear, cmd_Save, CommandT(3005)}) // Save: never saved yet
-        EXPECT_TRUE(status(command).enabled) << command;
+    for (CommandT command : {cmd_Clear, cmd_Save, CommandT(3005), CommandT(1101)})
+        EXPECT_TRUE(status(command).first) << command; // Save: never saved yet
 }
 
 TEST_F(ApplicationTest, ThePictureItselfGetsThePlacedRectangle) {

@@ -7,23 +7,6 @@
 
 namespace {
 
-// A palette whose windows are absent answers the defaults, whatever was marked.
-TEST(PaletteState, AbsentPalettesAnswerTheFirstButtonOfEachGroup) {
-    PaletteState palettes;
-    palettes.MarkPenSize(2004);
-    palettes.MarkSymmetry(4004);
-    palettes.MarkColour(3008);
-    palettes.setToolPalettePresent(false);
-    palettes.setColourPalettePresent(false);
-    EXPECT_EQ(palettes.SelectedPenButton(), 2000);
-    EXPECT_EQ(palettes.PalettePenWidth(), 1);
-    EXPECT_EQ(palettes.SelectedColourButton(), 3000);
-    EXPECT_EQ(palettes.SelectedSymmetryButton(), 4000);
-    EXPECT_EQ(palettes.PaletteSymmetry(), 1);
-    EXPECT_EQ(palettes.PaletteColour().colour, kBlack);
-    EXPECT_FALSE(palettes.PaletteColour().cycling);
-}
-
 TEST(PaletteState, MarkingTurnsOneButtonOnAndTheRestOfItsGroupOff) {
     PaletteState palettes;
     std::vector<std::pair<CommandT, int>> changes;

@@ -60,15 +60,17 @@ TEST_F(SettingsTest, FirstLaunchMakesAnEmptyFileQuitWritesElevenResourcesTheNext
     });
     ASSERT_TRUE(file);
     EXPECT_EQ(file->count(), 11u);
-    const Setting written[] = {{"WPos", 0, {0, 120, 0, 80}},
-                               {"WVis", 0, {1}},
-                               {"WVis", 1, {1}},
-                               {"WVis", 2, {0}},
-                               {"Mous", 0, {1}},
-                               {"Draw", 0, {0}},
-                               {"PenT", 0, native(2003)},
-                               {"ColT", 0, native(3006)},
-                               {"Zorv", 0, native(4004)}};
+    const Setting written[] = {
+        {"WPos", 0, {0, 120, 0, 80}},
+        {"WVis", 0, {1}},
+        {"WVis", 1, {1}},
+        {"WVis", 2, {0}},
+        {"Mous", 0, {1}},
+        {"Draw", 0, {0}},
+        {"PenT", 0, native(2003)},
+        {"ColT", 0, native(3006)},
+        {"Zorv", 0, native(4004)},
+    };
     for (const Setting& setting : written) {
         SCOPED_TRACE(setting.type);
         const ResourceBytes* bytes = file->get(typeOf(setting.type), std::int16_t(setting.id));
@@ -79,53 +81,43 @@ TEST_F(SettingsTest, FirstLaunchMakesAnEmptyFileQuitWritesElevenResourcesTheNext
     launchAndQuit([this] {
         EXPECT_EQ(application->PaletteWindow(0)->geometry().topLeft(), QPoint(80, 120));
         EXPECT_FALSE(application->PaletteWindow(2)->isVisible());
-        EXPECT_EQ(application->SelectedPenButton(), 2003);
-        EXPECT_EQ(application->SelectedColourButton(), 3006);
-        EXPECT_EQ(application->SelectedSymmetryButton(), 4004);
-        EXPECT_TRUE(application->mouseMode());
-        EXPECT_FALSE(application->connectMode());
+        EXPECT_EQ(std::tuple(application->SelectedPenButton(), application->SelectedColourButton(),
+                             application->SelectedSymmetryButton(), application->mouseMode(),
+                             application->connectMode()),
+                  std::tuple(2003, 3006, 4004, true, false));
     });
     EXPECT_EQ(readFile(path("settings.json")), first);
 }
 
+// The tool palette's place (left -1: where it stands by default), and colour mark read;
+// the first pen stays.
 TEST_F(SettingsTest, ContentsAreReadAsFarAsTheyAreSound) {
-    struct Row {
-        const char* what;
-        std::vector<Setting> settings;
-        QPoint toolsAt = QPoint(-1, 60); // where it stands by default
-        CommandT pen = 2000, colour = 3000;
+    const std::tuple<QPoint, CommandT, std::vector<Setting>> rows[] = {
+        {{-1, 60}, 3000, {{"WPos", 0, {0, 100}}}},              // a short place
+        {{80, 120}, 3000, {{"WPos", 0, {0, 120, 0, 80, 9}}}},   // a long one: four bytes
+        {{-1, 60}, 3000, {{"WPos", 0, {0x80, 0, 0x80, 0}}}},    // off every screen
+        {{-1, 60}, 3000, {{"WVis", 0, {0}}}},                   // tools always come back
+        {{-1, 60}, 3000, {{"PenT", 0, native(qbswap(2003u))}}}, // the other byte order
+        {{-1, 60}, 3009, {{"PenT", 0, native(2010)}, {"ColT", 0, native(3009)}}}, // fill
+        {{-1, 60}, 3000, {{"ColT", 0, native(10)}, {"PenT", 0, native(4005)}}},   // other group
     };
-    const Row rows[] = {
-        {"short place ignored", {{"WPos", 0, {0, 100}}}},
-        {"long place read from its first four bytes", {{"WPos", 0, {0, 120, 0, 80, 9}}}, {80, 120}},
-        {"place off every screen ignored", {{"WPos", 0, {0x80, 0, 0x80, 0}}}},
-        {"the tool palette always comes back", {{"WVis", 0, {0}}}},
-        {"other byte order ignored",
-         {{"PenT", 0, native(qbswap(2003u))}, {"ColT", 0, native(qbswap(3006u))}}},
-        {"fill is not marked, the picker only selected",
-         {{"PenT", 0, native(2010)}, {"ColT", 0, native(3009)}},
-         {-1, 60},
-         2000,
-         3009},
-        {"a command of another group is not run",
-         {{"ColT", 0, native(10)}, {"PenT", 0, native(4005)}}},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        writeSettings(row.settings);
+    for (const auto& row : rows) {
+        const auto& [toolsAt, colour, settings] = row;
+        SCOPED_TRACE(&row - rows);
+        writeSettings(settings);
         auto file = launchAndQuit([&] {
-            CHideWindow* tools = application->PaletteWindow(0);
-            EXPECT_EQ(tools->geometry().top(), row.toolsAt.y());
-            EXPECT_TRUE(row.toolsAt.x() < 0 || tools->geometry().left() == row.toolsAt.x());
-            EXPECT_TRUE(tools->isVisible());
+            const QRect tools = application->PaletteWindow(0)->geometry();
+            EXPECT_EQ(tools.top(), toolsAt.y());
+            EXPECT_TRUE(toolsAt.x() < 0 || tools.left() == toolsAt.x());
+            EXPECT_TRUE(application->PaletteWindow(0)->isVisible());
             EXPECT_TRUE(application->PaletteWindow(2)->isVisible()) << "shown unless stored hidden";
-            EXPECT_EQ(application->SelectedPenButton(), row.pen);
-            EXPECT_EQ(application->SelectedColourButton(), row.colour);
-            EXPECT_FALSE(application->mouseMode());
-            EXPECT_TRUE(application->connectMode());
+            EXPECT_EQ(std::tuple(application->SelectedPenButton(),
+                                 application->SelectedColourButton(), application->mouseMode(),
+                                 application->connectMode()),
+                      std::tuple(2000, colour, false, true));
         });
         ASSERT_TRUE(file);
-        EXPECT_EQ(*file->get(typeOf("PenT"), 0), native(static_cast<std::uint32_t>(row.pen)))
+        EXPECT_EQ(*file->get(typeOf("PenT"), 0), native(2000))
             << "rewritten in this machine's order";
     }
     EXPECT_EQ(pickerCalls, 0);
