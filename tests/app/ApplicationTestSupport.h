@@ -9,7 +9,6 @@
 #include "CPaintWindow.h"
 #include "CProgramWindow.h"
 #include "CTextEditView.h"
-#include "EditorViews.h"
 #include "FileAlert.h"
 #include "LanguageTables.h"
 #include "ResourceChain.h"
@@ -136,7 +135,6 @@ class EditorTest : public ApplicationTest {
 protected:
     void SetUp() override {
         ApplicationTest::SetUp();
-        RegisterEditorViews();
         window = CProgramWindow::MakeProgramWindow(application.get());
         ASSERT_NE(window, nullptr);
         editor = window->TextView();

@@ -102,10 +102,16 @@ TEST_F(ApplicationTest, TheMenuBarHasEveryMenuShortcutAndMark) {
     EXPECT_EQ(actions.value(cmd_Quit)->shortcut(), QKeySequence(QKeySequence::Quit));
     auto* pen = qobject_cast<QMenu*>(actions.value(cmd_ConnectMode)->parent());
     ASSERT_NE(pen, nullptr);
-    UpdateMenuFromCommandChain(pen);
     EXPECT_EQ(actions.value(4004)->text(), QStringLiteral("8 Mirrors"));
-    EXPECT_TRUE(actions.value(cmd_ConnectMode)->isChecked());
-    EXPECT_FALSE(actions.value(cmd_MouseMode)->isChecked());
+    for (const bool connect : {true, false}) { // the painting modes, then each switched
+        UpdateMenuFromCommandChain(pen);
+        EXPECT_EQ(actions.value(cmd_ConnectMode)->isChecked(), connect);
+        EXPECT_EQ(actions.value(cmd_MouseMode)->isChecked(), !connect);
+        application->ObeyCommand(cmd_ConnectMode, nullptr);
+        application->ObeyCommand(cmd_MouseMode, nullptr);
+    }
+    for (CommandT command : {cmd_Clear, cmd_Save, CommandT(3005), cmd_ShowToolPalette})
+        EXPECT_TRUE(application->DispatchCommandStatus(command).enabled) << command;
 }
 
 TEST_F(ApplicationTest, OpenFileTakesImagesAsUnfiledPicturesAndRefusesWhatItCannotRead) {
@@ -176,32 +182,25 @@ TEST_F(ApplicationTest, OpenDialogDropsExportAndCopyMoveWholePictures) {
     EXPECT_EQ(QImage(path("out.png")).convertToFormat(QImage::Format_RGB32), canvas);
 }
 
-TEST_F(ApplicationTest, AProgramFileOpensInAProgramWindowWithAPictureToDrawIn) {
+TEST_F(ApplicationTest, AProgramFileOpensInAProgramWindowAndQuitAsksAboutItsChanges) {
     ASSERT_TRUE(writeFile(path("square.turtle"), "repeat 4 [ forward 50 right 90 ]\n"));
-    for (int round = 0; round < 2; ++round) {
+    for (std::size_t round = 1; round <= 2; ++round) {
         SCOPED_TRACE(round); // the second time a picture exists already
         ASSERT_TRUE(application->OpenFile(FileLocation(path("square.turtle"))));
         QCoreApplication::processEvents();
         const auto programs = CProgramWindow::ProgramWindows();
-        ASSERT_EQ(programs.size(), static_cast<std::size_t>(round + 1));
-        EXPECT_TRUE(
-            programs.front()->TextView()->toPlainText().startsWith(QStringLiteral("repeat 4")));
+        ASSERT_EQ(programs.size(), round);
+        EXPECT_TRUE(programs.front()->TextView()->toPlainText().startsWith("repeat 4"));
         EXPECT_EQ(LWindow::FrontWindow(WindowLayer::Regular), programs.front())
             << "the program stays in front";
         EXPECT_EQ(application->GetDocuments().size(), 1u);
     }
-}
-
-TEST_F(ApplicationTest, QuitAsksAboutUnsavedProgramTextAndCancelStopsIt) {
-    newPicture();
-    auto* window = static_cast<CProgramWindow*>(MakeProgramWindow(application.get()));
-    ASSERT_NE(window, nullptr);
-    window->TextView()->InsertText(QStringLiteral("forward 10\n"));
+    CProgramWindow::ProgramWindows().front()->TextView()->InsertText(QStringLiteral("left 1\n"));
     ModalAnswers user({press(QMessageBox::Cancel), press(QMessageBox::Discard)});
-    EXPECT_FALSE(application->DoQuit());
-    EXPECT_FALSE(application->IsQuitting());
-    EXPECT_TRUE(application->DoQuit());
-    EXPECT_TRUE(application->IsQuitting());
+    for (const bool quits : {false, true}) {
+        EXPECT_EQ(application->DoQuit(), quits);
+        EXPECT_EQ(application->IsQuitting(), quits);
+    }
     EXPECT_EQ(user.shown, 2);
 }
 
