@@ -28,14 +28,9 @@ Answer answerDialog(const QString& typed, MessageT message) {
 }
 
 TEST_F(EditorTest, MenuWordsAreInsertedWithTheirArguments) {
-    struct Case {
-        MenuIDT menu;
-        QString word;
-        QString typed;    // null: click only
-        MessageT message; // 0: no dialog expected
-        QString expected; // | marks the caret
-    };
-    const Case cases[] = {
+    // The menu and its word, what is typed into the dialog (null: nothing), the message of the
+    // button pressed (0: no dialog), and the text after, | marking the caret.
+    const std::tuple<MenuIDT, QString, QString, MessageT, QString> cases[] = {
         {kCommandsMenuID, "repeat", "4", 900, "one\nrepeat 4\n|\nend\nthree"},
         {kColoursMenuID, "comment", "hi there", 900, "one\n-- hi there\n|three"},
         {kCommandsMenuID, "forward", {}, 50000, "one\nforward 50\n|three"},
@@ -44,22 +39,22 @@ TEST_F(EditorTest, MenuWordsAreInsertedWithTheirArguments) {
         {kCommandsMenuID, "left", "90", 901, "one\n|two\nthree"}, // cancelled
         {kColoursMenuID, "blue", {}, 0, "one\nblue\n|three"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.expected.toStdString());
+    for (const auto& [menu, word, typed, message, expected] : cases) {
+        SCOPED_TRACE(expected.toStdString());
         setText(QStringLiteral("one\ntwo\nthree"));
         QTextCursor selection = editor->textCursor();
         selection.setPosition(4);
         selection.setPosition(8, QTextCursor::KeepAnchor); // "two\n"
         editor->setTextCursor(selection);
-        const std::vector<QString> items = KeywordMenuItems(c.menu);
-        const auto item = std::find(items.begin(), items.end(), c.word) - items.begin() + 1;
+        const std::vector<QString> items = KeywordMenuItems(menu);
+        const auto item = std::find(items.begin(), items.end(), word) - items.begin() + 1;
         ASSERT_LE(item, static_cast<std::ptrdiff_t>(items.size()));
-        ModalAnswers user({answerDialog(c.typed, c.message)});
-        EXPECT_TRUE(LCommander::DispatchCommand(SyntheticCommand(c.menu, static_cast<int>(item))));
-        EXPECT_EQ(user.shown, c.message == 0 ? 0 : 1);
+        ModalAnswers user({answerDialog(typed, message)});
+        EXPECT_TRUE(LCommander::DispatchCommand(SyntheticCommand(menu, static_cast<int>(item))));
+        EXPECT_EQ(user.shown, message == 0 ? 0 : 1);
         QString shown = editor->toPlainText();
-        shown.insert(c.message == 901 ? 4 : editor->textCursor().position(), QLatin1Char('|'));
-        EXPECT_EQ(shown, c.expected);
+        shown.insert(message == 901 ? 4 : editor->textCursor().position(), QLatin1Char('|'));
+        EXPECT_EQ(shown, expected);
     }
 }
 
