@@ -21,6 +21,11 @@
 #include <QStandardPaths>
 #include <QTest>
 
+// Texts in failure messages as text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
 using Answer = std::function<void(QWidget*)>;
 
 // Answers the modal dialogs that come up while it lives, one answer each in order, and counts
