@@ -1,4 +1,4 @@
-// The settings file: made empty at the first launch, eleven resources written at quit and read
+// The settings file: made empty at the first launch, every resource written at quit and read
 // at the next launch, and short, long, foreign and hostile contents read without harm.
 
 #include "ApplicationTestSupport.h"
@@ -45,7 +45,7 @@ protected:
     }
 };
 
-TEST_F(SettingsTest, FirstLaunchMakesAnEmptyFileQuitWritesElevenResourcesTheNextLaunchReads) {
+TEST_F(SettingsTest, FirstLaunchMakesAnEmptyFileQuitWritesEveryResourceTheNextLaunchReads) {
     auto file = launchAndQuit([this] {
         auto empty = ResourceFile::open(path("settings.json"));
         ASSERT_TRUE(empty);
@@ -59,7 +59,7 @@ TEST_F(SettingsTest, FirstLaunchMakesAnEmptyFileQuitWritesElevenResourcesTheNext
         application->ObeyCommand(508, nullptr); // connect mode off
     });
     ASSERT_TRUE(file);
-    EXPECT_EQ(file->count(), 11u);
+    EXPECT_EQ(file->count(), 12u); // the eleven of the palettes and modes, and the pace
     // Places are stored big-endian, top first; the next launch reads what this one wrote.
     EXPECT_EQ(*file->get(typeOf("WPos"), 0), (ResourceBytes{0, 120, 0, 80}));
     const QByteArray first = readFile(path("settings.json"));
@@ -114,7 +114,7 @@ TEST_F(SettingsTest, AHostileFileIsSurvivedAndReplacedButADeletedOneStaysDeleted
         ASSERT_TRUE(writeFile(path("settings.json"), junk));
         auto rewritten = launchAndQuit([] {});
         ASSERT_TRUE(rewritten);
-        EXPECT_EQ(rewritten->count(), 11u);
+        EXPECT_EQ(rewritten->count(), 12u);
     }
     EXPECT_FALSE(launchAndQuit([this] { QFile::remove(path("settings.json")); }));
 }
