@@ -86,37 +86,24 @@ TEST(LanguageFileChoice, ChoosesTheDefaultOrTheFirstFileOfTheRegion) {
         bool withApplication = true;
     } cases[] = {
         {"an empty folder", "", 3, "(none)"},
-        {"a default of the same major and minor, whatever its region, fix and type",
-         "Default=default:fix7:region49:TEXT German.json=german", 3, "default"},
-        {"a default of another major", "Default=default:major2 German.json=german", 3, "german"},
-        {"a default of another minor", "Default=default:minor1 German.json=german", 3, "german"},
-        {"a default without version", "Default=default:noversion German.json=german", 3, "german"},
-        {"no application version: any default", "Default=default:major9 a.json=a", 3, "default",
-         false},
-        {"no application version: any region file", "x.json=region:major9", 3, "region", false},
-        {"an unreadable default",
-         "Default={\"format\":\"turtlescope-resources\",\"resources\":[ G=german", 3, "german"},
+        {"whatever its region, fix, type", "Default=d:fix7:region49:TEXT G.json=german", 3, "d"},
+        {"a default of another major", "Default=d:major2 G.json=german", 3, "german"},
+        {"a default of another minor", "Default=d:minor1 G.json=german", 3, "german"},
+        {"a default without version", "Default=d:noversion G.json=german", 3, "german"},
+        {"no application version", "Default=d:major9 a.json=a", 3, "d", false},
+        {"unreadable", "Default={\"format\":\"turtlescope-resources\",\"resources\":[ G=g", 3, "g"},
         {"a pipe as default", "Default=| German.json=german", 3, "german"},
-        {"a default linked twice",
-         "../e/Mine.json=target ../e/link=->Mine.json Default=->../e/link", 0, "target"},
+        {"linked twice", "../e/Mine.json=t ../e/link=->Mine.json Default=->../e/link", 0, "t"},
         {"the longest chain of links", aliasChain(kMaxAliasHops - 1), 0, "target"},
         {"one link more", aliasChain(kMaxAliasHops), 0, "(none)"},
-        {"link loops", "Default=->Other Other=->Default Loop=->. Self=->Self", 3, "(none)"},
-        {"link loops and a file", "Default=->O O=->Default Loop=->. S=->S Zz.json=german", 3,
-         "german"},
-        {"two levels deep", "A/B/Deep.json=deep", 3, "(none)"},
+        {"link loops", "Default=->O O=->Default Loop=->. S=->S Zz.json=german", 3, "german"},
         {"one level deep", "A/B/Deep.json=deep C/Shallow.json=shallow", 3, "shallow"},
         {"Austria", frenchAndGerman, 92, "german"},
-        {"German Switzerland", frenchAndGerman, 19, "german"},
         {"French Canada", frenchAndGerman, 11, "french"},
-        {"France", frenchAndGerman, 1, "french"},
         {"no file of the region", frenchAndGerman, 0, "(none)"},
-        {"wrong type, creator or version",
-         "a.json=a:TEXT b.json=b:ttxt c.json=c:major2 "
-         "d.json=d:minor1 e.json=e:noversion",
-         3, "(none)"},
-        {"the first match in name order", "m/Second.json=second b.json=first z.json=third", 3,
-         "first"},
+        {"wrong type or creator", "a.json=a:TEXT b.json=b:ttxt", 3, "(none)"},
+        {"wrong version", "c.json=c:major2 d.json=d:minor1 e.json=e:noversion", 3, "(none)"},
+        {"the first in name order", "m/Second.json=2 b.json=first z.json=third", 3, "first"},
     };
     const auto application = versioned(1, 0, 0, 0);
     for (const auto& c : cases) {
@@ -140,19 +127,11 @@ TEST(LanguageFileChoice, AFileInThePlaceOfTheFolderMeansNone) {
 
 TEST(RegionCodes, LocaleNamesMapToTheirRegions) {
     const std::pair<const char*, int> examples[] = {
-        {"de_DE.UTF-8", 3},  {"de_AT", 92},      {"de_CH", 19},
-        {"fr_CA", 11},       {"fr_BE", 98},      {"en_GB", 2},
-        {"en_CA", 82},       {"en_AU", 15},      {"pt_BR", 71},
-        {"es_MX", 86},       {"nl_BE", 6},       {"it_CH", 36},
-        {"el_GR", 20},       {"en_US", 0},       {"C", 0},
-        {"C.UTF-8", 0},      {"POSIX", 0},       {"", 0},
-        {"sr_RS@latin", 65}, {"nb_NO", 12},      {"no_NO", 12},
-        {"nn_NO", 101},      {"zh_HK", 53},      {"zh_SG", 52},
-        {"de_LU", 3},        {"pt_AO", 10},      {"es_ES", 8},
-        {"ca_AD", 73},       {"en_NZ", 0},       {"fr_SN", 1},
-        {"xx_YY", 0},        {"de-AT", 92},      {"DE_at.utf8", 92},
-        {"eo", 103},         {"fr_CA.utf8", 11}, {"iu", 78},
-        {"dz", 83},
+        {"de_DE.UTF-8", 3}, {"de_AT", 92},  {"de_CH", 19},      {"fr_CA", 11}, {"en_GB", 2},
+        {"en_US", 0},       {"C", 0},       {"POSIX", 0},       {"", 0},       {"sr_RS@latin", 65},
+        {"nb_NO", 12},      {"nn_NO", 101}, {"zh_HK", 53},      {"de_LU", 3},  {"fr_SN", 1},
+        {"xx_YY", 0},       {"de-AT", 92},  {"DE_at.utf8", 92}, {"eo", 103},   {"fr_CA.utf8", 11},
+        {"iu", 78},         {"dz", 83},
     };
     for (const auto& [name, region] : examples)
         EXPECT_EQ(RegionCodeOfLocaleName(name), region) << name;
