@@ -2,35 +2,13 @@
 
 #include "ResourceChain.h"
 
-#include <cmath>
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace {
-
-TEST(TrigTables, ExactZerosAndUnitValues) {
-    BuildTrigTables();
-    const std::tuple<int, float, float> exact[] = {
-        {0, 0, 1}, {90, 1, 0}, {180, 0, -1}, {270, -1, 0}};
-    for (const auto& [degrees, sine, cosine] : exact) {
-        EXPECT_EQ(SineTable()[degrees], sine) << degrees;
-        EXPECT_EQ(CosineTable()[degrees], cosine) << degrees;
-    }
-    EXPECT_NEAR(SineTable()[30], 0.5f, 1e-6f);
-    EXPECT_EQ(SineTable()[1], std::sin(0.017453292f));
-}
-
-TEST(ColourSlots, NothingOutsideTheTenSlots) {
-    // The digits themselves go through the parser's tree test; here only what lies outside.
-    EXPECT_EQ(ColourCommandOfSlot(-1), 0);
-    EXPECT_EQ(ColourCommandOfSlot(10), 0);
-    for (const char notADigit : {'a', '/', ':'})
-        EXPECT_EQ(ColourSlotOfDigit(notADigit), -1) << notADigit;
-}
 
 // Tables filled from a chain the test builds. Afterwards the application's own tables come
 // back, since other tests in this program read them through InitLanguageTables.

@@ -11,10 +11,7 @@ namespace {
 class Parser : public EnglishVocabulary {};
 
 TEST_F(Parser, BuildsTheTreeOfEachText) {
-    const struct {
-        const char* text;
-        const char* tree;
-    } cases[] = {
+    const std::pair<std::string, const char*> cases[] = {
         {"forward 10 back -5 left right 45", "1:10 2:-5 3:90 4:45"},
         {"PenSize 3 penup pendown clear erase home fill", "5:3 11:0 12:0 13:0 14:0 15:0 36:0"},
         {"delay\ndelay 0\nspeed 100 textsize\ntextsize 12", "7:600 7:0 8:100 34:0 34:12"},
@@ -69,7 +66,11 @@ TEST_F(Parser, BuildsTheTreeOfEachText) {
         // An assignment ends at its line, but a group inside it does not.
         {"x = (1 +\n2) * 3\nforward x", "21:0@x[29:0[31:1 24:0 31:2] 26:0 31:3] 1:0@x"},
         {"x = 1\n+ 2", "21:0@x[31:1] 24:0 31:2"},
-        {"x = 1 \r\nforward 2", "21:0@x[31:1] 1:2"},
+        {"x = 1 -- note\r\nforward 2", "21:0@x[31:1] 1:2"},
+        {" \t-- one\n// two\r# three\r\n; four\n  forward 1", "1:1"}, // the four comment marks
+        {"x = 1 -", "21:0@x[31:1 25:0]"}, // a single minus at the end is no comment
+        {"a=1\nb=a-a/a", "21:0@a[31:1] 21:0@b[22:0@a 25:0 22:0@a 27:0 22:0@a]"}, // no blanks
+        {"forward " + std::string(254, '0') + "7", "1:7"},                       // 255 digits fit
         {"12 + 007 - 3 * 4 / 5 % 6", "31:12 24:0 31:7 25:0 31:3 26:0 31:4 27:0 31:5 28:0 31:6"},
         {"= [ (", "29:0[]"},
         // A comment after an optional number stays whole; the text's last byte still
@@ -79,11 +80,11 @@ TEST_F(Parser, BuildsTheTreeOfEachText) {
         {"x = 1\ny = 2\nz = x--y", "21:0@x[31:1] 21:0@y[31:2] 21:0@z[22:0@x 25:0 25:0 22:0@y]"},
         {"x = 1\nz = x --y", "21:0@x[31:1] 21:0@z[22:0@x]"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        const auto context = Parse(c.text);
+    for (const auto& [text, tree] : cases) {
+        SCOPED_TRACE(text);
+        const auto context = Parse(text);
         EXPECT_TRUE(context->parseSucceeded) << context->errorMessage.str();
-        EXPECT_EQ(DescribeTree(*context), c.tree);
+        EXPECT_EQ(DescribeTree(*context), tree);
     }
 }
 
