@@ -1,12 +1,14 @@
 #include "LanguageFile.h"
 
+#include "LanguageTables.h"
 #include "RegionCode.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <cstring>
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <set>
 #include <sstream>
 #include <sys/stat.h>
 #include <vector>
@@ -41,24 +43,16 @@ void place(const QString& languages, const std::string& items) {
         } else if (what.starts_with("{")) {
             ASSERT_TRUE(raw.open(QIODevice::WriteOnly) && raw.write(what.data()) > 0);
         } else {
-            std::istringstream parts(what);
-            std::string marker;
-            std::getline(parts, marker, ':');
-            int version[4] = {1, 0, 0, 3};
-            OSType type = kLanguageFileType, creator = kApplicationCreator;
-            for (std::string option; std::getline(parts, option, ':');) {
-                const char* const names[] = {"major", "minor", "fix", "region"};
-                for (int i = 0; i < 4; ++i)
-                    if (option.starts_with(names[i]))
-                        version[i] = std::stoi(option.substr(std::strlen(names[i])));
-                version[0] = option == "noversion" ? -1 : version[0];
-                type = option == "TEXT" ? FourCC("TEXT") : type;
-                creator = option == "ttxt" ? FourCC("ttxt") : creator;
-            }
-            auto file = versioned(version[0], version[1], version[2], std::int16_t(version[3]));
-            file->setFileType(type);
-            file->setCreator(creator);
-            file->put(kStringListType, 130, EncodeStringList({marker}));
+            const auto option = [&what](const std::string& name, int otherwise) {
+                const std::size_t at = what.find(':' + name);
+                return at == std::string::npos ? otherwise : std::atoi(&what[at + 1 + name.size()]);
+            };
+            auto file =
+                versioned(option("noversion", 1) ? option("major", 1) : -1, option("minor", 0),
+                          option("fix", 0), std::int16_t(option("region", 3)));
+            file->setFileType(option("TEXT", 1) ? kLanguageFileType : FourCC("TEXT"));
+            file->setCreator(option("ttxt", 1) ? kApplicationCreator : FourCC("ttxt"));
+            file->put(kStringListType, 130, EncodeStringList({what.substr(0, what.find(':'))}));
             ASSERT_TRUE(file->save(path));
         }
     }
@@ -137,14 +131,72 @@ TEST(RegionCodes, LocaleNamesMapToTheirRegions) {
         EXPECT_EQ(RegionCodeOfLocaleName(name), region) << name;
 }
 
-TEST(RegionCodes, MapRegionCodeFoldsVariants) {
-    const std::pair<int, int> table[] = {
-        {6, 5},  {26, 5}, {102, 5}, {11, 1},  {18, 1},  {91, 1},  {98, 1},    {15, 2},  {37, 2},
-        {19, 3}, {92, 3}, {30, 10}, {71, 10}, {31, 12}, {32, 9},  {36, 4},    {40, 20}, {64, 20},
-        {82, 0}, {86, 8}, {0, 0},   {3, 3},   {49, 49}, {-1, -1}, {108, 108},
-    };
-    for (const auto& [system, wanted] : table)
-        EXPECT_EQ(MapRegionCode(static_cast<std::int16_t>(system)), wanted) << system;
+const QString kShippedLanguages =
+    QStringLiteral(TURTLESCOPE_TEST_DATA "/../../resources/Languages");
+
+// The code each keyword slot stands for; 0 for the comment and argument slots.
+constexpr TokenCode kSlotCodes[kKeywordSlots] = {
+    kShape,     kClear,     kPenSize,   kSymmetry,  kPenUp, kPenDown,   kForward,  kBack,
+    kBack,      kForward,   kForward,   kLeft,      kRight, kRepeat,    kEndBlock, kColor,
+    kColor,     kErase,     kHome,      kDelay,     kSpeed, kOtherWord, kPen,      kOtherWord,
+    kOtherWord, kColor,     kColor,     kAssign,    kWrite, kFont,      kTextSize, kTextStyle,
+    kOtherWord, kOtherWord, kOtherWord, kOtherWord, kFill};
+constexpr TokenCode kAbbreviationCodes[kAbbreviationSlots] = {
+    kShape,  kPenSize, kPenUp, kPenDown, kForward, kBack, kLeft, kRight,
+    kRepeat, kColor,   kErase, kHome,    kAssign,  kBack, kShape};
+
+// Each shipped file, chosen by a system region of its own, and the application's own English
+// words (no file): every word is whole, lower case, and classifies to its slot's code.
+TEST(ShippedWords, EveryWordClassifiesToItsSlotsCode) {
+    // One chain throughout: a file installed goes first in it; a region without a file (the
+    // English row, last) takes the file installed before out of it again.
+    ResourceChain chain;
+    chain.setApplicationResources(LoadApplicationResources());
+    ASSERT_TRUE(chain.applicationResources());
+    for (const auto& [fileName, region] :
+         {std::pair{"Deutsch.json", 92}, {"Francais.json", 11}, {"", 0}}) {
+        SCOPED_TRACE(fileName);
+        const bool shipped = *fileName != '\0';
+        EXPECT_EQ(InstallLanguageFile(chain, kShippedLanguages, std::int16_t(region)), shipped);
+        EXPECT_EQ(chain.hasLanguageFile(), shipped);
+        if (shipped) {
+            const auto direct = ResourceFile::open(kShippedLanguages + "/" + fileName);
+            ASSERT_TRUE(direct);
+            EXPECT_EQ(chain.languageFile()->toJson(), direct->toJson());
+        }
+        InitLanguageTablesFrom(chain);
+        std::set<std::string> argumentWords;
+
+        const auto check = [&](const auto& entry, TokenCode code, int list, int item) {
+            const std::string raw =
+                chain.GetIndString(kStringListType, std::int16_t(list), item).str();
+            SCOPED_TRACE(raw);
+            EXPECT_EQ(entry.str(), raw) << "cut or not lower case";
+            EXPECT_GT(entry.length(), 1u);
+            EXPECT_EQ(ClassifyWord(entry.view()), code);
+            if (code == kOtherWord) {
+                EXPECT_TRUE(argumentWords.insert(entry.str()).second) << "used twice";
+            }
+        };
+        for (int slot = 0; slot < kKeywordSlots; ++slot) {
+            check(KeywordSet1(slot), kSlotCodes[slot], 130, slot + 1);
+            // A word of set 1 repeated in set 2 in the same slot is the same word.
+            if (KeywordSet2(slot).view() != KeywordSet1(slot).view())
+                check(KeywordSet2(slot), kSlotCodes[slot], 134, slot + 1);
+        }
+        for (int slot = 0; slot < kAbbreviationSlots; ++slot) {
+            check(Abbreviation(0, slot), kAbbreviationCodes[slot], 131, slot + 1);
+            check(Abbreviation(1, slot), kAbbreviationCodes[slot], 132, slot + 1);
+        }
+        for (int slot = 0; slot < kColourSlots; ++slot) {
+            check(ColourName1(slot), kOtherWord, 129, slot + 1);
+            check(ColourName2(slot), kOtherWord, 133, slot + 1);
+        }
+        for (int n = 1; n <= kParserMessages; ++n)
+            EXPECT_FALSE(ParserMessageText(n).empty()) << n;
+        EXPECT_TRUE(ParserMessageText(2).view().ends_with(": "));
+    }
+    InitLanguageTablesFrom(ResourceChain(LoadApplicationResources()));
 }
 
 } // namespace

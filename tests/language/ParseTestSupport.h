@@ -28,7 +28,7 @@ inline std::unique_ptr<ParseContext> Parse(std::string_view text, ParseHooks hoo
     return context;
 }
 
-// One node as "code:number", then "@variable", "'shape name'", "->target", "\"text\"" where
+// One node as "code:number", then "@variable", "'shape name'", "->target#offset", "\"text\"" where
 // they apply and "[children]" for nodes with an inner list; nodes separated by blanks.
 inline std::string Describe(const CInstruction* first) {
     std::string out;
@@ -41,7 +41,9 @@ inline std::string Describe(const CInstruction* first) {
         if (const auto* shape = dynamic_cast<const CShapeInstruction*>(node))
             out += '\'' + shape->Name().str() + '\'';
         if (const auto* run = dynamic_cast<const CRunShapeInstruction*>(node))
-            out += "->" + (run->Target() ? run->Target()->Name().str() : std::string("?"));
+            out += "->" + (run->Target() ? run->Target()->Name().str() + '#' +
+                                               std::to_string(run->Target()->StartOffset())
+                                         : std::string("?"));
         if (const auto* write = dynamic_cast<const CWriteInstruction*>(node))
             out += '"' + write->Text().str() + '"';
         if (dynamic_cast<const CSubInstruction*>(node))

@@ -1,10 +1,15 @@
-// The parser: the trees it builds (nodes, numbers, bindings, nesting, text offsets) and every
-// message with the text range it selects.
+// The parser: the trees it builds (nodes, numbers, bindings, nesting, text offsets), every
+// message with the text range it selects, expression values, and inputs that would exhaust the
+// stack of a naive parser, evaluator or destructor.
 
+#include "Expressions.h"
 #include "ParseTestSupport.h"
 
+#include <climits>
 #include <new>
 #include <string>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -53,9 +58,13 @@ TEST_F(Parser, BuildsTheTreeOfEachText) {
         {"repeat forward 10", "9:1000000[1:10]"},
         {"n = 5\nrepeat n [ right 1 ]", "21:0@n[31:5] 9:0@n[4:1]"},
         // Shapes are found once defined, at any depth.
-        {"shape sq [ forward 1 sq ]", "16:1'sq'[1:1 17:0->sq]"},
-        {"repeat 2 [ shape Tri [ left 1 ] ]\ntri", "9:2[16:1'tri'[3:1]] 17:0->tri"},
+        {"shape sq [ forward 1 sq ]", "16:1'sq'[1:1 17:0->sq#0]"},
+        {"repeat 2 [ shape Tri [ left 1 ] ]\ntri", "9:2[16:1'tri'[3:1]] 17:0->tri#11"},
         {"shape sq[ forward 1 ]", "16:1'sq['[1:1]"}, // names run through brackets
+        // The first definition in text order wins, even when nested.
+        {"repeat 2 [ shape b [ shape a [ ] ] ]\nshape a [ ]\na b",
+         "9:2[16:1'b'[16:1'a'[]]] 16:1'a'[] 17:0->a#21 17:0->b#11"},
+        {"shape a [ forward 1 ]\nshape a [ forward 2 ]\na", "16:1'a'[1:1] 16:1'a'[1:2] 17:0->a#0"},
         // Variables come from assignments, named case-insensitively, created before their
         // own expression is parsed.
         {"Len = 5\nforward LEN\nlet len = len + 1",
@@ -101,26 +110,6 @@ TEST_F(Parser, FontNamesAreLookedUpAsTyped) {
     EXPECT_EQ(asked, "Courier;courier;F;");
 }
 
-TEST_F(Parser, TheFirstShapeDefinitionInTextOrderWins) {
-    const auto context = Parse("repeat 2 [ forward 1 ]\n"
-                               "repeat 2 [ shape b [ shape a [ ] ] ]\n"
-                               "shape a [ ]\nshape c [ ]\na b c");
-    ASSERT_TRUE(context->parseSucceeded);
-    CInstruction* root = context->firstInstruction.get();
-    for (const char* name : {"a", "b", "c"}) {
-        CShapeInstruction* const found = FindShape(name, root);
-        ASSERT_NE(found, nullptr) << name;
-        EXPECT_EQ(found->Name().view(), name);
-        EXPECT_EQ(found, FindDefinedShape(*context, name)) << "the parser's index agrees";
-    }
-    EXPECT_EQ(FindShape("a", root)->StartOffset(), 44) << "the nested, earlier definition";
-    EXPECT_EQ(FindShape("d", root), nullptr);
-    const auto twice = Parse("shape a [ forward 1 ]\nshape a [ forward 2 ]\na");
-    const auto* run = dynamic_cast<const CRunShapeInstruction*>(twice->lastInstruction);
-    ASSERT_NE(run, nullptr);
-    EXPECT_EQ(run->Target(), twice->firstInstruction.get());
-}
-
 TEST_F(Parser, NodesSpanTheirTextWithArguments) {
     const auto context = Parse("  forward 10\nrepeat 3 [ left ]\nx = 1\ny = x+1");
     ASSERT_TRUE(context->parseSucceeded);
@@ -153,7 +142,6 @@ TEST_F(Parser, EveryMessageIsStoredWithTheRangeItSelects) {
         {"repeat 4[ forward 1 ]", 6, 7, 8},
         // 7: a single byte that is no digit, even where a variable has that name.
         {"colour purple", 7, 7, 13},
-        {"colour", 7, 6, 6},
         {"c = 3\ncolor c", 7, 12, 13},
         // 8: a caret before the name that is no variable.
         {"forward x", 8, 8, 8},
@@ -175,7 +163,6 @@ TEST_F(Parser, EveryMessageIsStoredWithTheRangeItSelects) {
         // 20, the nesting bound, has its own deep inputs.
         // 2: an unknown word, named in the message.
         {"forward 10 Blah", 2, 11, 15, "Unknown word: blah"},
-        {"write nothing", 2, 6, 6, "Unknown word: nothing"},
         {"textstyle Bold", 2, 10, 14, "Unknown word: Bold"},
         {"y = x + 1", 2, 4, 5, "Unknown word: x"},
         {"x\t= 1", 2, 0, 1, "Unknown word: x"}, // only spaces before the '=' of an assignment
@@ -209,21 +196,144 @@ TEST_F(Parser, AFailureWhileParsingIsMessage1AtTheCurrentToken) {
     EXPECT_EQ(Offsets(context->errorStart, context->errorEnd), "15..15");
 }
 
-TEST_F(Parser, APendingPressCancelsAndNothingParsesDuringARun) {
-    int statements = 0;
+// A run in progress parses nothing (a press during a parse is the run control's case).
+TEST_F(Parser, NothingParsesDuringARun) {
     ParseHooks hooks;
-    hooks.inputPending = [&statements] { return ++statements > 2; };
-    const auto context = Parse("forward 1 right 2 forward 3", hooks);
-    EXPECT_FALSE(context->parseSucceeded);
-    EXPECT_EQ(context->messageNumber, 0);
-    EXPECT_TRUE(context->errorMessage.empty());
-    EXPECT_EQ(DescribeTree(*context), "1:1 4:2");
-
-    hooks = {};
     hooks.runInProgress = [] { return true; };
     const auto running = Parse("forward 10 nonsense", hooks);
     EXPECT_TRUE(running->parseSucceeded);
     EXPECT_EQ(running->firstInstruction, nullptr);
+}
+
+std::string repeated(std::string_view piece, int times) {
+    std::string text;
+    for (int i = 0; i < times; ++i)
+        text += piece;
+    return text;
+}
+
+int depthOf(const CInstruction* node) {
+    int depth = 0;
+    for (; node && node->FirstChild(); node = node->FirstChild())
+        ++depth;
+    return depth;
+}
+
+std::int32_t valueOf(ParseContext& context) {
+    const CInstruction* stop = nullptr;
+    return EvalSum(context, context.firstInstruction->FirstChild(), stop);
+}
+
+// "v = expression" after one assignment per variable, the variables given their values.
+TEST_F(Parser, EvaluateWithWrappingAndZeroDivisors) {
+    // The expression, its variables' values, its value and the node a zero divisor stopped at.
+    using Variables = std::vector<std::pair<const char*, std::int32_t>>;
+    const std::tuple<const char*, Variables, std::int32_t, int> cases[] = {
+        {"2 + 3 * 4", {}, 14, 0},
+        {"2 * 3 + 4", {}, 10, 0},
+        {"10 - 2 - 3", {}, 11, 0},
+        {"8 / 2 / 2", {}, 2, 0},
+        {"7 % 3 * 2", {}, 2, 0},
+        {"- 5", {}, -5, 0},
+        {"2 3", {}, 5, 0},
+        {"(1 + 2) * 3", {}, 9, 0},
+        {"3 * - 2", {}, 2, 0},
+        {"", {}, 0, 0},
+        {"a - (b - c)", {{"a", 10}, {"b", 4}, {"c", 1}}, 7, 0},
+        {"1 - 2 + 3 - 4 + 5", {}, 1 - (2 + (3 - (4 + 5))), 0},
+        {"4 forward 100 5", {}, 9, 0}, // a statement inside has no value
+        // Division truncates toward zero; the remainder takes the dividend's sign.
+        {"a / b", {{"a", -7}, {"b", 2}}, -3, 0},
+        {"a % b", {{"a", -7}, {"b", 2}}, -1, 0},
+        {"a % b", {{"a", 7}, {"b", -2}}, 1, 0},
+        {"a - 1", {{"a", INT_MIN}}, INT_MAX, 0},
+        {"46341 * 46341", {}, static_cast<std::int32_t>(2147488281u), 0},
+        {"- a", {{"a", INT_MIN}}, INT_MIN, 0},
+        // The one quotient that does not fit wraps; its remainder is 0.
+        {"a / m", {{"a", INT_MIN}, {"m", -1}}, INT_MIN, 0},
+        {"a % m", {{"a", INT_MIN}, {"m", -1}}, 0, 0},
+        // A zero divisor at the top stops there; inside a group or after a plus it only
+        // zeroes that part.
+        {"5 / 0 7", {}, 0, kDivide},
+        {"9 % z", {{"z", 0}}, 0, kModulo},
+        {"5 /", {}, 0, kDivide},
+        {"(6 / 0) 4", {}, 4, 0},
+        {"3 * (8 / 0 + 1) 2", {}, 2, 0},
+        {"10 - 2 + 6 / 0 5", {}, 8, 0},
+    };
+    for (const auto& [expression, variables, value, stopCode] : cases) {
+        SCOPED_TRACE(expression);
+        std::string text;
+        for (const auto& [name, ignored] : variables)
+            text += std::string(name) + " = 0\n";
+        const auto context = Parse(text + "v = " + expression);
+        ASSERT_TRUE(context->parseSucceeded) << context->errorMessage.str();
+        for (const auto& [name, number] : variables)
+            FindVariable(*context, name, false)->value = number;
+        static const CInstruction sentinel;
+        const CInstruction* stop = &sentinel; // EvalSum must overwrite it
+        EXPECT_EQ(EvalSum(*context, context->lastInstruction->FirstChild(), stop), value);
+        EXPECT_EQ(stop ? int{stop->Code()} : 0, stopCode);
+        if (stopCode == kDivide && stop->Next()) {
+            EXPECT_EQ(stop->Next()->Code(), kNumber);
+        }
+    }
+}
+
+const std::string kGroups =
+    std::string(kMaxNestingDepth - 1, '(') + "7" + std::string(kMaxNestingDepth - 1, ')');
+
+TEST_F(Parser, NestingPastTheBoundIsRefusedAtTheLevelThatPassesIt) {
+    const struct {
+        std::string text;
+        std::int32_t start, end;
+    } cases[] = {{std::string(1000000, '('), kMaxNestingDepth, kMaxNestingDepth + 1},
+                 // The repeat that would open level 201, with the blank its count reader passed.
+                 {repeated("repeat ", 1000000), 7 * kMaxNestingDepth, 7 * kMaxNestingDepth + 7},
+                 {repeated("shape s [ ", 1000), 2000, 2007},
+                 {repeated("x = ", 1000), 800, 801},
+                 {"x = (" + kGroups + ")", 203, 204}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text.substr(0, 20));
+        const auto context = Parse(c.text);
+        EXPECT_EQ(context->messageNumber, kMsgNestedTooDeeply);
+        EXPECT_EQ(context->errorMessage.view(), ParserMessageText(kMsgNestedTooDeeply).view());
+        EXPECT_EQ(Offsets(context->errorStart, context->errorEnd), Offsets(c.start, c.end));
+        EXPECT_EQ(context->nestingDepth, 0) << "every level was left again";
+    }
+    // Up to the bound it parses and evaluates.
+    auto context = Parse("x = " + kGroups);
+    ASSERT_TRUE(context->parseSucceeded) << context->errorMessage.str();
+    EXPECT_EQ(depthOf(context->firstInstruction.get()), kMaxNestingDepth);
+    EXPECT_EQ(valueOf(*context), 7);
+    context = Parse(repeated("repeat 2 [ ", kMaxNestingDepth) + "forward 1");
+    ASSERT_TRUE(context->parseSucceeded);
+    EXPECT_EQ(depthOf(context->firstInstruction.get()), kMaxNestingDepth);
+}
+
+TEST_F(Parser, AMillionStatementsOrOperatorsNeedNoRecursion) {
+    auto context = Parse(repeated("penup\n", 1000000));
+    ASSERT_TRUE(context->parseSucceeded);
+    EXPECT_EQ(context->lastInstruction->StartOffset(), 6 * 999999);
+    context.reset();
+    CSubInstruction group;
+    for (int i = 0; i < 1000000; ++i)
+        group.AddChild(std::make_unique<CInstruction>());
+    group.AddChild(nullptr); // ignored
+    ASSERT_NE(group.LastChild(), nullptr);
+    EXPECT_NE(group.LastChild(), group.FirstChild());
+    CInstruction plain; // frees what it is given: it has no inner list
+    plain.AddChild(std::make_unique<CInstruction>());
+    EXPECT_EQ(plain.FirstChild(), nullptr);
+
+    // Signs alternate: 1 - (1 - (1 - ...)) is 1 after an even number of minus signs.
+    const std::pair<std::string_view, std::int32_t> sums[] = {
+        {" + 1", 1000001}, {" - 1", 1}, {" - 1", 0}};
+    for (int i = 0; i < 3; ++i) {
+        context = Parse("x = 1" + repeated(sums[i].first, 1000000 - i / 2));
+        ASSERT_TRUE(context->parseSucceeded);
+        EXPECT_EQ(valueOf(*context), sums[i].second) << i;
+    }
 }
 
 } // namespace
