@@ -1,7 +1,7 @@
 #pragma once
 
-// Doubles for the interpreter's seams: a paint view and an application that record every call,
-// and an editor widget that records what it is asked and which keys reach it.
+// Doubles for the interpreter's seams: a paint view and an application (the fixture) that
+// record every call, and an editor widget that records what it is asked and which keys reach it.
 
 #include "LanguageTables.h"
 #include "NullTurtleView.h"
@@ -94,28 +94,6 @@ private:
     }
 };
 
-class RecordingHost : public RunHost {
-public:
-    std::int32_t penButton = 2000, colourButton = 3000, symmetryButton = 4000;
-    TurtleView* front = nullptr;
-    Calls marks;
-    std::vector<CommandT> commands;
-    std::uint32_t sleepTime = 0;
-
-    std::int32_t SelectedPenButton() const override { return penButton; }
-    std::int32_t SelectedColourButton() const override { return colourButton; }
-    std::int32_t SelectedSymmetryButton() const override { return symmetryButton; }
-    void MarkPenSize(std::int32_t button) override { marks.push_back(Str("pen ", button)); }
-    void MarkColour(std::int32_t b) override { marks.push_back(Str("colour ", b)); }
-    void MarkSymmetry(std::int32_t b) override { marks.push_back(Str("symmetry ", b)); }
-    TurtleView* FrontPaintView() override { return front; }
-    bool ObeyHostCommand(CommandT command, void*) override {
-        commands.push_back(command);
-        return true;
-    }
-    void SetSleepTime(std::uint32_t ticks) override { sleepTime = ticks; }
-};
-
 class RecordingEditor : public QWidget, public RunEditor {
 public:
     std::string text;
@@ -143,17 +121,28 @@ protected:
     void keyPressEvent(QKeyEvent*) override { ++keysReceived; }
 };
 
-// Every test starts with the shipped English words and a registered host double.
-class InterpreterTest : public ::testing::Test {
+// Every test starts with the shipped English words; the fixture is the application, recording
+// the palette marks and the commands it is asked for.
+class InterpreterTest : public ::testing::Test, public RunHost {
 protected:
     static void SetUpTestSuite() {
         InitLanguageTablesFrom(ResourceChain(LoadApplicationResources()));
     }
-    void SetUp() override {
-        host.front = &view;
-        RunHost::SetCurrent(&host);
-    }
+    void SetUp() override { RunHost::SetCurrent(this); }
     void TearDown() override { RunHost::SetCurrent(nullptr); }
+
+    std::int32_t SelectedPenButton() const override { return penButton; }
+    std::int32_t SelectedColourButton() const override { return colourButton; }
+    std::int32_t SelectedSymmetryButton() const override { return symmetryButton; }
+    void MarkPenSize(std::int32_t button) override { marks.push_back(Str("pen ", button)); }
+    void MarkColour(std::int32_t b) override { marks.push_back(Str("colour ", b)); }
+    void MarkSymmetry(std::int32_t b) override { marks.push_back(Str("symmetry ", b)); }
+    TurtleView* FrontPaintView() override { return front; }
+    bool ObeyHostCommand(CommandT command, void*) override {
+        commands.push_back(command);
+        return true;
+    }
+    void SetSleepTime(std::uint32_t ticks) override { sleepTime = ticks; }
 
     // Parses and runs text on the view; the context is kept so the run's end can be checked.
     std::unique_ptr<RunContext> run(std::string_view text, std::int32_t heading = 0) {
@@ -166,8 +155,12 @@ protected:
     Calls strokes() const { return view.only({"line", "move"}); }
 
     RecordingTurtleView view;
-    RecordingHost host;
     RecordingEditor editor;
+    std::int32_t penButton = 2000, colourButton = 3000, symmetryButton = 4000;
+    TurtleView* front = &view;
+    Calls marks;
+    std::vector<CommandT> commands;
+    std::uint32_t sleepTime = 0;
 };
 
 // The run's variables as "name=value", blank-separated in the order they were made.
