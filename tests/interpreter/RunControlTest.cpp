@@ -1,7 +1,10 @@
-// Run control with a real event loop: stopping, re-entry, pacing and highlighting.
+// Run control with a real event loop: stopping, re-entry, pacing and highlighting. The
+// interpreter's tests take events, so they run inside the program's kind of application object
+// (offscreen).
 
 #include "InterpreterTestSupport.h"
 #include "LApplication.h"
+#include "LEventGuard.h"
 #include "LPeriodical.h"
 #include "MessageBoxAnswerer.h"
 #include "NullTurtleView.h"
@@ -236,4 +239,11 @@ TEST(StepTimer, ExpiresAtItsDeadlineAndWhenTheCounterWraps) {
     EXPECT_TRUE(timer.expiredAt(2)) << "the counter wrapped past the start";
     timer.startAt(5, 0);
     EXPECT_TRUE(timer.expiredAt(5));
+}
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    LGuardedApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
 }
