@@ -70,25 +70,24 @@ TEST_F(InterpreterTest, RunsLeaveTheirVariablesStrokesAndStop) {
     }
 }
 
-TEST_F(InterpreterTest, PaletteMarksFollowTheProgramOnlyWhenHighlighting) {
-    const auto context = run("pensize 5 colour blue symmetry 2");
-    EXPECT_TRUE(marks.empty()) << "at level 1 the palettes wait for the end of the run";
-    RunContext slow("delay 10 pensize 5 colour blue symmetry 2", 0, &view, nullptr);
-    ExecuteRun(slow);
-    EXPECT_EQ(marks, (Calls{"pen 2002", "colour 3003", "symmetry 4002"}));
-}
-
-TEST_F(InterpreterTest, TheEndOfARunShowsTheFinalPaletteState) {
+// At level 1 the palettes wait for the end of the run, which shows the run's final state; slow
+// levels mark them as the program goes.
+TEST_F(InterpreterTest, PaletteMarksFollowTheRun) {
     penButton = 2003;
     colourButton = 3005;
     auto context = run("pensize 1 symmetry 3\nforward 10");
     EXPECT_EQ(context->colourCommand, 3005) << "copied from the palette";
+    EXPECT_TRUE(marks.empty());
     view.calls.clear();
     context.reset();
     EXPECT_EQ(marks, (Calls{"pen 2000", "colour 3005", "symmetry 4003"}));
     EXPECT_EQ(view.calls, (Calls{"hide"}));
     EXPECT_EQ(sleepTime, 6u);
     EXPECT_EQ(editor.calls.back(), "align");
+    marks.clear();
+    RunContext slow("delay 10 pensize 5 colour blue symmetry 2", 0, &view, nullptr);
+    ExecuteRun(slow);
+    EXPECT_EQ(marks, (Calls{"pen 2002", "colour 3003", "symmetry 4002"}));
 }
 
 TEST_F(InterpreterTest, DrawingInstructionsReachTheView) {
@@ -96,10 +95,10 @@ TEST_F(InterpreterTest, DrawingInstructionsReachTheView) {
     run("clear erase fill font 22 textsize 18 textstyle bold write \"hi\"\n"
         "n = 0 - 42\nwrite n write 007 n = 2147483647 + 1\nwrite n");
     EXPECT_EQ(
-        view.only({"command", "clearPicture", "fill", "font", "size", "style", "text", "draw"}),
-        (Calls{"command 4005", "draw", "clearPicture", "draw", "fill 100,100", "font 22", "size 18",
-               "style 1", "text 'hi' 100,100", "text '-42' 100,100", "text '7' 100,100",
-               "text '-2147483648' 100,100"}));
+        Joined(view.only({"command", "clear", "fill", "font", "size", "style", "text", "draw"}),
+               ", "),
+        "command 4005, draw, clearPicture, draw, fill 100,100, font 22, size 18, style 1, "
+        "text 'hi' 100,100, text '-42' 100,100, text '7' 100,100, text '-2147483648' 100,100");
 }
 
 TEST_F(InterpreterTest, SpeedChangesTheRestOfItsOwnListOnly) {
