@@ -9,7 +9,7 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
-TEST(ApplicationMenusTest, KeywordMenusHoldEveryWordFromTheFirstOn) {
+TEST(ApplicationMenusTest, KeywordAndSymmetryMenusReadAsTheyShould) {
     widgetTestApplication();
     InitLanguageTablesFrom(ResourceChain(LoadApplicationResources()));
     LMenuBar bar = LMenuBar::StandardMenuBar();
@@ -25,4 +25,9 @@ TEST(ApplicationMenusTest, KeywordMenusHoldEveryWordFromTheFirstOn) {
         }
     }
     EXPECT_EQ(bar.FindMenu(kCommandsMenuID)->items.front().text, QStringLiteral("shape"));
+    QStringList symmetry;
+    for (const LMenuItem& item : bar.FindMenu(kSymmetryMenuID)->items)
+        symmetry << item.text;
+    EXPECT_EQ(symmetry.join(u'|').toStdString(),
+              "None|2 Mirrors|4 Mirrors|6 Mirrors|8 Mirrors||Clear Picture");
 }
