@@ -1,6 +1,7 @@
 // The application's menus as a user reads them.
 
 #include "ApplicationCommands.h"
+#include "ApplicationTestSupport.h"
 #include "KeywordMenus.h"
 #include "LanguageTables.h"
 #include "ResourceChain.h"
@@ -30,4 +31,19 @@ TEST(ApplicationMenusTest, KeywordAndSymmetryMenusReadAsTheyShould) {
         symmetry << item.text;
     EXPECT_EQ(symmetry.join(u'|').toStdString(),
               "None|2 Mirrors|4 Mirrors|6 Mirrors|8 Mirrors||Clear Picture");
+}
+
+using app_test::ApplicationTest;
+
+TEST_F(ApplicationTest, WindowMenuEnablesEachPaletteAndMarksTheShownOnes) {
+    application->Initialize();
+    const CommandT commands[] = {cmd_ShowToolPalette, cmd_ShowColourPalette,
+                                 cmd_ShowCommandPalette};
+    const bool shown[] = {true, true, false};
+    for (int i = 0; i < 3; ++i) {
+        CommandStatus status;
+        application->FindCommandStatus(commands[i], status);
+        EXPECT_TRUE(status.enabled) << i;
+        EXPECT_EQ(status.mark, shown[i] ? kCheckMark : 0) << i;
+    }
 }
