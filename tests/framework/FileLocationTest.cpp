@@ -3,25 +3,15 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
-namespace {
-
-TEST(FileLocation, SplitsAndJoinsFolderAndName) {
-    const FileLocation location(QStringLiteral("/tmp/a/../b/picture.pict"));
-    EXPECT_EQ(location.path(), QStringLiteral("/tmp/b/picture.pict"));
-    EXPECT_EQ(location.folder(), QStringLiteral("/tmp/b"));
-    EXPECT_EQ(location.name(), QStringLiteral("picture.pict"));
-    EXPECT_EQ(location.withName(QStringLiteral("x.turtle")).path(),
-              QStringLiteral("/tmp/b/x.turtle"));
-    EXPECT_EQ(FileLocation(QStringLiteral("/tmp/b"), QStringLiteral("picture.pict")), location);
-}
-
-TEST(FileLocation, KeepsLongNamesWholeAndRelativePathsAbsolute) {
-    const QString longName = QString(200, QLatin1Char('n')) + QStringLiteral(".pict");
-    EXPECT_EQ(FileLocation(QStringLiteral("/tmp"), longName).name(), longName);
-    EXPECT_EQ(FileLocation(QStringLiteral("rel.txt")).path(),
-              QDir::current().filePath(QStringLiteral("rel.txt")));
+TEST(FileLocation, SplitsAndJoinsFolderAndNameAndKeepsPathsAbsolute) {
+    const FileLocation location("/tmp/a/../b/picture.pict");
+    EXPECT_EQ(QStringList({location.path(), location.folder(), location.name()}),
+              QStringList({"/tmp/b/picture.pict", "/tmp/b", "picture.pict"}));
+    EXPECT_EQ(location.withName("x.turtle").path(), "/tmp/b/x.turtle");
+    EXPECT_EQ(FileLocation("/tmp/b", "picture.pict"), location);
+    const QString longName = QString(200, 'n') + ".pict";
+    EXPECT_EQ(FileLocation("/tmp", longName).name(), longName);
+    EXPECT_EQ(FileLocation("rel.txt").path(), QDir::current().filePath("rel.txt"));
     EXPECT_TRUE(FileLocation().isEmpty());
     EXPECT_TRUE(FileLocation(QString()).name().isEmpty());
 }
-
-} // namespace

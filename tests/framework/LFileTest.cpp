@@ -14,28 +14,36 @@ TEST(LFile, FailuresCarryTheirCode) {
     const struct {
         const char* what;
         QString path;
-        LFile::Access access;
+        bool write;
         int code;
     } cases[] = {
-        {"a missing file", folder.filePath("absent"), LFile::Access::Read, kFileNotFound},
-        {"a missing folder", folder.filePath("no/such/x"), LFile::Access::ReadWrite, kFileNotFound},
-        {"a folder read as a file", folder.path(), LFile::Access::Read, kIOError},
-        {"a folder written as a file", folder.path(), LFile::Access::ReadWrite, kIOError},
+        {"a missing file", folder.filePath("absent"), false, kFileNotFound},
+        {"a missing folder", folder.filePath("no/such/x"), true, kFileNotFound},
+        {"a folder read as a file", folder.path(), false, kIOError},
+        {"a folder written as a file", folder.path(), true, kIOError},
+        {"no location", QString(), false, kFileNotFound},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         LFile file{FileLocation(c.path)};
         try {
-            if (c.access == LFile::Access::Read)
-                file.ReadDataFork();
-            else
-                file.WriteDataFork("x");
+            c.write ? file.WriteDataFork("x") : (void)file.ReadDataFork();
             ADD_FAILURE() << "no exception";
         } catch (const LException& e) {
             EXPECT_EQ(e.code(), c.code);
         }
         EXPECT_FALSE(file.IsOpen());
     }
+}
+
+TEST(LFile, ARewriteLeavesNothingOfTheLongerContent) {
+    QTemporaryDir folder;
+    LFile file(FileLocation(folder.filePath("data.bin")));
+    file.WriteDataFork(QByteArray("a long first content"));
+    EXPECT_FALSE(file.IsOpen());
+    file.WriteDataFork(QByteArray("short"));
+    EXPECT_EQ(file.ReadDataFork(), "short");
+    EXPECT_FALSE(file.IsOpen());
 }
 
 } // namespace

@@ -4,99 +4,73 @@
 
 namespace {
 
-ResourceBytes bytesOf(std::initializer_list<int> values) {
-    ResourceBytes bytes;
-    for (const int v : values)
-        bytes.push_back(static_cast<std::uint8_t>(v));
-    return bytes;
+// Each item read alone, "-" where there is none.
+std::vector<std::string> items(const ResourceBytes& bytes, std::initializer_list<int> indexes) {
+    std::vector<std::string> found;
+    for (const int index : indexes) {
+        const auto item = StringListItem(bytes, index);
+        found.push_back(item ? item->str() : "-");
+    }
+    return found;
 }
 
-TEST(StringListLayout, CountThenPascalStrings) {
-    EXPECT_EQ(EncodeStringList({"ab", "", "c"}),
-              bytesOf({0x00, 0x03, 0x02, 'a', 'b', 0x00, 0x01, 'c'}));
-    EXPECT_EQ(EncodeStringList({}), bytesOf({0x00, 0x00}));
-    const auto decoded = DecodeStringList(EncodeStringList({"x", "yz"}));
-    ASSERT_TRUE(decoded);
-    EXPECT_EQ(*decoded, (std::vector<std::string>{"x", "yz"}));
+TEST(StringListLayout, CountThenPascalStringsReadOnlyWhenComplete) {
+    const ResourceBytes bytes = EncodeStringList({"ab", "", "c"});
+    EXPECT_EQ(bytes, (ResourceBytes{0x00, 0x03, 0x02, 'a', 'b', 0x00, 0x01, 'c'}));
+    EXPECT_EQ(EncodeStringList({}), (ResourceBytes{0x00, 0x00}));
+    EXPECT_EQ(DecodeStringList(bytes), (std::vector<std::string>{"ab", "", "c"}));
+    EXPECT_EQ(items(bytes, {-1, 0, 1, 2, 3, 4}),
+              (std::vector<std::string>{"-", "-", "ab", "", "c", "-"}));
+
+    ResourceBytes truncated = bytes;
+    truncated.pop_back(); // "c" loses its last byte
+    EXPECT_EQ(items(truncated, {2, 3}), (std::vector<std::string>{"", "-"}));
+    EXPECT_FALSE(DecodeStringList(truncated));
+    // A count far beyond the bytes: items past the end are missing, nothing is read beyond.
+    EXPECT_EQ(items({0xFF, 0xFF, 0x01, 'q'}, {1, 2, 65535}),
+              (std::vector<std::string>{"q", "-", "-"}));
+    EXPECT_EQ(items({0x00}, {1}), std::vector<std::string>{"-"});
 }
 
 TEST(StringListLayout, LongStringsAreCutWithoutSplittingACharacter) {
     // 254 ASCII bytes then a two-byte character: byte 255 would split it.
-    const std::string text = std::string(254, 'a') + "\xC3\xA4" + "tail";
-    const ResourceBytes bytes = EncodeStringList({text});
-    ASSERT_EQ(bytes[2], 254);
+    const ResourceBytes bytes = EncodeStringList({std::string(254, 'a') + "\xC3\xA4" + "tail"});
+    EXPECT_EQ(bytes[2], 254);
     EXPECT_EQ(bytes.size(), 2u + 1u + 254u);
-    const std::string exact(255, 'b');
-    EXPECT_EQ(EncodeStringList({exact + "c"})[2], 255);
+    EXPECT_EQ(EncodeStringList({std::string(256, 'b')})[2], 255);
 }
 
-TEST(StringListLayout, ItemsAreReadOnlyWhenComplete) {
-    const ResourceBytes bytes = EncodeStringList({"one", "two", "three"});
-    EXPECT_EQ(StringListItem(bytes, 1), std::optional<LStr255>(LStr255("one")));
-    EXPECT_EQ(StringListItem(bytes, 3), std::optional<LStr255>(LStr255("three")));
-    EXPECT_FALSE(StringListItem(bytes, 0));
-    EXPECT_FALSE(StringListItem(bytes, 4));
-    EXPECT_FALSE(StringListItem(bytes, -1));
-
-    ResourceBytes truncated = bytes;
-    truncated.resize(truncated.size() - 1); // "three" loses its last byte
-    EXPECT_TRUE(StringListItem(truncated, 2));
-    EXPECT_FALSE(StringListItem(truncated, 3));
-    EXPECT_FALSE(DecodeStringList(truncated));
-
-    // A count far beyond the bytes: items past the end are missing, nothing is read beyond.
-    const ResourceBytes lying = bytesOf({0xFF, 0xFF, 0x01, 'q'});
-    EXPECT_EQ(StringListItem(lying, 1), std::optional<LStr255>(LStr255("q")));
-    EXPECT_FALSE(StringListItem(lying, 2));
-    EXPECT_FALSE(StringListItem(lying, 65535));
-    EXPECT_FALSE(StringListItem(bytesOf({0x00}), 1));
-}
-
-TEST(VersionLayout, StandardBytes) {
+TEST(VersionLayout, StandardBytesAndRefusals) {
     VersionRecord v;
-    v.major = 1;
-    v.minor = 0;
-    v.bugfix = 2;
-    v.stage = static_cast<std::uint8_t>(ReleaseStage::final);
-    v.region = 3;
-    v.shortVersion = "1.0.2";
-    v.longVersion = "x";
-    EXPECT_EQ(EncodeVersion(v),
-              bytesOf({0x01, 0x02, 0x80, 0x00, 0x00, 0x03, 5, '1', '.', '0', '.', '2', 1, 'x'}));
-
     v.major = 12;
     v.minor = 3;
     v.bugfix = 4;
     v.stage = static_cast<std::uint8_t>(ReleaseStage::beta);
     v.prerelease = 7;
     v.region = -2;
-    v.shortVersion.clear();
-    v.longVersion.clear();
+    v.shortVersion = "1.0.2";
+    v.longVersion = "x";
     const auto bytes = EncodeVersion(v);
-    EXPECT_EQ(bytes, bytesOf({0x12, 0x34, 0x60, 0x07, 0xFF, 0xFE, 0, 0}));
+    EXPECT_EQ(bytes, (ResourceBytes{0x12, 0x34, 0x60, 0x07, 0xFF, 0xFE, 5, '1', '.', '0', '.', '2',
+                                    1, 'x'}));
     EXPECT_EQ(DecodeVersion(*bytes), v);
     const auto key = ReadVersionKey(*bytes);
     ASSERT_TRUE(key);
-    EXPECT_EQ(key->majorByte, 0x12);
-    EXPECT_EQ(key->minorNibble, 3);
-    EXPECT_EQ(key->region, -2);
-}
+    EXPECT_EQ(std::tuple(key->majorByte, key->minorNibble, key->region), std::tuple(0x12, 3, -2));
 
-TEST(VersionLayout, RefusesOutOfRangeAndShortRecords) {
-    VersionRecord v;
-    v.major = 100;
-    EXPECT_FALSE(EncodeVersion(v));
-    v.major = 1;
-    v.minor = 10;
-    EXPECT_FALSE(EncodeVersion(v));
-    v.minor = 0;
-    v.bugfix = -1;
-    EXPECT_FALSE(EncodeVersion(v));
-
-    EXPECT_FALSE(DecodeVersion(bytesOf({1, 0, 0x80, 0, 0, 0, 0})));         // no long string
-    EXPECT_FALSE(DecodeVersion(bytesOf({1, 0, 0x80, 0, 0, 0, 3, 'a', 0}))); // short runs past
-    EXPECT_FALSE(DecodeVersion(bytesOf({0x1A, 0, 0x80, 0, 0, 0, 0, 0})));   // not BCD
-    EXPECT_FALSE(ReadVersionKey(bytesOf({1, 0, 0x80, 0, 0})));
+    for (const auto& [field, bad] : {std::pair{&VersionRecord::major, 100},
+                                     {&VersionRecord::minor, 10},
+                                     {&VersionRecord::bugfix, -1}}) {
+        VersionRecord out = v;
+        out.*field = bad;
+        EXPECT_FALSE(EncodeVersion(out)) << bad;
+    }
+    for (const ResourceBytes& broken :
+         {ResourceBytes{1, 0, 0x80, 0, 0, 0, 0},         // no long string
+          ResourceBytes{1, 0, 0x80, 0, 0, 0, 3, 'a', 0}, // short runs past
+          ResourceBytes{0x1A, 0, 0x80, 0, 0, 0, 0, 0}})  // not BCD
+        EXPECT_FALSE(DecodeVersion(broken));
+    EXPECT_FALSE(ReadVersionKey({1, 0, 0x80, 0, 0}));
 }
 
 } // namespace

@@ -16,10 +16,6 @@ public:
             w = w << 8 | byte();
         return w;
     }
-    std::int16_t int16() {
-        const auto high = byte();
-        return static_cast<std::int16_t>(static_cast<std::uint16_t>(high << 8 | byte()));
-    }
     // Mostly -64..191, near a small image; below a first byte of nearBelow, else far().
     template <typename Far> auto nearOr(std::uint8_t nearBelow, Far far) {
         using Result = decltype(far());

@@ -22,7 +22,7 @@ namespace {
 
 // Mostly near the canvas, sometimes anywhere.
 std::int16_t nearCoordinate(FuzzInput& in) {
-    return in.nearOr(200, [&in] { return in.int16(); });
+    return in.nearOr(200, [&in] { return static_cast<std::int16_t>(in.word()); });
 }
 
 } // namespace
@@ -37,60 +37,55 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ClipRect(clip);
     RGBForeColor(RGBColour{0, 0, 0});
     PaintState state;
-    int operations = 0;
-    while (!in.empty() && ++operations < 64) {
-        switch (in.byte() % 8) {
+    for (int operations = 1; !in.empty() && operations < 64; ++operations) {
+        // Every operation reads the same fields and uses what it needs.
+        const std::uint8_t op = in.byte(), a = in.byte(), b = in.byte();
+        const Rect r{nearCoordinate(in), nearCoordinate(in), nearCoordinate(in),
+                     nearCoordinate(in)};
+        const Point from = Point::at(r.left, r.top), to = Point::at(r.right, r.bottom);
+        switch (op % 8) {
         case 0:
-            PenSize(in.byte() % 40, in.byte() % 40);
-            MoveTo(nearCoordinate(in), nearCoordinate(in));
-            LineTo(nearCoordinate(in), nearCoordinate(in));
+            PenSize(a % 40, b % 40);
+            MoveTo(from.h, from.v);
+            LineTo(to.h, to.v);
             break;
         case 1:
-            PaintOval(Rect{nearCoordinate(in), nearCoordinate(in), nearCoordinate(in),
-                           nearCoordinate(in)});
+            PaintOval(r);
             break;
-        case 2: {
-            PenSize(in.byte() % 8, in.byte() % 8);
-            FrameOval(Rect{nearCoordinate(in), nearCoordinate(in), nearCoordinate(in),
-                           nearCoordinate(in)});
+        case 2:
+            PenSize(a % 8, b % 8);
+            FrameOval(r);
             break;
-        }
         case 3: {
-            std::vector<Point> points(in.byte() % 7);
+            std::vector<Point> points(a % 7);
             for (Point& p : points)
-                p = Point::at(nearCoordinate(in), nearCoordinate(in));
+                p = Point{nearCoordinate(in), nearCoordinate(in)};
             PaintPoly(points);
             break;
         }
         case 4:
-            state.penWidth = static_cast<std::int16_t>(in.byte() % 40);
-            state.symmetry = static_cast<std::int32_t>(in.byte() % 10) - 1;
-            state.turtlePoint = Point::at(nearCoordinate(in), nearCoordinate(in));
-            state.strokeStart = (in.byte() & 1) != 0;
-            drawStroke(state, Point::at(nearCoordinate(in), nearCoordinate(in)),
-                       Point::at(nearCoordinate(in), nearCoordinate(in)));
+            state.penWidth = static_cast<std::int16_t>(a % 40);
+            state.symmetry = static_cast<std::int32_t>(b % 10) - 1;
+            state.turtlePoint = Point{nearCoordinate(in), nearCoordinate(in)};
+            state.strokeStart = (op & 8) != 0;
+            drawStroke(state, from, to);
             break;
         case 5:
-            state.symmetry = static_cast<std::int32_t>(in.byte() % 10);
-            state.penColour = RGBColour{std::uint16_t(in.byte() << 8), 0, 0};
-            floodFill(state, canvas, Point::at(nearCoordinate(in), nearCoordinate(in)),
-                      Point::at(nearCoordinate(in), nearCoordinate(in)));
+            state.symmetry = static_cast<std::int32_t>(b % 10);
+            state.penColour = RGBColour{std::uint16_t(a << 8), 0, 0};
+            floodFill(state, canvas, from, to);
             break;
         case 6:
-            RGBForeColor(RGBColour{std::uint16_t(in.byte() << 8), 0x1111, 0x2222});
+            RGBForeColor(RGBColour{std::uint16_t(a << 8), 0x1111, 0x2222});
             break;
         default:
-            PaintRect(Rect{nearCoordinate(in), nearCoordinate(in), nearCoordinate(in),
-                           nearCoordinate(in)});
-            break;
+            PaintRect(r);
         }
     }
     for (int v = 0; v < 48; ++v)
-        for (int h = 0; h < 64; ++h) {
-            const bool inside =
-                v >= clip.top && v < clip.bottom && h >= clip.left && h < clip.right;
-            if (!inside && !(canvas.pixel(h, v) == kWhite))
+        for (int h = 0; h < 64; ++h)
+            if ((v < clip.top || v >= clip.bottom || h < clip.left || h >= clip.right) &&
+                !(canvas.pixel(h, v) == kWhite))
                 std::abort();
-        }
     return 0;
 }

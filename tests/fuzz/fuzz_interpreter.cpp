@@ -17,8 +17,6 @@
 
 namespace {
 
-constexpr int kRunMilliseconds = 30;
-
 // Fails the run when a stroke or a fill could reach far outside the picture.
 class CheckingView : public NullTurtleView {
 public:
@@ -27,9 +25,13 @@ public:
         if (degrees < 0 || degrees >= 360)
             std::abort();
     }
+    // Either both ends are handed over as they are, or both lie on the square around the
+    // picture (centre (200, 150), half side 464).
     void lineTurtleTo(Point p, float heading) override {
-        // Either both ends are handed over as they are, or both lie on the square around the
-        // picture.
+        const auto exact = [](Point q) { return std::abs(q.h) <= 16000 && std::abs(q.v) <= 16000; };
+        const auto near = [](Point q) {
+            return std::abs(q.h - 200) <= 464 && std::abs(q.v - 150) <= 464;
+        };
         if (!(exact(mTurtle) && exact(p)) && !(near(mTurtle) && near(p)))
             std::abort();
         moveTurtleTo(p, heading);
@@ -38,42 +40,30 @@ public:
         setHeading(heading);
         mTurtle = p;
     }
-
-private:
-    static bool exact(Point p) { return std::abs(p.h) <= 16000 && std::abs(p.v) <= 16000; }
-    // Within the square around the picture (centre (200, 150), half side 464).
-    static bool near(Point p) {
-        return p.h >= 200 - 464 && p.h <= 200 + 464 && p.v >= 150 - 464 && p.v <= 150 + 464;
-    }
 };
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static int argc = 1;
-    static char name[] = "fuzz_interpreter";
-    static char* argv[] = {name, nullptr};
-    // Never destroyed: at exit its children (the keyboard device of the key events) would be
-    // torn down after the GUI state they refer to.
-    static QCoreApplication* const application = new QCoreApplication(argc, argv);
-    (void)application;
-    static QObject keyTarget;
-    static const bool tablesReady = [] {
+    static QObject* const keyTarget = [] {
+        static int argc = 1;
+        static char name[] = "fuzz_interpreter";
+        static char* argv[] = {name, nullptr};
+        // Never destroyed: at exit its children (the keyboard device of the key events) would be
+        // torn down after the GUI state they refer to.
+        new QCoreApplication(argc, argv);
         InitLanguageTablesFrom(ResourceChain(LoadApplicationResources()));
-        return true;
+        return new QObject;
     }();
-    (void)tablesReady;
 
     CheckingView view;
     RunContext context(std::string_view(reinterpret_cast<const char*>(data), size), 0, &view,
                        nullptr);
-    QTimer stopper;
-    stopper.setSingleShot(true);
-    QObject::connect(&stopper, &QTimer::timeout, [] {
+    QObject thisRun; // ends the stop timer with the run
+    QTimer::singleShot(30, &thisRun, [] {
         QCoreApplication::postEvent(
-            &keyTarget, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+            keyTarget, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
     });
-    stopper.start(kRunMilliseconds);
     ExecuteRun(context);
     if (context.runDepth != 0 || RunInProgress())
         std::abort();

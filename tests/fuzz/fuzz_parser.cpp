@@ -15,21 +15,19 @@
 namespace {
 
 // Checks what must hold of every node, and evaluates each inner list.
-void walk(ParseContext& context, CInstruction* root, const CInstruction* first, int depth) {
+void walk(ParseContext& context, const CInstruction* first, int depth) {
     if (depth > kMaxNestingDepth + 1)
         std::abort(); // the nesting bound was not kept
     for (const CInstruction* node = first; node; node = node->Next()) {
+        const auto* run = dynamic_cast<const CRunShapeInstruction*>(node);
         if (node->Code() > kLastTokenCode || node->StartOffset() > node->EndOffset() ||
-            node->StartOffset() < 0)
-            std::abort();
-        if (const auto* run = dynamic_cast<const CRunShapeInstruction*>(node);
-            run && !run->Target())
+            node->StartOffset() < 0 || (run && !run->Target()))
             std::abort();
         if (const CInstruction* inner = node->FirstChild()) {
             const CInstruction* stop = nullptr;
             EvalSum(context, inner, stop);
             EvalOperand(context, node);
-            walk(context, root, inner, depth + 1);
+            walk(context, inner, depth + 1);
         }
     }
 }
@@ -37,31 +35,24 @@ void walk(ParseContext& context, CInstruction* root, const CInstruction* first, 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const bool tablesReady = [] {
-        InitLanguageTablesFrom(ResourceChain(LoadApplicationResources()));
-        return true;
-    }();
+    static const bool tablesReady =
+        (InitLanguageTablesFrom(ResourceChain(LoadApplicationResources())), true);
     (void)tablesReady;
 
+    ParseHooks hooks;
+    hooks.fontNumber = [](std::string_view name) { return static_cast<std::int16_t>(name.size()); };
+    ParseContext context(std::move(hooks));
+    const bool parsed =
+        ParseProgram(context, std::string_view(reinterpret_cast<const char*>(data), size));
+    if (context.nestingDepth != 0 ||
+        (!parsed && (context.errorStart < 0 || context.errorStart > context.errorEnd ||
+                     static_cast<std::size_t>(context.errorEnd) > size)))
+        std::abort();
     // The first byte seeds the variables' values, so evaluation meets zeros, signs and extremes.
     const std::int32_t seeds[] = {0, 1, -1, 2147483647, -2147483647 - 1, 7};
-    const std::int32_t seed = size > 0 ? seeds[data[0] % 6] : 0;
-
-    ParseHooks hooks;
-    hooks.fontNumber = [](std::string_view name) -> std::int16_t {
-        return static_cast<std::int16_t>(name.size());
-    };
-    ParseContext context(std::move(hooks));
-    const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const bool parsed = ParseProgram(context, text);
-    if (context.nestingDepth != 0)
-        std::abort();
-    if (!parsed && (context.errorStart < 0 || context.errorStart > context.errorEnd ||
-                    static_cast<std::size_t>(context.errorEnd) > size))
-        std::abort();
     for (auto& variable : context.variables)
-        variable->value = seed;
-    walk(context, context.firstInstruction.get(), context.firstInstruction.get(), 0);
+        variable->value = size > 0 ? seeds[data[0] % 6] : 0;
+    walk(context, context.firstInstruction.get(), 0);
     const CInstruction* stop = nullptr;
     EvalSum(context, context.firstInstruction.get(), stop);
     return 0;

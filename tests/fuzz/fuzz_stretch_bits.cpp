@@ -19,9 +19,7 @@ int coordinate(FuzzInput& in) {
 }
 
 PixelBox box(FuzzInput& in) {
-    const int top = coordinate(in);
-    const int left = coordinate(in);
-    return {top, left, coordinate(in), coordinate(in)};
+    return {coordinate(in), coordinate(in), coordinate(in), coordinate(in)}; // in this order
 }
 
 QImage makeImage(FuzzInput& in) {
@@ -29,29 +27,23 @@ QImage makeImage(FuzzInput& in) {
                                            QImage::Format_Mono, QImage::Format_Indexed8,
                                            QImage::Format_RGB888};
     const QImage::Format format = kFormats[in.byte() % 5];
-    QImage image(1 + in.byte() % 40, 1 + in.byte() % 40, format);
-    if (format == QImage::Format_Mono)
+    const int width = 1 + in.byte() % 40;
+    QImage image(width, 1 + in.byte() % 40, format);
+    // Indexed pixels take the top bits of the random value: two colours or four.
+    const int indexBits = format == QImage::Format_Mono       ? 1
+                          : format == QImage::Format_Indexed8 ? 2
+                                                              : 0;
+    if (indexBits == 1)
         image.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
-    if (format == QImage::Format_Indexed8)
+    if (indexBits == 2)
         image.setColorTable({qRgb(255, 255, 255), qRgb(255, 0, 0), qRgb(0, 0, 255), qRgb(0, 0, 0)});
-    const std::uint32_t seed = in.word();
-    std::uint32_t s = seed;
+    std::uint32_t s = in.word();
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             s = s * 1664525u + 1013904223u;
-            if (format == QImage::Format_Mono)
-                image.setPixel(x, y, s >> 31);
-            else if (format == QImage::Format_Indexed8)
-                image.setPixel(x, y, s >> 30);
-            else
-                image.setPixel(x, y, 0xFF000000u | (s >> 8));
+            image.setPixel(x, y, indexBits != 0 ? s >> (32 - indexBits) : 0xFF000000u | (s >> 8));
         }
     return image;
-}
-
-bool contains(const PixelBox& outer, const PixelBox& inner) {
-    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
-           inner.bottom <= outer.bottom;
 }
 
 } // namespace
@@ -64,25 +56,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QImage& source = ontoItself ? dest : other;
     const Stretch stretch{box(in), box(in), box(in)};
     const auto mode = static_cast<TransferMode>(in.byte() % 8);
-    const TransferColours colours =
-        (in.byte() & 1) != 0 ? TransferColours{}
-                             : TransferColours{in.word() & 0xFFFFFFu, in.word() & 0xFFFFFFu};
+    TransferColours colours;
+    if ((in.byte() & 1) == 0)
+        colours = TransferColours{in.word() & 0xFFFFFFu, in.word() & 0xFFFFFFu};
 
     const QImage before = dest.copy();
     const PixelBox expected = stretchedArea(dest, source, stretch);
     const PixelBox written = stretchBits(dest, source, stretch, mode, colours);
-    if (!(written == expected))
-        std::abort();
-    if (!written.isEmpty() &&
-        !contains(stretch.clip.intersected(stretch.destination).intersected(PixelBox::of(dest)),
-                  written))
+    const PixelBox allowed =
+        stretch.clip.intersected(stretch.destination).intersected(PixelBox::of(dest));
+    if (!(written == expected) ||
+        (!written.isEmpty() && !(written.intersected(allowed) == written)))
         std::abort();
     for (int y = 0; y < dest.height(); ++y)
-        for (int x = 0; x < dest.width(); ++x) {
-            const bool inside =
-                x >= written.left && x < written.right && y >= written.top && y < written.bottom;
-            if (!inside && dest.pixel(x, y) != before.pixel(x, y))
+        for (int x = 0; x < dest.width(); ++x)
+            if (!(x >= written.left && x < written.right && y >= written.top &&
+                  y < written.bottom) &&
+                dest.pixel(x, y) != before.pixel(x, y))
                 std::abort();
-        }
     return 0;
 }

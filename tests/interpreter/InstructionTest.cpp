@@ -2,45 +2,89 @@
 
 #include "InterpreterTestSupport.h"
 
-using Calls = std::vector<std::string>;
-
-TEST_F(InterpreterTest, PenSizeSetsTheWidthAndItsPaletteCommand) {
-    // From a variable the width is cut to 16 bits, the command is taken from the full value.
-    const std::pair<const char*, std::int32_t> cases[] = {
-        {"pensize 3", 2001}, {"pensize 100", 2004}, {"pensize 0", 2000},
-        {"pensize 8", 2002}, {"pensize 16", 2003},  {"w = 65539\npensize w", 2004}};
-    for (const auto& [program, command] : cases)
-        EXPECT_EQ(run(program)->penSizeCommand, command) << program;
-    EXPECT_EQ(view.only({"pensize"}), (Calls{"pensize 3", "pensize 100", "pensize 0", "pensize 8",
-                                             "pensize 16", "pensize 3"}));
+// Each palette instruction sets its command and asks the view; from a variable the pen width is
+// cut to 16 bits and the command taken from the full value, the symmetry level is used unmapped
+// and a colour is the remainder by nine. The turtle is erased to be redrawn in a new colour.
+TEST_F(InterpreterTest, PaletteAndSpeedInstructionsSetTheRunAndTheView) {
+    using C = RunContext;
+    const struct {
+        const char* program;
+        std::int32_t C::*field;
+        std::int32_t value;
+        const char* effects; // the view's calls but turtle showing and strokes
+    } cases[] = {
+        {"pensize 3", &C::penSizeCommand, 2001, "pensize 3"},
+        {"pensize 100", &C::penSizeCommand, 2004, "pensize 100"},
+        {"pensize 0", &C::penSizeCommand, 2000, "pensize 0"},
+        {"pensize 8", &C::penSizeCommand, 2002, "pensize 8"},
+        {"pensize 16", &C::penSizeCommand, 2003, "pensize 16"},
+        {"w = 65539\npensize w", &C::penSizeCommand, 2004, "pensize 3"},
+        {"s = 3\nsymmetry s", &C::symmetryCommand, 4002, "symmetry 3, invalidate"},
+        {"symmetry 4", &C::symmetryCommand, 4004, "symmetry 8, invalidate"}, // eight images
+        {"symmetry 1", &C::symmetryCommand, 4001, "symmetry 2, invalidate"},
+        {"symmetry 0", &C::symmetryCommand, 4000, "symmetry 1, invalidate"},
+        {"cc = 12\ncolor cc", &C::colourCommand, 3003, "command 3003, erase"},
+        {"cc = 8\ncolor cc", &C::colourCommand, 3008, "command 3008, erase"},
+        {"cc = 0 - 1\ncolor cc", &C::colourCommand, 2999, "command 2999, erase"},
+        {"cc = 2147483647 + 1\ncolour cc", &C::colourCommand, 2998, "command 2998, erase"},
+        {"color red", &C::colourCommand, 3001, "command 3001, erase"},
+        {"speed 100", &C::slowness, 0, "erase"},
+        {"s = 150\nspeed s", &C::slowness, 0, "erase"},
+        {"s = 0 - 2147483647\nspeed s", &C::slowness, 0, "erase"}, // 100 - s wraps below 0
+        {"s = 0 - 3\ndelay s", &C::slowness, -3, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.program);
+        view.calls.clear();
+        EXPECT_EQ(run(c.program).get()->*c.field, c.value);
+        std::string effects;
+        for (const std::string& call : view.calls)
+            if (call != "show" && call != "hide" && call != "draw")
+                effects += (effects.empty() ? "" : ", ") + call;
+        EXPECT_EQ(effects, c.effects);
+    }
 }
 
-TEST_F(InterpreterTest, SymmetryFromAVariableIsUsedUnmappedAndRedrawsTheView) {
-    const auto context = run("s = 3\nsymmetry s");
-    EXPECT_EQ(context->symmetryCommand, 4002);
-    EXPECT_EQ(view.only({"symmetry", "invalidate"}), (Calls{"symmetry 3", "invalidate"}));
-    EXPECT_EQ(run("symmetry 4")->symmetryCommand, 4004) << "level 4 is eight images";
-    EXPECT_EQ(run("symmetry 1")->symmetryCommand, 4001);
-    EXPECT_EQ(run("symmetry 0")->symmetryCommand, 4000);
-}
-
-TEST_F(InterpreterTest, ColourFromAVariableTakesTheRemainderByNine) {
-    const auto context =
-        run("cc = 12\ncolor cc\ncc = 8\ncolor cc\ncc = 0 - 1\ncolor cc\ncolor red");
-    EXPECT_EQ(view.only({"command"}),
-              (Calls{"command 3003", "command 3008", "command 2999", "command 3001"}));
-    EXPECT_EQ(context->colourCommand, 3001);
-    EXPECT_EQ(view.only({"erase"}).size(), 4u) << "the turtle is redrawn in the new colour";
-    const auto lowest = run("cc = 2147483647 + 1\ncolour cc");
-    EXPECT_EQ(view.only({"command"}).back(), "command 2998");
+// Shapes run only when called and share the variables; a repeat's count is fixed when it begins;
+// a zero divisor at statement level stops the run, inside a group it only zeroes the group; the
+// top of each list wraps as the expression evaluator does; self-calls stop at the depth bound.
+TEST_F(InterpreterTest, RunsLeaveTheirVariablesStrokesAndStop) {
+    const struct {
+        const char* program;
+        const char* variables;
+        std::size_t strokes;
+        bool stopped;
+    } cases[] = {
+        {"shape sq [ n = n + 5\nforward n ]\nforward 1\nsq sq\nforward n", "n=10", 4, false},
+        {"n = 3\nrepeat n [ n = n + 1\nforward 1 ]", "n=6", 3, false},
+        {"b = 1\na = 2\nB = 3", "b=3 a=2", 0, false}, // each name once, in order
+        {"n = 0 - 5\nrepeat n [ forward 1 ]", "n=-5", 0, false},
+        {"n = 5\nn = 10 / 0\nforward 1", "n=5", 0, true},
+        {"n = 5\nrepeat 3 [ forward 1 n = n % 0\n]\nforward 9", "n=5", 1, true},
+        {"n = 5\nn = (10 / 0) + 2\nm = 3 + 4 / 0\nforward 1", "n=2 m=3", 1, false},
+        {"m = 2147483647 + 1\nk = 0 - 1\nq = m / k\nr = m % k\ng = (m / k) + (m % k)\n"
+         "w = 2147483647 * 2 + 10 - 2 - 3",
+         "m=-2147483648 k=-1 q=-2147483648 r=0 g=-2147483648 w=9", 0, false},
+        // The program's list and the shape's body, one list per level.
+        {"shape r [ forward 1 r ]\nr\nforward 5", "", kMaxRunDepth - 1, true},
+        {"shape a [ shape b [ a ]\nforward 1 b ]\na", "", kMaxRunDepth / 2, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.program);
+        view.calls.clear();
+        const auto context = run(c.program);
+        EXPECT_EQ(Variables(*context), c.variables);
+        EXPECT_EQ(strokes().size(), c.strokes);
+        EXPECT_EQ(context->stopped, c.stopped);
+        EXPECT_EQ(context->runDepth, 0);
+    }
 }
 
 TEST_F(InterpreterTest, PaletteMarksFollowTheProgramOnlyWhenHighlighting) {
     const auto context = run("pensize 5 colour blue symmetry 2");
     EXPECT_TRUE(host.marks.empty()) << "at level 1 the palettes wait for the end of the run";
-    const auto slow = std::make_unique<RunContext>("delay 10 pensize 5 colour blue symmetry 2", 0,
-                                                   &view, nullptr);
-    ExecuteRun(*slow);
+    RunContext slow("delay 10 pensize 5 colour blue symmetry 2", 0, &view, nullptr);
+    ExecuteRun(slow);
     EXPECT_EQ(host.marks, (Calls{"pen 2002", "colour 3003", "symmetry 4002"}));
 }
 
@@ -49,7 +93,6 @@ TEST_F(InterpreterTest, TheEndOfARunShowsTheFinalPaletteState) {
     host.colourButton = 3005;
     auto context = run("pensize 1 symmetry 3\nforward 10");
     EXPECT_EQ(context->colourCommand, 3005) << "copied from the palette";
-    host.marks.clear();
     view.calls.clear();
     context.reset();
     EXPECT_EQ(host.marks, (Calls{"pen 2000", "colour 3005", "symmetry 4003"}));
@@ -61,56 +104,12 @@ TEST_F(InterpreterTest, TheEndOfARunShowsTheFinalPaletteState) {
 TEST_F(InterpreterTest, DrawingInstructionsReachTheView) {
     view.frame = Rect{0, 0, 200, 300};
     run("clear erase fill font 22 textsize 18 textstyle bold write \"hi\"\n"
-        "n = 0 - 42\nwrite n write 007");
+        "n = 0 - 42\nwrite n write 007 n = 2147483647 + 1\nwrite n");
     EXPECT_EQ(
         view.only({"command", "clearPicture", "fill", "font", "size", "style", "text", "draw"}),
         (Calls{"command 4005", "draw", "clearPicture", "draw", "fill 100,100", "font 22", "size 18",
-               "style 1", "text 'hi' 100,100", "text '-42' 100,100", "text '7' 100,100"}));
-}
-
-TEST_F(InterpreterTest, ShapesRunOnlyWhenCalledAndShareVariables) {
-    const auto context = run("shape sq [ n = n + 5\nforward n ]\nforward 1\nsq sq\nforward n");
-    EXPECT_EQ(strokes(),
-              (Calls{"line 100,99 h0", "line 100,94 h0", "line 100,84 h0", "line 100,74 h0"}));
-    EXPECT_EQ(VariableValue(*context, "n"), 10);
-    EXPECT_FALSE(context->stopped);
-}
-
-TEST_F(InterpreterTest, RepeatCountIsFixedWhenTheRepeatBegins) {
-    const auto context = run("n = 3\nrepeat n [ n = n + 1\nforward 1 ]");
-    EXPECT_EQ(strokes().size(), 3u);
-    EXPECT_EQ(VariableValue(*context, "n"), 6);
-    const auto none = run("n = 0 - 5\nrepeat n [ forward 1 ]");
-    EXPECT_EQ(strokes().size(), 3u);
-}
-
-TEST_F(InterpreterTest, ZeroDivisorAtStatementLevelStopsTheRun) {
-    const auto context = run("n = 5\nn = 10 / 0\nforward 1");
-    EXPECT_TRUE(context->stopped);
-    EXPECT_EQ(VariableValue(*context, "n"), 5) << "the variable keeps its value";
-    EXPECT_TRUE(strokes().empty());
-    const auto modulo = run("n = 5\nrepeat 3 [ forward 1 n = n % 0\n]\nforward 9");
-    EXPECT_TRUE(modulo->stopped);
-    EXPECT_EQ(strokes().size(), 1u);
-}
-
-// A run evaluates the top of each list itself, wrapping as the expression evaluator does.
-TEST_F(InterpreterTest, TheMostNegativeQuotientDoesNotTrap) {
-    const auto context = run("m = 2147483647 + 1\nk = 0 - 1\nq = m / k\nr = m % k\n"
-                             "g = (m / k) + (m % k)\nw = 2147483647 * 2 + 10 - 2 - 3");
-    EXPECT_FALSE(context->stopped);
-    const std::pair<const char*, std::int32_t> values[] = {
-        {"m", INT32_MIN}, {"q", INT32_MIN}, {"r", 0}, {"g", INT32_MIN}, {"w", -2 + 11}};
-    for (const auto& [name, value] : values)
-        EXPECT_EQ(VariableValue(*context, name), value) << name;
-}
-
-TEST_F(InterpreterTest, ZeroDivisorInsideAGroupOnlyZeroesTheGroup) {
-    const auto context = run("n = 5\nn = (10 / 0) + 2\nm = 3 + 4 / 0\nforward 1");
-    EXPECT_FALSE(context->stopped);
-    EXPECT_EQ(VariableValue(*context, "n"), 2);
-    EXPECT_EQ(VariableValue(*context, "m"), 3);
-    EXPECT_EQ(strokes().size(), 1u);
+               "style 1", "text 'hi' 100,100", "text '-42' 100,100", "text '7' 100,100",
+               "text '-2147483648' 100,100"}));
 }
 
 TEST_F(InterpreterTest, SpeedChangesTheRestOfItsOwnListOnly) {
@@ -124,39 +123,12 @@ TEST_F(InterpreterTest, SpeedChangesTheRestOfItsOwnListOnly) {
                      "hide"}));               // the end of the run
 }
 
-TEST_F(InterpreterTest, SpeedAndDelayLevels) {
-    EXPECT_EQ(run("speed 100")->slowness, 0);
-    EXPECT_EQ(run("s = 150\nspeed s")->slowness, 0);
-    EXPECT_EQ(run("s = 0 - 2147483647\nspeed s")->slowness, 0) << "100 - s wraps below 0";
-    EXPECT_EQ(run("s = 0 - 3\ndelay s")->slowness, -3);
-}
-
-TEST_F(InterpreterTest, ShapesThatRunThemselvesStopAtTheDepthBound) {
-    const auto direct = run("shape r [ forward 1 r ]\nr\nforward 5");
-    EXPECT_TRUE(direct->stopped);
-    EXPECT_EQ(direct->runDepth, 0);
-    // The program's list and the shape's body, one list per level.
-    EXPECT_EQ(strokes().size(), static_cast<std::size_t>(kMaxRunDepth - 1));
-    view.calls.clear();
-    const auto mutual = run("shape a [ shape b [ a ]\nforward 1 b ]\na");
-    EXPECT_TRUE(mutual->stopped);
-    EXPECT_GT(strokes().size(), 100u);
-}
-
 TEST_F(InterpreterTest, WithoutAPaintViewNothingIsDrawnButTheParseHappens) {
     host.front = nullptr;
     const auto context = std::make_unique<RunContext>("forward 10 n = 4", 0, nullptr, nullptr);
     EXPECT_EQ(host.commands, (std::vector<CommandT>{cmd_New}));
     EXPECT_TRUE(context->parseSucceeded);
     ExecuteRun(*context);
-    EXPECT_EQ(VariableValue(*context, "n"), 0) << "no list runs without a view";
+    EXPECT_EQ(Variables(*context), "n=0") << "the parser writes no value; no list runs";
     EXPECT_TRUE(view.calls.empty());
-}
-
-TEST_F(InterpreterTest, AParseErrorLeavesTheRangeAndRunsNothing) {
-    const auto context = std::make_unique<RunContext>("forward 1 bogus", 0, &view, &editor);
-    EXPECT_FALSE(context->parseSucceeded);
-    EXPECT_EQ(context->messageNumber, 2);
-    ExecuteRun(*context);
-    EXPECT_TRUE(strokes().empty());
 }

@@ -18,61 +18,62 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
-inline std::string PointText(Point p) {
-    return std::to_string(p.h) + ',' + std::to_string(p.v);
+using Calls = std::vector<std::string>;
+
+template <typename... T> std::string Str(const T&... parts) {
+    std::ostringstream out;
+    (out << ... << parts);
+    return out.str();
+}
+
+// The calls whose text starts with one of the prefixes.
+inline Calls Only(const Calls& calls, std::initializer_list<std::string_view> prefixes) {
+    Calls kept;
+    for (const std::string& call : calls)
+        for (std::string_view prefix : prefixes)
+            if (call.starts_with(prefix)) {
+                kept.push_back(call);
+                break;
+            }
+    return kept;
 }
 
 class RecordingTurtleView : public TurtleView {
 public:
-    std::vector<std::string> calls;
+    Calls calls;
     Point turtle = Point::at(100, 100);
     Rect frame{0, 0, 768, 1024};
     int modifiedMarks = 0;
-    // Called by obeyCommand after it is recorded.
-    std::function<void(CommandT)> onCommand;
+    std::function<void(CommandT)> onCommand; // called by obeyCommand after it is recorded
 
-    // The calls whose text starts with one of the prefixes.
-    std::vector<std::string> only(std::initializer_list<std::string_view> prefixes) const {
-        std::vector<std::string> kept;
-        for (const std::string& call : calls)
-            for (std::string_view prefix : prefixes)
-                if (std::string_view(call).substr(0, prefix.size()) == prefix) {
-                    kept.push_back(call);
-                    break;
-                }
-        return kept;
+    Calls only(std::initializer_list<std::string_view> prefixes) const {
+        return Only(calls, prefixes);
     }
-
     Point turtlePoint() const override { return turtle; }
     void showTurtle(bool shown) override { record(shown ? "show" : "hide"); }
     void drawTurtle() override { record("draw"); }
     void eraseTurtle() override { record("erase"); }
-    void setHeading(float degrees) override { record("heading " + number(degrees)); }
+    void setHeading(float degrees) override { record("heading", degrees); }
     void setPenIconFlag(bool penUp) override { record(penUp ? "icon up" : "icon down"); }
-    void lineTurtleTo(Point p, float heading) override {
-        turtle = p;
-        record("line " + PointText(p) + " h" + number(heading));
-    }
-    void moveTurtleTo(Point p, float heading) override {
-        turtle = p;
-        record("move " + PointText(p) + " h" + number(heading));
-    }
+    void lineTurtleTo(Point p, float heading) override { moveOrLine("line", p, heading); }
+    void moveTurtleTo(Point p, float heading) override { moveOrLine("move", p, heading); }
     void writeText(const LStr255& text, std::int16_t h, std::int16_t v) override {
-        record("text '" + text.str() + "' " + PointText(Point::at(h, v)));
+        record(Str("text '", text.view(), "' ", h, ',', v));
     }
-    void fillAt(Point p) override { record("fill " + PointText(p)); }
+    void fillAt(Point p) override { record(Str("fill ", p.h, ',', p.v)); }
     void clearPicture() override { record("clearPicture"); }
-    void setPenSize(std::int16_t width) override { record("pensize " + std::to_string(width)); }
-    void setSymmetry(std::int32_t mode) override { record("symmetry " + std::to_string(mode)); }
-    void setTextFont(std::int16_t font) override { record("font " + std::to_string(font)); }
-    void setTextSize(std::int16_t size) override { record("size " + std::to_string(size)); }
-    void setTextStyle(std::int16_t style) override { record("style " + std::to_string(style)); }
+    void setPenSize(std::int16_t width) override { record("pensize", width); }
+    void setSymmetry(std::int32_t mode) override { record("symmetry", mode); }
+    void setTextFont(std::int16_t font) override { record("font", font); }
+    void setTextSize(std::int16_t size) override { record("size", size); }
+    void setTextStyle(std::int16_t style) override { record("style", style); }
     bool obeyCommand(CommandT command, void*) override {
-        record("command " + std::to_string(command));
+        record("command", command);
         if (onCommand)
             onCommand(command);
         return true;
@@ -82,14 +83,13 @@ public:
     void markDocumentModified() override { ++modifiedMarks; }
 
 private:
-    static std::string number(float f) {
-        std::string s = std::to_string(f);
-        s.erase(s.find_last_not_of('0') + 1);
-        if (s.back() == '.')
-            s.pop_back();
-        return s;
+    template <typename... T> void record(std::string_view what, const T&... parts) {
+        calls.push_back(Str(what, (Str(' ', parts))...));
     }
-    void record(std::string call) { calls.push_back(std::move(call)); }
+    void moveOrLine(std::string_view what, Point p, float heading) {
+        turtle = p;
+        calls.push_back(Str(what, ' ', p.h, ',', p.v, " h", heading));
+    }
 };
 
 class RecordingHost : public RunHost {
@@ -98,22 +98,16 @@ public:
     std::int32_t colourButton = 3000;
     std::int32_t symmetryButton = 4000;
     TurtleView* front = nullptr;
-    std::vector<std::string> marks;
+    Calls marks;
     std::vector<CommandT> commands;
     std::uint32_t sleepTime = 0;
 
     std::int32_t SelectedPenButton() const override { return penButton; }
     std::int32_t SelectedColourButton() const override { return colourButton; }
     std::int32_t SelectedSymmetryButton() const override { return symmetryButton; }
-    void MarkPenSize(std::int32_t button) override {
-        marks.push_back("pen " + std::to_string(button));
-    }
-    void MarkColour(std::int32_t button) override {
-        marks.push_back("colour " + std::to_string(button));
-    }
-    void MarkSymmetry(std::int32_t button) override {
-        marks.push_back("symmetry " + std::to_string(button));
-    }
+    void MarkPenSize(std::int32_t button) override { marks.push_back(Str("pen ", button)); }
+    void MarkColour(std::int32_t b) override { marks.push_back(Str("colour ", b)); }
+    void MarkSymmetry(std::int32_t b) override { marks.push_back(Str("symmetry ", b)); }
     TurtleView* FrontPaintView() override { return front; }
     bool ObeyHostCommand(CommandT command, void*) override {
         commands.push_back(command);
@@ -126,19 +120,10 @@ class RecordingEditor : public QWidget, public RunEditor {
 public:
     std::string text;
     std::int32_t heading = 0;
-    std::vector<std::string> calls;
+    Calls calls;
     int keysReceived = 0;
-    // The tick count at each selection.
-    std::vector<std::uint32_t> selectionTicks;
+    std::vector<std::uint32_t> selectionTicks; // the tick count at each selection
     std::function<void()> onSelect;
-
-    std::vector<std::string> only(std::string_view prefix) const {
-        std::vector<std::string> kept;
-        for (const std::string& call : calls)
-            if (std::string_view(call).substr(0, prefix.size()) == prefix)
-                kept.push_back(call);
-        return kept;
-    }
 
     std::string_view programText() const override { return text; }
     std::int32_t runHeading() const override { return heading; }
@@ -148,12 +133,12 @@ public:
         selectionTicks.push_back(TickCount());
         if (onSelect)
             onSelect();
-        calls.push_back("select " + std::to_string(start) + ".." + std::to_string(end));
+        calls.push_back(Str("select ", start, "..", end));
     }
     void redrawNow() override { calls.push_back("redraw"); }
     void alignWithFrame() override { calls.push_back("align"); }
     void reportParseError(const RunContext& context) override {
-        calls.push_back("error " + std::to_string(context.messageNumber));
+        calls.push_back(Str("error ", context.messageNumber));
     }
 
 protected:
@@ -180,17 +165,17 @@ protected:
         return context;
     }
     // The lines and moves the view was asked for.
-    std::vector<std::string> strokes() const { return view.only({"line", "move"}); }
+    Calls strokes() const { return view.only({"line", "move"}); }
 
     RecordingTurtleView view;
     RecordingHost host;
     RecordingEditor editor;
 };
 
-inline std::int32_t VariableValue(const RunContext& context, std::string_view name) {
+// The run's variables as "name=value", blank-separated in the order they were made.
+inline std::string Variables(const RunContext& context) {
+    std::string out;
     for (const auto& variable : context.variables)
-        if (variable->name.view() == name)
-            return variable->value;
-    ADD_FAILURE() << "no variable " << name;
-    return 0;
+        out += Str(out.empty() ? "" : " ", variable->name.view(), '=', variable->value);
+    return out;
 }

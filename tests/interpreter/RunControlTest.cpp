@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QTimer>
 #include <qpa/qwindowsysteminterface.h>
+#include <tuple>
 
 namespace {
 
@@ -19,21 +20,6 @@ void postKeyPress(QObject* receiver) {
     QCoreApplication::postEvent(receiver,
                                 new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a"));
 }
-
-// An event of no interest to the run, which must still be dispatched.
-class CountingObject : public QObject {
-public:
-    int events = 0;
-
-protected:
-    bool event(QEvent* e) override {
-        if (e->type() == QEvent::User) {
-            ++events;
-            return true;
-        }
-        return QObject::event(e);
-    }
-};
 
 // The pacing's clock in tests: strokes advance it, nothing else does.
 std::uint64_t gTestMicroseconds = 0;
@@ -54,8 +40,6 @@ private:
 };
 
 } // namespace
-
-using Calls = std::vector<std::string>;
 
 TEST_F(InterpreterTest, AKeyPressStopsTheRunAndIsSwallowed) {
     editor.text = "delay 3\nrepeat 1000 [ forward 1 ]";
@@ -93,8 +77,10 @@ TEST_F(InterpreterTest, ARunCommandDuringARunDoesNothing) {
     EXPECT_EQ(editor.heading, 45);
 }
 
+// Slow levels select each instruction before it runs and wait; speed 100 hides the turtle and
+// ends the highlighting.
 TEST_F(InterpreterTest, SlowLevelsSelectEachInstructionBeforeItRunsAndWait) {
-    editor.text = "delay 12\nforward 1\nforward 2";
+    editor.text = "delay 12\nforward 1\nspeed 100\nforward 2\nforward 3";
     std::vector<std::size_t> linesAtSelection;
     editor.onSelect = [&] { linesAtSelection.push_back(strokes().size()); };
     const std::uint32_t started = TickCount();
@@ -105,51 +91,41 @@ TEST_F(InterpreterTest, SlowLevelsSelectEachInstructionBeforeItRunsAndWait) {
     ASSERT_EQ(editor.selectionTicks.size(), 2u);
     EXPECT_GE(editor.selectionTicks[0] - started, 10u);
     EXPECT_GE(editor.selectionTicks[1] - editor.selectionTicks[0], 10u);
-}
-
-TEST_F(InterpreterTest, SpeedHundredHidesTheTurtleAndEndsHighlighting) {
-    editor.text = "delay 10\nforward 1\nspeed 100\nforward 2\nforward 3";
-    RunProgram(editor);
-    EXPECT_EQ(editor.only("select"), (Calls{"select 9..18", "select 19..28"}));
     EXPECT_EQ(view.only({"show", "hide", "line"}),
               (Calls{"show", "show", "line 100,99 h0", "hide", "line 100,97 h0", "line 100,94 h0",
                      "hide"}));
 }
 
-TEST_F(InterpreterTest, AProgramWithoutInstructionsStillMarksThePicture) {
-    editor.text = "  \n# only a comment\n";
-    RunProgram(editor);
-    EXPECT_GE(view.modifiedMarks, 1);
-    EXPECT_TRUE(strokes().empty());
-    EXPECT_EQ(editor.calls, (Calls{"scroll", "align"}));
-
-    RecordingEditor empty;
-    RunProgram(empty);
-    EXPECT_TRUE(empty.calls.empty());
-    EXPECT_EQ(view.modifiedMarks, 1);
-}
-
-TEST_F(InterpreterTest, AParseErrorIsReportedAndNothingRuns) {
-    editor.text = "forward 1 bogus";
-    RunProgram(editor);
-    EXPECT_EQ(editor.only("error"), (Calls{"error 2"}));
-    EXPECT_TRUE(strokes().empty());
-    EXPECT_EQ(view.modifiedMarks, 0);
+// Nothing to run still marks the picture; a parse error is reported and nothing runs.
+TEST_F(InterpreterTest, EmptyProgramsAndParseErrors) {
+    const std::tuple<const char*, Calls, int> cases[] = {
+        {"  \n# only a comment\n", {"scroll", "align"}, 1},
+        {"", {}, 0},
+        {"forward 1 bogus", {"scroll", "error 2", "align"}, 0}};
+    for (const auto& [text, calls, marks] : cases) {
+        SCOPED_TRACE(text);
+        RecordingEditor runner;
+        runner.text = text;
+        view.modifiedMarks = 0;
+        RunProgram(runner);
+        EXPECT_EQ(runner.calls, calls);
+        EXPECT_EQ(view.modifiedMarks, marks);
+        EXPECT_TRUE(strokes().empty());
+    }
 }
 
 TEST_F(InterpreterTest, APressDuringALongParseCancelsIt) {
-    std::string text;
-    for (int i = 0; i < 1500000; ++i)
-        text += "forward 1 ";
-    editor.text = text;
+    editor.text = QByteArray("forward 1 ").repeated(1500000).toStdString();
     QTimer::singleShot(20, [&] { postKeyPress(&editor); });
     RunProgram(editor);
-    EXPECT_EQ(editor.only("error"), (Calls{"error 0"})) << "cancelled: no message";
+    EXPECT_EQ(Only(editor.calls, {"error"}), (Calls{"error 0"})) << "cancelled: no message";
     EXPECT_TRUE(strokes().empty());
     EXPECT_EQ(editor.keysReceived, 0);
 }
 
-TEST_F(InterpreterTest, AViewClosedDuringTheRunEndsIt) {
+// A picture closed during the run, by a timer or by the colour picker's command, ends it; an
+// editor closed during its run is left alone and the run goes on.
+TEST_F(InterpreterTest, WindowsClosedDuringTheRun) {
     auto doomed = std::make_unique<RecordingTurtleView>();
     host.front = doomed.get();
     editor.text = "delay 3\nrepeat 100 [ forward 1 ]";
@@ -160,26 +136,25 @@ TEST_F(InterpreterTest, AViewClosedDuringTheRunEndsIt) {
     RunProgram(editor);
     EXPECT_EQ(doomed, nullptr);
     EXPECT_EQ(editor.calls.back(), "align");
-}
 
-TEST_F(InterpreterTest, AnEditorClosedDuringTheRunIsLeftAlone) {
-    auto doomed = std::make_unique<RecordingEditor>();
-    doomed->text = "delay 3\nrepeat 10 [ forward 1 ]\nright 90";
-    QTimer::singleShot(50, [&] { doomed.reset(); });
-    RunProgram(*doomed);
-    EXPECT_EQ(doomed, nullptr);
-    EXPECT_EQ(strokes().size(), 10u) << "the run goes on without its editor";
-}
-
-TEST_F(InterpreterTest, ColourPickerClosingThePictureStopsTheRun) {
     view.onCommand = [&](CommandT) { host.front = nullptr; };
-    auto doomed = std::make_unique<RecordingTurtleView>();
+    doomed = std::make_unique<RecordingTurtleView>();
     doomed->onCommand = [&](CommandT) { doomed.reset(); };
     host.front = doomed.get();
+    editor.calls.clear();
     editor.text = "colour custom\nforward 1";
     RunProgram(editor);
     EXPECT_EQ(doomed, nullptr);
     EXPECT_EQ(editor.calls.back(), "align");
+
+    host.front = &view;
+    view = {};
+    auto gone = std::make_unique<RecordingEditor>();
+    gone->text = "delay 3\nrepeat 10 [ forward 1 ]\nright 90";
+    QTimer::singleShot(50, [&] { gone.reset(); });
+    RunProgram(*gone);
+    EXPECT_EQ(gone, nullptr);
+    EXPECT_EQ(strokes().size(), 10u);
 }
 
 TEST_F(InterpreterTest, ADialogOpenedDuringARunTakesItsClicksAndTheRunGoesOn) {
@@ -228,18 +203,22 @@ TEST_F(InterpreterTest, IdlersGetNoTimeDuringARun) {
 
 TEST(PollUserAbort, PressesStopAndEverythingElseIsDispatched) {
     QWidget widget;
-    CountingObject other;
-    QCoreApplication::postEvent(&other, new QEvent(QEvent::User));
+    int dispatched = 0;
+    const auto post = [&] {
+        QMetaObject::invokeMethod(
+            &widget, [&] { ++dispatched; }, Qt::QueuedConnection);
+    };
+    post();
     EXPECT_FALSE(PollUserAbort(0));
-    EXPECT_EQ(other.events, 1);
+    EXPECT_EQ(dispatched, 1);
 
     const QPointF at(1, 1);
     QCoreApplication::postEvent(&widget,
                                 new QMouseEvent(QEvent::MouseButtonPress, at, at, at,
                                                 Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
-    QCoreApplication::postEvent(&other, new QEvent(QEvent::User));
+    post();
     EXPECT_TRUE(PollUserAbort(0));
-    EXPECT_EQ(other.events, 2);
+    EXPECT_EQ(dispatched, 2);
 
     postKeyPress(&widget);
     DiscardPendingInput();

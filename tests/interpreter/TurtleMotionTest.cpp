@@ -5,58 +5,49 @@
 #include "TurtleClip.h"
 
 #include <cmath>
-#include <cstdio>
 
-using Strokes = std::vector<std::string>;
-
-TEST_F(InterpreterTest, ForwardFollowsTheHeadingInScreenCoordinates) {
-    run("forward 50", 0);
-    run("forward 50", 90);
-    run("forward 50", 180);
-    EXPECT_EQ(strokes(), (Strokes{"line 100,50 h0", "line 150,50 h90", "line 150,100 h180"}));
-}
-
-TEST_F(InterpreterTest, DiagonalMovesKeepTheirFractionInSinglePrecision) {
+// Each program runs from (100, 100) in a 768 by 1024 picture; the view's heading calls are
+// listed before the strokes, and the run ends at its heading.
+TEST_F(InterpreterTest, TheTurtleMovesAlongItsHeadingInScreenCoordinates) {
+    const struct {
+        std::int32_t heading;
+        const char* program;
+        const char* calls;
+        std::int32_t endHeading;
+    } cases[] = {
+        {0, "forward 50", "line 100,50 h0", 0},
+        {90, "forward 50", "line 150,100 h90", 90},
+        {180, "forward 50", "line 100,150 h180", 180},
+        {0, "forward 0", "line 100,100 h0", 0}, // still a dot at the turtle
+        // Diagonal moves keep their fraction in single precision.
+        {45, "forward 1 forward 1 forward 1", "line 100,99 h45 line 101,98 h45 line 102,97 h45",
+         45},
+        {-90, "forward 10", "line 90,100 h270", 270},
+        {720, "forward 10", "line 100,90 h0", 0},
+        {0, "right 370", "heading 10", 10},
+        {0, "left 10", "heading 350", 350},
+        {359, "right 2147483647", "heading 126", 126},
+        // Every run starts with the pen down; home goes to the centre without a line.
+        {0, "penup forward 10", "icon up move 100,90 h0", 0},
+        {0, "pen up back 5 pendown back 5", "icon up move 100,105 h0 icon down line 100,110 h0", 0},
+        {0, "right 30 home", "heading 30 heading 0 move 512,384 h0", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.program);
+        view.calls.clear();
+        view.turtle = Point::at(100, 100);
+        const auto context = run(c.program, c.heading);
+        std::string calls;
+        for (const std::string& call : view.only({"heading", "icon", "line", "move"}))
+            calls += (calls.empty() ? "" : " ") + call;
+        EXPECT_EQ(calls, c.calls);
+        EXPECT_EQ(context->heading, c.endHeading);
+    }
+    EXPECT_EQ(NormalisedHeading(-2147483648LL), 232);
     view.turtle = Point::at(0, 0);
     const auto context = run("forward 10", 45);
     EXPECT_EQ(context->x, 7.0710678f);
     EXPECT_EQ(context->y, -7.0710678f);
-    view.turtle = Point::at(0, 0);
-    const auto twice = run("forward 10 forward 10", 45);
-    EXPECT_EQ(strokes(), (Strokes{"line 7,-7 h45", "line 7,-7 h45", "line 14,-14 h45"}));
-}
-
-TEST_F(InterpreterTest, HeadingsFoldIntoWholeTurns) {
-    EXPECT_EQ(run("forward 10", -90)->heading, 270);
-    EXPECT_EQ(run("forward 10", 720)->heading, 0);
-    EXPECT_EQ(run("right 370")->heading, 10);
-    EXPECT_EQ(run("left 10")->heading, 350);
-    EXPECT_EQ(run("right 2147483647", 359)->heading, (359 + 2147483647LL) % 360);
-    EXPECT_EQ(NormalisedHeading(-2147483648LL), 232);
-    EXPECT_EQ(view.only({"heading"}),
-              (Strokes{"heading 10", "heading 350",
-                       "heading " + std::to_string((359 + 2147483647LL) % 360)}));
-}
-
-TEST_F(InterpreterTest, ForwardZeroStillDrawsADotAtTheTurtle) {
-    run("forward 0");
-    EXPECT_EQ(strokes(), (Strokes{"line 100,100 h0"}));
-}
-
-TEST_F(InterpreterTest, EveryRunStartsWithThePenDown) {
-    run("penup forward 10");
-    run("forward 10");
-    run("pen up back 5 pendown back 5");
-    EXPECT_EQ(strokes(),
-              (Strokes{"move 100,90 h0", "line 100,80 h0", "move 100,85 h0", "line 100,90 h0"}));
-    EXPECT_EQ(view.only({"icon"}), (Strokes{"icon up", "icon up", "icon down"}));
-}
-
-TEST_F(InterpreterTest, HomeGoesToTheCentreWithoutALine) {
-    view.frame = Rect{0, 0, 101, 201};
-    const auto context = run("right 30 home");
-    EXPECT_EQ(strokes(), (Strokes{"move 100,50 h0"}));
-    EXPECT_EQ(context->heading, 0);
 }
 
 // A 1024 by 768 picture centred on (512, 384): the square reaches 1088 from the centre.
@@ -67,7 +58,7 @@ TEST_F(InterpreterTest, FarMovesAreCutToTheSquareAroundThePicture) {
     view.turtle = Point::at(512, 384);
     const auto back = run("forward 3000000 right 90 forward 10 back 10 left 90 back 3000000", 90);
     EXPECT_EQ(back->x, 512.0f);
-    EXPECT_EQ(strokes(), (Strokes{
+    EXPECT_EQ(strokes(), (Calls{
                              "line 1600,384 h90",
                              "line 1600,384 h90",
                              // moves wholly outside only move the view's turtle
@@ -80,31 +71,24 @@ TEST_F(InterpreterTest, FarMovesAreCutToTheSquareAroundThePicture) {
     // Back in sync: the next move is handed over exactly.
     run("forward 10", 90);
     EXPECT_EQ(strokes().back(), "line 522,384 h90");
-}
-
-TEST_F(InterpreterTest, FarDiagonalEntersWhereTheTrueLineCrossesTheSquare) {
+    // The true diagonal line crosses the square at its top-right corner (1600, -704); the
+    // double-precision cut may round a pixel inward. Far text and fill use clamped points.
+    view.calls.clear();
     view.turtle = Point::at(512, 384);
     run("forward 2000000000 back 2000000000", 45);
-    const Strokes calls = strokes();
-    ASSERT_EQ(calls.size(), 3u);
-    // The square's top-right corner is (1600, -704); the double-precision cut may round a
-    // pixel inward.
-    for (const std::string& call : {calls[0], calls[1]}) {
-        int h = 0;
-        int v = 0;
-        ASSERT_EQ(std::sscanf(call.c_str() + 5, "%d,%d", &h, &v), 2) << call;
-        EXPECT_NEAR(h, 1600, 1) << call;
-        EXPECT_NEAR(v, -704, 1) << call;
-    }
-    EXPECT_EQ(calls[0].substr(0, 5), "line ");
-    EXPECT_EQ(calls[1].substr(0, 5), "move ");
-    EXPECT_EQ(calls[2], "line 512,384 h45");
-}
-
-TEST_F(InterpreterTest, FarTextAndFillUseClampedPoints) {
     view.turtle = Point::at(0, 0);
     run("forward 50000 write \"x\" fill", 270);
-    EXPECT_EQ(view.only({"text", "fill"}), (Strokes{"text 'x' -32768,0", "fill -32768,0"}));
+    const Calls calls = view.only({"line", "move", "text", "fill"});
+    ASSERT_EQ(calls.size(), 6u);
+    for (int i = 0; i < 2; ++i) {
+        SCOPED_TRACE(calls[i]);
+        EXPECT_EQ(calls[i].substr(0, 5), i ? "move " : "line ");
+        const auto comma = calls[i].find(',');
+        EXPECT_NEAR(std::stoi(calls[i].substr(5)), 1600, 1);
+        EXPECT_NEAR(std::stoi(calls[i].substr(comma + 1)), -704, 1);
+    }
+    EXPECT_EQ(calls[2], "line 512,384 h45");
+    EXPECT_EQ(calls[4] + ' ' + calls[5], "text 'x' -32768,0 fill -32768,0");
 }
 
 TEST(TurtleClip, SegmentsAcrossTheSquare) {

@@ -11,7 +11,6 @@ class DeepInput : public EnglishVocabulary {};
 
 std::string repeated(std::string_view piece, int times) {
     std::string text;
-    text.reserve(piece.size() * static_cast<std::size_t>(times));
     for (int i = 0; i < times; ++i)
         text += piece;
     return text;
@@ -24,70 +23,62 @@ int depthOf(const CInstruction* node) {
     return depth;
 }
 
-TEST_F(DeepInput, AMillionOpeningParenthesesStopAtTheNestingBound) {
-    const auto context = Parse(std::string(1000000, '('));
-    EXPECT_FALSE(context->parseSucceeded);
-    EXPECT_EQ(context->messageNumber, kMsgNestedTooDeeply);
-    EXPECT_EQ(context->errorMessage.view(), ParserMessageText(kMsgNestedTooDeeply).view());
-    EXPECT_EQ(context->errorStart, kMaxNestingDepth);
-    EXPECT_EQ(context->errorEnd, kMaxNestingDepth + 1);
-    EXPECT_EQ(context->nestingDepth, 0) << "every level was left again";
+std::int32_t valueOf(ParseContext& context) {
+    const CInstruction* stop = nullptr;
+    return EvalSum(context, context.firstInstruction->FirstChild(), stop);
+}
+
+const std::string kGroups =
+    std::string(kMaxNestingDepth - 1, '(') + "7" + std::string(kMaxNestingDepth - 1, ')');
+
+TEST_F(DeepInput, NestingPastTheBoundIsRefusedAtTheLevelThatPassesIt) {
+    const struct {
+        std::string text;
+        std::int32_t start, end;
+    } cases[] = {{std::string(1000000, '('), kMaxNestingDepth, kMaxNestingDepth + 1},
+                 // The repeat that would open level 201, with the blank its count reader passed.
+                 {repeated("repeat ", 1000000), 7 * kMaxNestingDepth, 7 * kMaxNestingDepth + 7},
+                 {repeated("shape s [ ", 1000), 2000, 2007},
+                 {repeated("x = ", 1000), 800, 801},
+                 {"x = (" + kGroups + ")", 203, 204}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text.substr(0, 20));
+        const auto context = Parse(c.text);
+        EXPECT_EQ(context->messageNumber, kMsgNestedTooDeeply);
+        EXPECT_EQ(context->errorMessage.view(), ParserMessageText(kMsgNestedTooDeeply).view());
+        EXPECT_EQ(Offsets(context->errorStart, context->errorEnd), Offsets(c.start, c.end));
+        EXPECT_EQ(context->nestingDepth, 0) << "every level was left again";
+    }
 }
 
 TEST_F(DeepInput, NestingUpToTheBoundParsesAndEvaluates) {
-    const std::string groups =
-        std::string(kMaxNestingDepth - 1, '(') + "7" + std::string(kMaxNestingDepth - 1, ')');
-    const auto context = Parse("x = " + groups);
+    const auto context = Parse("x = " + kGroups);
     ASSERT_TRUE(context->parseSucceeded) << context->errorMessage.str();
-    const CInstruction* assignment = context->firstInstruction.get();
-    EXPECT_EQ(depthOf(assignment), kMaxNestingDepth);
-    const CInstruction* stop = nullptr;
-    EXPECT_EQ(EvalSum(*context, assignment->FirstChild(), stop), 7);
-
-    const auto deeper = Parse("x = (" + groups + ")");
-    EXPECT_EQ(deeper->messageNumber, kMsgNestedTooDeeply);
-}
-
-TEST_F(DeepInput, AMillionNestedRepeatsSelectTheRepeatPastTheBound) {
-    const auto context = Parse(repeated("repeat ", 1000000));
-    EXPECT_EQ(context->messageNumber, kMsgNestedTooDeeply);
-    // The repeat that would open level 201, with the blank its count reader passed.
-    EXPECT_EQ(context->errorStart, 7 * kMaxNestingDepth);
-    EXPECT_EQ(context->errorEnd, 7 * kMaxNestingDepth + 7);
-
+    EXPECT_EQ(depthOf(context->firstInstruction.get()), kMaxNestingDepth);
+    EXPECT_EQ(valueOf(*context), 7);
     const auto bounded = Parse(repeated("repeat 2 [ ", kMaxNestingDepth) + "forward 1");
     ASSERT_TRUE(bounded->parseSucceeded);
     EXPECT_EQ(depthOf(bounded->firstInstruction.get()), kMaxNestingDepth);
 }
 
-TEST_F(DeepInput, NestedShapesAndAssignmentsCountToo) {
-    EXPECT_EQ(Parse(repeated("shape s [ ", 1000))->messageNumber, kMsgNestedTooDeeply);
-    EXPECT_EQ(Parse(repeated("x = ", 1000))->messageNumber, kMsgNestedTooDeeply);
-}
-
-TEST_F(DeepInput, AMillionStatementsInOneListAreFreedWithoutRecursion) {
+TEST_F(DeepInput, AMillionStatementsOrOperatorsNeedNoRecursion) {
     auto context = Parse(repeated("penup\n", 1000000));
     ASSERT_TRUE(context->parseSucceeded);
     EXPECT_EQ(context->lastInstruction->StartOffset(), 6 * 999999);
     context.reset();
-
     CSubInstruction group;
     for (int i = 0; i < 1000000; ++i)
         group.AddChild(std::make_unique<CInstruction>());
     EXPECT_NE(group.LastChild(), group.FirstChild());
-}
-
-TEST_F(DeepInput, AMillionOperatorsEvaluateWithoutRecursion) {
-    auto context = Parse("x = 1" + repeated(" + 1", 1000000));
-    ASSERT_TRUE(context->parseSucceeded);
-    const CInstruction* stop = nullptr;
-    EXPECT_EQ(EvalSum(*context, context->firstInstruction->FirstChild(), stop), 1000001);
 
     // Signs alternate: 1 - (1 - (1 - ...)) is 1 after an even number of minus signs.
-    context = Parse("x = 1" + repeated(" - 1", 1000000));
-    EXPECT_EQ(EvalSum(*context, context->firstInstruction->FirstChild(), stop), 1);
-    context = Parse("x = 1" + repeated(" - 1", 999999));
-    EXPECT_EQ(EvalSum(*context, context->firstInstruction->FirstChild(), stop), 0);
+    const std::pair<std::string_view, std::int32_t> sums[] = {
+        {" + 1", 1000001}, {" - 1", 1}, {" - 1", 0}};
+    for (int i = 0; i < 3; ++i) {
+        context = Parse("x = 1" + repeated(sums[i].first, 1000000 - i / 2));
+        ASSERT_TRUE(context->parseSucceeded);
+        EXPECT_EQ(valueOf(*context), sums[i].second) << i;
+    }
 }
 
 TEST_F(DeepInput, NodesDiscardedByANodeWithoutInnerListAreFreed) {

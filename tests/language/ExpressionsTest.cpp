@@ -81,16 +81,4 @@ TEST_F(Expressions, EvaluateWithWrappingAndZeroDivisors) {
     }
 }
 
-TEST_F(Expressions, OperandsOfEveryKind) {
-    const auto parsed = Parse("x = 0\nv = 12 x (2 * 3) + )");
-    ParseContext& context = *parsed;
-    EXPECT_EQ(EvalOperand(context, nullptr), 0);
-    FindVariable(*parsed, "x", false)->value = -4;
-    const CInstruction* number = parsed->lastInstruction->FirstChild();
-    EXPECT_EQ(EvalOperand(context, number), 12);
-    EXPECT_EQ(EvalOperand(context, number->Next()), -4);
-    EXPECT_EQ(EvalOperand(context, number->Next()->Next()), 6);
-    EXPECT_EQ(EvalOperand(context, number->Next()->Next()->Next()), 0) << "an operator";
-}
-
 } // namespace

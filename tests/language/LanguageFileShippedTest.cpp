@@ -22,87 +22,61 @@ constexpr TokenCode kAbbreviationCodes[kAbbreviationSlots] = {
     kShape,  kPenSize, kPenUp, kPenDown, kForward, kBack, kLeft, kRight,
     kRepeat, kColor,   kErase, kHome,    kAssign,  kBack, kShape};
 
-// A language file by name and a system region that chooses it; no name for the application's
-// own English words.
-struct Shipped {
-    const char* fileName;
-    std::int16_t systemRegion;
-};
-
-class ShippedWords : public ::testing::TestWithParam<Shipped> {
-protected:
-    void SetUp() override {
-        mChain.setApplicationResources(LoadApplicationResources());
-        ASSERT_TRUE(mChain.applicationResources());
-        if (*GetParam().fileName) {
-            ASSERT_TRUE(InstallLanguageFile(mChain, kShippedLanguages, GetParam().systemRegion));
+// Each shipped file, chosen by a system region of its own, and the application's own English
+// words (no file): every word is whole, lower case, and classifies to its slot's code.
+TEST(ShippedWords, EveryWordClassifiesToItsSlotsCode) {
+    // One chain throughout: a file installed goes first in it; a region without a file (the
+    // English row, last) takes the file installed before out of it again.
+    ResourceChain chain;
+    chain.setApplicationResources(LoadApplicationResources());
+    ASSERT_TRUE(chain.applicationResources());
+    for (const auto& [fileName, region] :
+         {std::pair{"Deutsch.json", 92}, {"Francais.json", 11}, {"", 0}}) {
+        SCOPED_TRACE(fileName);
+        const bool shipped = *fileName != '\0';
+        EXPECT_EQ(InstallLanguageFile(chain, kShippedLanguages, std::int16_t(region)), shipped);
+        EXPECT_EQ(chain.hasLanguageFile(), shipped);
+        if (shipped) {
+            const auto direct = ResourceFile::open(kShippedLanguages + "/" + fileName);
+            ASSERT_TRUE(direct);
+            EXPECT_EQ(chain.languageFile()->toJson(), direct->toJson());
         }
-    }
-    void TearDown() override { InitLanguageTablesFrom(ResourceChain(LoadApplicationResources())); }
+        InitLanguageTablesFrom(chain);
+        std::set<std::string> argumentWords;
 
-    ResourceChain mChain;
-};
-
-TEST_P(ShippedWords, TheFileIsChosenForItsRegionAndEveryListIsComplete) {
-    if (*GetParam().fileName) {
-        const auto direct = ResourceFile::open(kShippedLanguages + "/" + GetParam().fileName);
-        ASSERT_TRUE(direct);
-        EXPECT_EQ(mChain.languageFile()->toJson(), direct->toJson());
-        EXPECT_EQ(mChain.languageFile()->fileType(), kLanguageFileType);
-        EXPECT_EQ(mChain.languageFile()->creator(), kApplicationCreator);
-    }
-    const std::pair<int, int> lists[] = {{128, 20}, {129, 10}, {130, 37}, {131, 15},
-                                         {132, 15}, {133, 10}, {134, 37}};
-    for (const auto& [id, count] : lists) {
-        const auto items = DecodeStringList(*mChain.get(kStringListType, std::int16_t(id)));
-        ASSERT_TRUE(items) << id;
-        EXPECT_EQ(items->size(), std::size_t(count)) << id;
-    }
-}
-
-TEST_P(ShippedWords, EveryWordClassifiesToItsSlotsCode) {
-    InitLanguageTablesFrom(mChain);
-    std::set<std::string> argumentWords;
-
-    const auto check = [&](const auto& entry, TokenCode code, int list, int item) {
-        const std::string raw =
-            mChain.GetIndString(kStringListType, std::int16_t(list), item).str();
-        SCOPED_TRACE(raw);
-        EXPECT_EQ(entry.str(), raw) << "cut or not lower case";
-        EXPECT_GT(entry.length(), 1u);
-        EXPECT_EQ(ClassifyWord(entry.view()), code);
-        if (code == kOtherWord) {
-            EXPECT_TRUE(argumentWords.insert(entry.str()).second) << "used twice";
+        const auto check = [&](const auto& entry, TokenCode code, int list, int item) {
+            const std::string raw =
+                chain.GetIndString(kStringListType, std::int16_t(list), item).str();
+            SCOPED_TRACE(raw);
+            EXPECT_EQ(entry.str(), raw) << "cut or not lower case";
+            EXPECT_GT(entry.length(), 1u);
+            EXPECT_EQ(ClassifyWord(entry.view()), code);
+            if (code == kOtherWord) {
+                EXPECT_TRUE(argumentWords.insert(entry.str()).second) << "used twice";
+            }
+        };
+        for (int slot = 0; slot < kKeywordSlots; ++slot) {
+            check(KeywordSet1(slot), kSlotCodes[slot], 130, slot + 1);
+            // A word of set 1 repeated in set 2 in the same slot is the same word.
+            if (KeywordSet2(slot).view() != KeywordSet1(slot).view())
+                check(KeywordSet2(slot), kSlotCodes[slot], 134, slot + 1);
         }
-    };
-    for (int slot = 0; slot < kKeywordSlots; ++slot) {
-        check(KeywordSet1(slot), kSlotCodes[slot], 130, slot + 1);
-        // A word of set 1 repeated in set 2 in the same slot is the same word.
-        if (KeywordSet2(slot).view() != KeywordSet1(slot).view())
-            check(KeywordSet2(slot), kSlotCodes[slot], 134, slot + 1);
+        for (int slot = 0; slot < kAbbreviationSlots; ++slot) {
+            check(Abbreviation(0, slot), kAbbreviationCodes[slot], 131, slot + 1);
+            check(Abbreviation(1, slot), kAbbreviationCodes[slot], 132, slot + 1);
+        }
+        for (int slot = 0; slot < kColourSlots; ++slot) {
+            check(ColourName1(slot), kOtherWord, 129, slot + 1);
+            check(ColourName2(slot), kOtherWord, 133, slot + 1);
+        }
+        for (int n = 1; n <= kParserMessages; ++n)
+            EXPECT_FALSE(ParserMessageText(n).empty()) << n;
+        EXPECT_TRUE(ParserMessageText(2).view().ends_with(": "));
+        EXPECT_TRUE(ParserMessageText(0).empty());
+        EXPECT_TRUE(ParserMessageText(kParserMessages + 1).empty());
     }
-    for (int slot = 0; slot < kAbbreviationSlots; ++slot) {
-        check(Abbreviation(0, slot), kAbbreviationCodes[slot], 131, slot + 1);
-        check(Abbreviation(1, slot), kAbbreviationCodes[slot], 132, slot + 1);
-    }
-    for (int slot = 0; slot < kColourSlots; ++slot) {
-        check(ColourName1(slot), kOtherWord, 129, slot + 1);
-        check(ColourName2(slot), kOtherWord, 133, slot + 1);
-    }
-    for (int n = 1; n <= kParserMessages; ++n)
-        EXPECT_FALSE(ParserMessageText(n).empty()) << n;
-    EXPECT_TRUE(ParserMessageText(2).view().ends_with(": "));
-    EXPECT_TRUE(ParserMessageText(0).empty());
-    EXPECT_TRUE(ParserMessageText(kParserMessages + 1).empty());
+    InitLanguageTablesFrom(ResourceChain(LoadApplicationResources()));
 }
-
-INSTANTIATE_TEST_SUITE_P(Examples, ShippedWords,
-                         ::testing::Values(Shipped{"", 0}, Shipped{"Deutsch.json", 92},
-                                           Shipped{"Francais.json", 11}),
-                         [](const auto& info) {
-                             const std::string name = info.param.fileName;
-                             return name.empty() ? std::string("English") : name.substr(0, 7);
-                         });
 
 TEST(ShippedLanguages, AreCopiedBesideTheExecutablesAndNoDefaultShips) {
     const QDir source(kShippedLanguages);

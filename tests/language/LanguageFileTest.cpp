@@ -5,204 +5,137 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cstring>
 #include <gtest/gtest.h>
+#include <sstream>
 #include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
-struct FileTraits {
-    int major = 1;
-    int minor = 0;
-    int bugfix = 0;
-    std::int16_t region = 3;
-    OSType fileType = kLanguageFileType;
-    OSType creator = kApplicationCreator;
-    bool withVersion = true;
-};
-
-// A language file whose long version string names it, so a test can tell which one was chosen.
-void writeLanguageFile(const QString& path, const std::string& marker,
-                       const FileTraits& traits = {}) {
-    ResourceFile file;
-    file.setFileType(traits.fileType);
-    file.setCreator(traits.creator);
-    if (traits.withVersion) {
-        VersionRecord version;
-        version.major = traits.major;
-        version.minor = traits.minor;
-        version.bugfix = traits.bugfix;
-        version.region = traits.region;
-        version.longVersion = marker;
-        file.put(kVersionType, 1, *EncodeVersion(version));
-    }
-    file.put(kStringListType, 130, EncodeStringList({marker}));
-    ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
-    ASSERT_TRUE(file.save(path));
-}
-
-std::string markerOf(const std::unique_ptr<ResourceFile>& file) {
-    if (!file)
-        return "(none)";
-    const auto item = file->GetIndString(kStringListType, 130, 1);
-    return item ? item->str() : "(no marker)";
-}
-
-std::unique_ptr<ResourceFile> applicationResources(int major = 1, int minor = 0) {
+std::unique_ptr<ResourceFile> versioned(int major, int minor, int bugfix, std::int16_t region) {
     auto file = std::make_unique<ResourceFile>();
-    VersionRecord version;
-    version.major = major;
-    version.minor = minor;
-    file->put(kVersionType, 1, *EncodeVersion(version));
+    if (major >= 0)
+        file->put(
+            kVersionType, 1,
+            *EncodeVersion({.major = major, .minor = minor, .bugfix = bugfix, .region = region}));
     return file;
 }
 
-class LanguageFileChoice : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(mDir.isValid()); }
-
-    QString languages() const { return mDir.filePath(QStringLiteral("Languages")); }
-    QString inLanguages(const QString& name) const { return languages() + "/" + name; }
-
-    std::string choose(std::int16_t systemRegion = 3) const {
-        const auto application = applicationResources();
-        return markerOf(LoadLanguageFile(languages(), systemRegion, application.get()));
+// Places "path=what" items, blank-separated, in the Languages folder: what is "->target" for a
+// symbolic link, "|" for a pipe, "{..." for a file of those bytes, else a language file whose
+// first keyword is what's name, version 1.0.0 of region 3 unless options after ':' say otherwise
+// (major2, minor1, fix7, region49, noversion, TEXT for the type, ttxt for the creator).
+void place(const QString& languages, const std::string& items) {
+    std::istringstream in(items);
+    for (std::string item; in >> item;) {
+        const std::size_t equals = item.find('=');
+        const QString path = languages + "/" + QString::fromStdString(item.substr(0, equals));
+        const std::string what = item.substr(equals + 1);
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+        QFile raw(path);
+        if (what.starts_with("->")) {
+            ASSERT_TRUE(QFile::link(QString::fromStdString(what.substr(2)), path));
+        } else if (what == "|") {
+            ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (what.starts_with("{")) {
+            ASSERT_TRUE(raw.open(QIODevice::WriteOnly) && raw.write(what.data()) > 0);
+        } else {
+            std::istringstream parts(what);
+            std::string marker;
+            std::getline(parts, marker, ':');
+            int version[4] = {1, 0, 0, 3};
+            OSType type = kLanguageFileType, creator = kApplicationCreator;
+            for (std::string option; std::getline(parts, option, ':');) {
+                const char* const names[] = {"major", "minor", "fix", "region"};
+                for (int i = 0; i < 4; ++i)
+                    if (option.starts_with(names[i]))
+                        version[i] = std::stoi(option.substr(std::strlen(names[i])));
+                version[0] = option == "noversion" ? -1 : version[0];
+                type = option == "TEXT" ? FourCC("TEXT") : type;
+                creator = option == "ttxt" ? FourCC("ttxt") : creator;
+            }
+            auto file = versioned(version[0], version[1], version[2], std::int16_t(version[3]));
+            file->setFileType(type);
+            file->setCreator(creator);
+            file->put(kStringListType, 130, EncodeStringList({marker}));
+            ASSERT_TRUE(file->save(path));
+        }
     }
+}
 
-    QTemporaryDir mDir;
-};
+std::string markerOf(const std::unique_ptr<ResourceFile>& file) {
+    return file ? file->GetIndString(kStringListType, 130, 1).value_or(LStr255()).str() : "(none)";
+}
 
-struct PlacedFile {
-    const char* path; // inside the Languages folder
-    const char* marker;
-    FileTraits traits = {};
-};
+// A default that reaches a language file through 1 + links symbolic links.
+std::string aliasChain(int links) {
+    std::string chain = "x/0=target Default=->x/" + std::to_string(links);
+    for (int i = 1; i <= links; ++i)
+        chain += " x/" + std::to_string(i) + "=->" + std::to_string(i - 1);
+    return chain;
+}
 
-struct Choice {
-    const char* what;
-    std::vector<PlacedFile> files;
-    std::int16_t systemRegion;
-    const char* chosen;
-};
-
-TEST_F(LanguageFileChoice, ChoosesTheDefaultOrTheFirstFileOfTheRegion) {
-    const FileTraits otherRegionAndFix{.bugfix = 7, .region = 49, .fileType = FourCC("TEXT")};
-    const FileTraits french{.region = 1};
-    const std::vector<PlacedFile> frenchAndGerman = {{"fr/French.json", "french", french},
-                                                     {"de/German.json", "german"}};
-    const Choice cases[] = {
-        {"an empty folder", {}, 3, "(none)"},
+TEST(LanguageFileChoice, ChoosesTheDefaultOrTheFirstFileOfTheRegion) {
+    const std::string frenchAndGerman = "fr/French.json=french:region1 de/German.json=german";
+    const struct {
+        const char* what;
+        std::string files;
+        std::int16_t systemRegion;
+        const char* chosen;
+        bool withApplication = true;
+    } cases[] = {
+        {"an empty folder", "", 3, "(none)"},
         {"a default of the same major and minor, whatever its region, fix and type",
-         {{"Default", "default", otherRegionAndFix}, {"German.json", "german"}},
-         3,
-         "default"},
-        {"a default of another major version",
-         {{"Default", "default", {.major = 2}}, {"Deutsch/German.json", "german"}},
-         3,
+         "Default=default:fix7:region49:TEXT German.json=german", 3, "default"},
+        {"a default of another major", "Default=default:major2 German.json=german", 3, "german"},
+        {"a default of another minor", "Default=default:minor1 German.json=german", 3, "german"},
+        {"a default without version", "Default=default:noversion German.json=german", 3, "german"},
+        {"no application version: any default", "Default=default:major9 a.json=a", 3, "default",
+         false},
+        {"no application version: any region file", "x.json=region:major9", 3, "region", false},
+        {"an unreadable default",
+         "Default={\"format\":\"turtlescope-resources\",\"resources\":[ G=german", 3, "german"},
+        {"a pipe as default", "Default=| German.json=german", 3, "german"},
+        {"a default linked twice",
+         "../e/Mine.json=target ../e/link=->Mine.json Default=->../e/link", 0, "target"},
+        {"the longest chain of links", aliasChain(kMaxAliasHops - 1), 0, "target"},
+        {"one link more", aliasChain(kMaxAliasHops), 0, "(none)"},
+        {"link loops", "Default=->Other Other=->Default Loop=->. Self=->Self", 3, "(none)"},
+        {"link loops and a file", "Default=->O O=->Default Loop=->. S=->S Zz.json=german", 3,
          "german"},
-        {"a default of another minor version",
-         {{"Default", "default", {.minor = 1}}, {"Deutsch/German.json", "german"}},
-         3,
-         "german"},
-        {"a default without version",
-         {{"Default", "default", {.withVersion = false}}, {"German.json", "german"}},
-         3,
-         "german"},
-        {"two levels deep", {{"A/B/Deep.json", "deep"}}, 3, "(none)"},
-        {"one level deep",
-         {{"A/B/Deep.json", "deep"}, {"C/Shallow.json", "shallow"}},
-         3,
-         "shallow"},
+        {"two levels deep", "A/B/Deep.json=deep", 3, "(none)"},
+        {"one level deep", "A/B/Deep.json=deep C/Shallow.json=shallow", 3, "shallow"},
         {"Austria", frenchAndGerman, 92, "german"},
         {"German Switzerland", frenchAndGerman, 19, "german"},
         {"French Canada", frenchAndGerman, 11, "french"},
         {"France", frenchAndGerman, 1, "french"},
         {"no file of the region", frenchAndGerman, 0, "(none)"},
         {"wrong type, creator or version",
-         {{"a.json", "type", {.fileType = FourCC("TEXT")}},
-          {"b.json", "creator", {.creator = FourCC("ttxt")}},
-          {"c.json", "major", {.major = 2}},
-          {"d.json", "minor", {.minor = 1}},
-          {"e.json", "noversion", {.withVersion = false}}},
-         3,
-         "(none)"},
-        {"the first match in name order",
-         {{"m/Second.json", "second"}, {"b.json", "first"}, {"z.json", "third"}},
-         3,
+         "a.json=a:TEXT b.json=b:ttxt c.json=c:major2 "
+         "d.json=d:minor1 e.json=e:noversion",
+         3, "(none)"},
+        {"the first match in name order", "m/Second.json=second b.json=first z.json=third", 3,
          "first"},
     };
-    for (const Choice& c : cases) {
+    const auto application = versioned(1, 0, 0, 0);
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         QTemporaryDir dir;
         const QString languages = dir.filePath(QStringLiteral("Languages"));
-        for (const PlacedFile& file : c.files)
-            writeLanguageFile(languages + "/" + file.path, file.marker, file.traits);
-        const auto application = applicationResources();
-        EXPECT_EQ(markerOf(LoadLanguageFile(languages, c.systemRegion, application.get())),
+        place(languages, c.files);
+        EXPECT_EQ(markerOf(LoadLanguageFile(languages, c.systemRegion,
+                                            c.withApplication ? application.get() : nullptr)),
                   c.chosen);
         EXPECT_TRUE(QFileInfo(languages).isDir()) << "the folder is made when missing";
     }
 }
 
-TEST_F(LanguageFileChoice, AFileInThePlaceOfTheFolderMeansNoLanguageFile) {
-    QFile blocker(languages());
+TEST(LanguageFileChoice, AFileInThePlaceOfTheFolderMeansNone) {
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath(QStringLiteral("Languages")));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    EXPECT_EQ(choose(), "(none)");
-}
-
-TEST_F(LanguageFileChoice, AnUnreadableDefaultIsSkipped) {
-    writeLanguageFile(inLanguages("German.json"), "german");
-    QFile broken(inLanguages("Default"));
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    broken.write("{\"format\": \"turtlescope-resources\", \"version\": 1, \"resources\": [");
-    broken.close();
-    EXPECT_EQ(choose(3), "german");
-
-    QFile::remove(inLanguages("Default"));
-    ASSERT_EQ(mkfifo(QFile::encodeName(inLanguages("Default")).constData(), 0600), 0);
-    EXPECT_EQ(choose(3), "german");
-}
-
-TEST_F(LanguageFileChoice, ADefaultThatIsALinkOpensItsTarget) {
-    writeLanguageFile(mDir.filePath(QStringLiteral("elsewhere/Mine.json")), "target");
-    ASSERT_TRUE(QDir().mkpath(languages()));
-    ASSERT_TRUE(
-        QFile::link(mDir.filePath(QStringLiteral("elsewhere/link2")), inLanguages("Default")));
-    ASSERT_TRUE(
-        QFile::link(QStringLiteral("Mine.json"), mDir.filePath(QStringLiteral("elsewhere/link2"))));
-    EXPECT_EQ(choose(0), "target");
-}
-
-TEST_F(LanguageFileChoice, LinkLoopsEndWithoutAFile) {
-    ASSERT_TRUE(QDir().mkpath(languages()));
-    ASSERT_TRUE(QFile::link(inLanguages("Other"), inLanguages("Default")));
-    ASSERT_TRUE(QFile::link(inLanguages("Default"), inLanguages("Other")));
-    ASSERT_TRUE(QFile::link(languages(), inLanguages("Loop"))); // a folder link back to itself
-    ASSERT_TRUE(QFile::link(QStringLiteral("Self"), inLanguages("Self")));
-    EXPECT_EQ(choose(3), "(none)");
-
-    writeLanguageFile(inLanguages("Zz.json"), "german");
-    EXPECT_EQ(choose(3), "german");
-}
-
-TEST_F(LanguageFileChoice, WithoutAnApplicationVersionAnyDefaultIsTaken) {
-    const FileTraits odd{.major = 9};
-    writeLanguageFile(inLanguages("Default"), "default", odd);
-    EXPECT_EQ(markerOf(LoadLanguageFile(languages(), 3, nullptr)), "default");
-    QFile::remove(inLanguages("Default"));
-    writeLanguageFile(inLanguages("x.json"), "region only", odd);
-    EXPECT_EQ(markerOf(LoadLanguageFile(languages(), 3, nullptr)), "region only");
-}
-
-TEST_F(LanguageFileChoice, InstallPutsTheFileFirstInTheChain) {
-    writeLanguageFile(inLanguages("German.json"), "german");
-    ResourceChain chain(applicationResources());
-    EXPECT_TRUE(InstallLanguageFile(chain, languages(), 3));
-    EXPECT_EQ(chain.GetIndString(kStringListType, 130, 1).str(), "german");
-    EXPECT_FALSE(InstallLanguageFile(chain, languages(), 0));
-    EXPECT_FALSE(chain.hasLanguageFile());
+    EXPECT_EQ(LoadLanguageFile(blocker.fileName(), 3, versioned(1, 0, 0, 0).get()), nullptr);
 }
 
 TEST(RegionCodes, LocaleNamesMapToTheirRegions) {
@@ -219,6 +152,7 @@ TEST(RegionCodes, LocaleNamesMapToTheirRegions) {
         {"ca_AD", 73},       {"en_NZ", 0},       {"fr_SN", 1},
         {"xx_YY", 0},        {"de-AT", 92},      {"DE_at.utf8", 92},
         {"eo", 103},         {"fr_CA.utf8", 11}, {"iu", 78},
+        {"dz", 83},
     };
     for (const auto& [name, region] : examples)
         EXPECT_EQ(RegionCodeOfLocaleName(name), region) << name;

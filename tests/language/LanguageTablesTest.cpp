@@ -7,41 +7,19 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
 
-// The tables as the application fills them: its own English lists, no language file.
-class ApplicationVocabulary : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        InitLanguageTablesFrom(ResourceChain(LoadApplicationResources()));
-    }
-};
-
-TEST_F(ApplicationVocabulary, PunctuationDigitsAndOtherWords) {
-    const std::pair<const char*, TokenCode> words[] = {
-        {"[", kBeginBlock},       {"]", kEndBlock},
-        {"%", kModulo},           {"-", kMinus},
-        {"007", kNumber},         {"5", kNumber},
-        {"5x", kOtherWord},       {"--", kOtherWord},
-        {"-5", kOtherWord},       {"", kOtherWord},
-        {"forwards", kOtherWord}, {"Forward", kOtherWord}, // the parser lower-cases first
-    };
-    for (const auto& [word, code] : words)
-        EXPECT_EQ(ClassifyWord(word), code) << word;
-}
-
 TEST(TrigTables, ExactZerosAndUnitValues) {
     BuildTrigTables();
-    EXPECT_EQ(SineTable()[0], 0.0f);
-    EXPECT_EQ(SineTable()[180], 0.0f);
-    EXPECT_EQ(CosineTable()[90], 0.0f);
-    EXPECT_EQ(CosineTable()[270], 0.0f);
-    EXPECT_EQ(CosineTable()[0], 1.0f);
-    EXPECT_FLOAT_EQ(SineTable()[90], 1.0f);
-    EXPECT_FLOAT_EQ(SineTable()[270], -1.0f);
-    EXPECT_FLOAT_EQ(CosineTable()[180], -1.0f);
+    const std::tuple<int, float, float> exact[] = {
+        {0, 0, 1}, {90, 1, 0}, {180, 0, -1}, {270, -1, 0}};
+    for (const auto& [degrees, sine, cosine] : exact) {
+        EXPECT_EQ(SineTable()[degrees], sine) << degrees;
+        EXPECT_EQ(CosineTable()[degrees], cosine) << degrees;
+    }
     EXPECT_NEAR(SineTable()[30], 0.5f, 1e-6f);
     EXPECT_EQ(SineTable()[1], std::sin(0.017453292f));
 }
@@ -53,10 +31,6 @@ TEST(ColourSlots, NothingOutsideTheTenSlots) {
     for (const char notADigit : {'a', '/', ':'})
         EXPECT_EQ(ColourSlotOfDigit(notADigit), -1) << notADigit;
 }
-
-} // namespace
-
-namespace {
 
 // Tables filled from a chain the test builds. Afterwards the application's own tables come
 // back, since other tests in this program read them through InitLanguageTables.
@@ -95,7 +69,8 @@ TEST_F(CustomVocabulary, ClassifiesByTheFirstSlotThatHoldsTheWordAsStored) {
              {130, 11, std::string(27, 'z')}, // exactly full: kept whole
              {130, 12, "RIGHT"},
              {130, 9, "VorW\xC3\x84rts"}, // only A to Z are folded: 'Ä' stays upper case
-             {130, 10, "twice"},          // Forward is tested before Repeat
+             {130, 17, "ZAP@[`"},
+             {130, 10, "twice"}, // Forward is tested before Repeat
              {130, 13, "twice"},
              {130, 19, "slow"}, // Speed is tested before Delay
              {130, 20, "slow"},
@@ -106,24 +81,34 @@ TEST_F(CustomVocabulary, ClassifiesByTheFirstSlotThatHoldsTheWordAsStored) {
              {131, 0, "5x"}, // a digit then a letter is a word like any other
              {130, 8, "-"},  // punctuation and numbers beat keywords
              {130, 7, "007"}});
-    const std::pair<std::string, TokenCode> expected[] = {{long28, kOtherWord},
-                                                          {long28.substr(0, 27), kForward},
-                                                          {long16, kOtherWord},
-                                                          {long16.substr(0, 15), kBack},
-                                                          {std::string(16, 'a'), kOtherWord},
-                                                          {std::string(15, 'a'), kLeft},
-                                                          {std::string(27, 'z'), kLeft},
-                                                          {"right", kRight},
-                                                          {"vorw\xC3\x84rts", kForward},
-                                                          {"vorw\xC3\xA4rts", kOtherWord},
-                                                          {"twice", kForward},
-                                                          {"slow", kSpeed},
-                                                          {"both", kClear},
-                                                          {"late", kFill},
-                                                          {"5x", kShape},
-                                                          {"5", kNumber},
-                                                          {"-", kMinus},
-                                                          {"007", kNumber}};
+    const std::pair<std::string, TokenCode> expected[] = {
+        {long28, kOtherWord},
+        {long28.substr(0, 27), kForward},
+        {long16, kOtherWord},
+        {long16.substr(0, 15), kBack},
+        {std::string(16, 'a'), kOtherWord},
+        {std::string(15, 'a'), kLeft},
+        {std::string(27, 'z'), kLeft},
+        {"right", kRight},
+        {"RIGHT", kOtherWord}, // the parser lower-cases first
+        {"rights", kOtherWord},
+        {"vorw\xC3\x84rts", kForward},
+        {"vorw\xC3\xA4rts", kOtherWord},
+        {"zap@[`", kErase},
+        {"twice", kForward},
+        {"slow", kSpeed},
+        {"both", kClear},
+        {"late", kFill},
+        {"5x", kShape},
+        {"5", kNumber},
+        {"-", kMinus},
+        {"007", kNumber},
+        {"[", kBeginBlock},
+        {"]", kEndBlock},
+        {"%", kModulo},
+        {"--", kOtherWord},
+        {"-5", kOtherWord},
+        {"", kOtherWord}};
     for (const auto& [word, code] : expected)
         EXPECT_EQ(ClassifyWord(word), code) << word;
 }
@@ -136,19 +121,13 @@ TEST_F(CustomVocabulary, MissingListsLeaveEmptyEntriesThatNeverMatch) {
     EXPECT_EQ(ClassifyWord("forward"), kOtherWord);
     EXPECT_EQ(ClassifyWord("["), kBeginBlock);
 
-    // A short list fills its first slots; the rest stay empty.
+    // A short list fills its first slots; the rest stay empty. InitLanguageTables does not refill.
     auto file = std::make_unique<ResourceFile>();
     file->put(kStringListType, 130, EncodeStringList({"to"}));
     InitLanguageTablesFrom(ResourceChain(std::move(file)));
+    InitLanguageTables();
     EXPECT_EQ(ClassifyWord("to"), kShape);
     EXPECT_TRUE(KeywordSet1(1).empty());
-}
-
-TEST_F(CustomVocabulary, InitLanguageTablesDoesNotRefill) {
-    install({{130, 6, "custom"}});
-    InitLanguageTables();
-    EXPECT_EQ(ClassifyWord("custom"), kForward);
-    EXPECT_EQ(ClassifyWord("forward"), kOtherWord);
 }
 
 } // namespace

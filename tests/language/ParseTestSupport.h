@@ -54,6 +54,9 @@ inline std::string DescribeTree(const ParseContext& context) {
     return Describe(context.firstInstruction.get());
 }
 
+inline std::string Offsets(std::int32_t start, std::int32_t end) {
+    return std::to_string(start) + ".." + std::to_string(end);
+}
 inline std::string Offsets(const CInstruction* node) {
-    return std::to_string(node->StartOffset()) + ".." + std::to_string(node->EndOffset());
+    return Offsets(node->StartOffset(), node->EndOffset());
 }

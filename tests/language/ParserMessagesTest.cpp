@@ -7,75 +7,75 @@
 
 namespace {
 
-struct ExpectedError {
-    std::string text;
-    int message;
-    std::int32_t start;
-    std::int32_t end;
-    const char* shown = nullptr; // the message as shown, when it is more than the table's text
-};
-
-void PrintTo(const ExpectedError& e, std::ostream* os) {
-    *os << '"' << e.text.substr(0, 40) << '"';
-}
-
-class ParserMessage : public EnglishVocabulary,
-                      public ::testing::WithParamInterface<ExpectedError> {};
-
-TEST_P(ParserMessage, StoresTheMessageAndSelectsItsRange) {
-    const ExpectedError& expected = GetParam();
-    const auto context = Parse(expected.text);
-    EXPECT_FALSE(context->parseSucceeded);
-    EXPECT_EQ(context->messageNumber, expected.message);
-    EXPECT_EQ(context->errorMessage.view(),
-              expected.shown ? expected.shown : ParserMessageText(expected.message).view());
-    EXPECT_EQ(context->errorStart, expected.start);
-    EXPECT_EQ(context->errorEnd, expected.end);
-}
-
-const std::string k256(256, 'w');
-const std::string k256Digits(256, '4');
-
-INSTANTIATE_TEST_SUITE_P(
-    AllMessages, ParserMessage,
-    ::testing::Values(
+TEST_F(EnglishVocabulary, EveryMessageIsStoredWithTheRangeItSelects) {
+    const std::string k256(256, 'w');
+    const std::string k256Digits(256, '4');
+    const std::string longName(70, 'n');
+    const struct {
+        std::string text;
+        int message;
+        std::int32_t start, end;
+        const char* shown = nullptr; // the message as shown, when it is more than the table's text
+    } cases[] = {
         // 3: a block word reaches 256 bytes; the 255 read so far are selected.
-        ExpectedError{"forward 1\n" + k256, 3, 10, 265},
-        // 4: a number argument reaches 256 digits.
-        ExpectedError{"forward " + k256Digits, 4, 8, 263},
-        ExpectedError{"font " + k256Digits, 4, 5, 260},
-        // 5: an argument word or quoted text reaches 256 bytes.
-        ExpectedError{"shape " + k256, 5, 6, 261}, ExpectedError{"write \"" + k256, 5, 7, 262},
+        {"forward 1\n" + k256, 3, 10, 265},
+        // 4: a number argument reaches 256 digits; 5: an argument word or quoted text 256 bytes.
+        {"forward " + k256Digits, 4, 8, 263},
+        {"font " + k256Digits, 4, 5, 260},
+        {"shape " + k256, 5, 6, 261},
+        {"write \"" + k256, 5, 7, 262},
         // 6: digits directly followed by a bracket.
-        ExpectedError{"repeat 4[ forward 1 ]", 6, 7, 8},
-        // 7: a single byte that is no digit, an unknown colour, nothing at all.
-        ExpectedError{"colour q", 7, 7, 8}, ExpectedError{"colour purple", 7, 7, 13},
-        ExpectedError{"colour", 7, 6, 6},
+        {"repeat 4[ forward 1 ]", 6, 7, 8},
+        // 7: a single byte that is no digit (even where a variable has that name), an unknown
+        // colour, nothing at all.
+        {"colour q", 7, 7, 8},
+        {"colour purple", 7, 7, 13},
+        {"colour", 7, 6, 6},
+        {"c = 3\ncolor c", 7, 12, 13},
         // 8: a caret before the name that is no variable.
-        ExpectedError{"forward x", 8, 8, 8}, ExpectedError{"back\n", 8, 4, 4},
-        ExpectedError{"pensize", 9, 7, 7}, ExpectedError{"pensize -1", 10, 8, 10},
-        ExpectedError{"pensize 101", 11, 8, 11}, ExpectedError{"speed -5", 12, 6, 8},
-        ExpectedError{"speed 101", 13, 6, 9},
+        {"forward x", 8, 8, 8},
+        {"back\n", 8, 4, 4},
+        {"let\nforward", 8, 11, 11},
+        {"pensize", 9, 7, 7},
+        {"pensize -1", 10, 8, 10},
+        {"pensize 101", 11, 8, 11},
+        {"speed -5", 12, 6, 8},
+        {"speed 101", 13, 6, 9},
         // 13 also for a missing speed: its default of 600 fails the check.
-        ExpectedError{"speed", 13, 5, 5}, ExpectedError{"delay -1", 14, 6, 8},
-        ExpectedError{"delay 601", 15, 6, 9}, ExpectedError{"symmetry 5", 16, 9, 10},
-        ExpectedError{"symmetry -1", 16, 9, 11}, ExpectedError{"repeat 0 [ ]", 17, 7, 8},
-        ExpectedError{"repeat 1000001 [ ]", 18, 7, 14}, ExpectedError{"pen sideways", 19, 4, 12},
-        ExpectedError{"pen", 19, 3, 3},
-        // 20: the opening parenthesis one level past the bound.
-        ExpectedError{std::string(201, '('), 20, 200, 201},
+        {"speed", 13, 5, 5},
+        {"delay -1", 14, 6, 8},
+        {"delay 601", 15, 6, 9},
+        {"symmetry 5", 16, 9, 10},
+        {"symmetry -1", 16, 9, 11},
+        {"repeat 0 [ ]", 17, 7, 8},
+        {"repeat 1000001 [ ]", 18, 7, 14},
+        {"pen sideways", 19, 4, 12},
+        {"pen", 19, 3, 3},
+        {"pen Up", 19, 4, 6}, // compared as typed
+        // 20, the nesting bound, has its own deep inputs.
         // 2: an unknown word, named in the message.
-        ExpectedError{"forward 10 Blah", 2, 11, 15, "Unknown word: blah"},
-        ExpectedError{"write nothing", 2, 6, 6, "Unknown word: nothing"},
-        ExpectedError{"textstyle Bold", 2, 10, 14, "Unknown word: Bold"},
-        ExpectedError{"y = x + 1", 2, 4, 5, "Unknown word: x"},
-        ExpectedError{"sq\nshape sq [ forward 1 ]", 2, 0, 2, "Unknown word: sq"}));
-
-TEST_F(EnglishVocabulary, UnknownWordMessageIsCutAt255Bytes) {
-    const auto context = Parse(std::string(250, 'z'));
-    ASSERT_EQ(context->messageNumber, 2);
-    EXPECT_EQ(context->errorMessage.length(), 255u);
-    EXPECT_EQ(context->errorMessage.view().substr(0, 14), "Unknown word: ");
+        {"forward 10 Blah", 2, 11, 15, "Unknown word: blah"},
+        {"write nothing", 2, 6, 6, "Unknown word: nothing"},
+        {"textstyle Bold", 2, 10, 14, "Unknown word: Bold"},
+        {"y = x + 1", 2, 4, 5, "Unknown word: x"},
+        {"x\t= 1", 2, 0, 1, "Unknown word: x"}, // only spaces before the '=' of an assignment
+        {"sq\nshape sq [ forward 1 ]", 2, 0, 2, "Unknown word: sq"},
+        {"shape sq[ forward 1 ]\nsq", 2, 22, 24, "Unknown word: sq"}, // the name was "sq["
+        // A cut name never matches.
+        {"shape " + longName + " [ ]\n" + longName, 2, 81, 151, nullptr}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text.substr(0, 40));
+        const auto context = Parse(c.text);
+        EXPECT_FALSE(context->parseSucceeded);
+        EXPECT_EQ(context->messageNumber, c.message);
+        if (c.shown || c.message != 2) {
+            EXPECT_EQ(context->errorMessage.view(),
+                      c.shown ? c.shown : ParserMessageText(c.message).view());
+        }
+        EXPECT_EQ(Offsets(context->errorStart, context->errorEnd), Offsets(c.start, c.end));
+    }
+    const auto cut = Parse(std::string(250, 'z'));
+    EXPECT_EQ(cut->errorMessage.str(), "Unknown word: " + std::string(241, 'z'));
 }
 
 // Message 1 stands for any unexpected failure, such as memory running out mid-parse.
@@ -86,11 +86,10 @@ TEST_F(EnglishVocabulary, AFailureWhileParsingIsMessage1AtTheCurrentToken) {
     EXPECT_FALSE(context->parseSucceeded);
     EXPECT_EQ(context->messageNumber, 1);
     EXPECT_EQ(context->errorMessage.view(), ParserMessageText(1).view());
-    EXPECT_EQ(context->errorStart, 15);
-    EXPECT_EQ(context->errorEnd, 15);
+    EXPECT_EQ(Offsets(context->errorStart, context->errorEnd), "15..15");
 }
 
-TEST_F(EnglishVocabulary, APendingPressCancelsWithoutAMessage) {
+TEST_F(EnglishVocabulary, APendingPressCancelsAndNothingParsesDuringARun) {
     int statements = 0;
     ParseHooks hooks;
     hooks.inputPending = [&statements] { return ++statements > 2; };
@@ -99,14 +98,12 @@ TEST_F(EnglishVocabulary, APendingPressCancelsWithoutAMessage) {
     EXPECT_EQ(context->messageNumber, 0);
     EXPECT_TRUE(context->errorMessage.empty());
     EXPECT_EQ(DescribeTree(*context), "1:1 4:2");
-}
 
-TEST_F(EnglishVocabulary, NothingIsParsedWhileARunIsInProgress) {
-    ParseHooks hooks;
+    hooks = {};
     hooks.runInProgress = [] { return true; };
-    const auto context = Parse("forward 10 nonsense", hooks);
-    EXPECT_TRUE(context->parseSucceeded);
-    EXPECT_EQ(context->firstInstruction, nullptr);
+    const auto running = Parse("forward 10 nonsense", hooks);
+    EXPECT_TRUE(running->parseSucceeded);
+    EXPECT_EQ(running->firstInstruction, nullptr);
 }
 
 } // namespace

@@ -18,37 +18,30 @@ struct RunResult {
 
 class RenderTool : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(mEmptyLanguages.isValid()); }
+    void SetUp() override { ASSERT_TRUE(mEmptyLanguages.isValid() && mPrograms.isValid()); }
 
     // Runs the tool with the application's own English words (an empty Languages folder).
-    RunResult run(QStringList arguments, const QByteArray& input = {}) const {
-        arguments.prepend(mEmptyLanguages.path());
-        arguments.prepend(QStringLiteral("--languages"));
-        return runRaw(arguments, input);
+    RunResult run(const QStringList& arguments, const QByteArray& input = {}) const {
+        return runRaw(QStringList{"--languages", mEmptyLanguages.path()} + arguments, input);
     }
 
     static RunResult runRaw(const QStringList& arguments, const QByteArray& input = {}) {
         QProcess process;
-        process.start(QStringLiteral(TURTLESCOPE_BIN_DIR "/turtlescope-render"), arguments);
+        process.start(TURTLESCOPE_BIN_DIR "/turtlescope-render", arguments);
         EXPECT_TRUE(process.waitForStarted(10000));
         process.write(input);
         process.closeWriteChannel();
         EXPECT_TRUE(process.waitForFinished(60000));
-        RunResult result;
-        result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        result.out = process.readAllStandardOutput();
-        result.err = process.readAllStandardError();
-        return result;
+        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                process.readAllStandardOutput(), process.readAllStandardError()};
     }
 
-    QString writeProgram(const QByteArray& text) const {
-        const QString path = mPrograms.filePath(QStringLiteral("program.turtle"));
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
-        return path;
+    QString writeFile(const QString& name, const QByteArray& bytes) const {
+        QFile file(pathOf(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        return file.fileName();
     }
-
+    QString writeProgram(const QByteArray& text) const { return writeFile("program.turtle", text); }
     QString pathOf(const QString& name) const { return mPrograms.filePath(name); }
 
     QTemporaryDir mEmptyLanguages;
