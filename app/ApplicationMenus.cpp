@@ -3,6 +3,8 @@
 #include "PaletteButtons.h"
 #include "ProgramWindows.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 void addKeywordMenu(LMenuBar& bar, MenuIDT menuID) {
@@ -46,6 +48,16 @@ void AddApplicationMenus(LMenuBar& bar, const std::vector<QString>& exampleTitle
 
     addKeywordMenu(bar, kCommandsMenuID);
     addKeywordMenu(bar, kColoursMenuID);
+    std::vector<LMenuItem> translateItems;
+    const std::vector<QString> targets = TranslateMenuWords();
+    for (std::size_t i = 0; i < targets.size(); ++i) {
+        if (i == 2)
+            translateItems.push_back({}); // the keyword sets, then the languages
+        translateItems.push_back(
+            {SyntheticCommand(TranslateMenuID(), static_cast<int>(i) + 1), targets[i], {}});
+    }
+    bar.SetItems(TranslateMenuID(), std::move(translateItems));
+    bar.FindMenu(TranslateMenuID())->hierarchical = true;
     bar.AddMenu(kProgramMenuID, QStringLiteral("&Program"));
     const LMenuItem programItems[] = {
         {cmd_NewProgram, QStringLiteral("New Program"),
@@ -55,6 +67,13 @@ void AddApplicationMenus(LMenuBar& bar, const std::vector<QString>& exampleTitle
         {cmd_SaveProgram, QStringLiteral("Save Program"), {}},
         {},
         {cmd_RunProgram, QStringLiteral("Run"), QKeySequence(QStringLiteral("Ctrl+R"))},
+        {ShowVariablesCommand(),
+         QCoreApplication::translate("ApplicationMenus", "Show Variables"),
+         {}},
+        {cmd_Nothing,
+         QCoreApplication::translate("ApplicationMenus", "Translate To"),
+         {},
+         TranslateMenuID()},
         {},
         {cmd_Nothing, QStringLiteral("Commands"), {}, kCommandsMenuID},
         {cmd_Nothing, QStringLiteral("Colours and Notes"), {}, kColoursMenuID},

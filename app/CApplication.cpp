@@ -365,6 +365,14 @@ bool CApplication::ObeyCommand(CommandT command, void* ioParam) {
         openExample(command - cmd_FirstExample);
         return true;
     }
+    if (command == StartingPaceCommand() || command == SetStartingPaceCommand()) {
+        auto* level = static_cast<std::int32_t*>(ioParam);
+        if (level != nullptr && command == StartingPaceCommand())
+            *level = mStartingPace;
+        else if (level != nullptr)
+            SetStartingPace(*level);
+        return true;
+    }
     switch (command) {
     case cmd_ConnectMode:
         mConnectMode = !mConnectMode;
@@ -400,6 +408,11 @@ bool CApplication::ObeyCommand(CommandT command, void* ioParam) {
     default:
         return LDocApplication::ObeyCommand(command, ioParam);
     }
+}
+
+void CApplication::SetStartingPace(std::int32_t level) {
+    mStartingPace = ValidPace(level);
+    ShowStartingPaceEverywhere(mStartingPace);
 }
 
 bool CApplication::passToPaintView(CommandT command, void* ioParam) {

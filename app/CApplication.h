@@ -72,6 +72,9 @@ public:
     bool connectMode() const { return mConnectMode; }
     void SetMouseMode(bool on) { mMouseMode = on; }
     void SetConnectMode(bool on) { mConnectMode = on; }
+    // The level every run starts at, chosen in the program windows; saved with the settings.
+    std::int32_t StartingPace() const { return mStartingPace; }
+    void SetStartingPace(std::int32_t level);
     const QString& SettingsPath() const { return mSettingsPath; }
 
     // The colour picker of command 3009: the chosen colour, or none when cancelled. The
@@ -114,6 +117,7 @@ private:
     std::array<QPointer<CHideWindow>, 3> mPaletteWindows;
     std::map<CommandT, QPointer<QAbstractButton>> mPaletteButtons;
     bool mMouseMode = false;
+    std::int32_t mStartingPace = 1;
     bool mConnectMode = true;
     std::int16_t mLanguageFile = -1;
     QString mSettingsPath;

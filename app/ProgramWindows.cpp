@@ -2,7 +2,10 @@
 
 #include "CProgramWindow.h"
 #include "CTextEditView.h"
+#include "EditorCommands.h"
+#include "EditorTranslation.h"
 #include "KeywordMenus.h"
+#include "StartingPace.h"
 
 LCommander* MakeProgramWindow(LCommander* superCommander) {
     return CProgramWindow::MakeProgramWindow(superCommander);
@@ -41,4 +44,33 @@ std::vector<QString> KeywordMenuWords(MenuIDT menuID) {
 
 CommandT KeywordMenuCommand(MenuIDT menuID, int item) {
     return SyntheticCommand(menuID, item);
+}
+
+CommandT ShowVariablesCommand() {
+    return EditorCommand::kShowVariables;
+}
+
+MenuIDT TranslateMenuID() {
+    return kTranslateMenuID;
+}
+
+std::vector<QString> TranslateMenuWords() {
+    return TranslateMenuItems();
+}
+
+CommandT StartingPaceCommand() {
+    return EditorCommand::kStartingPace;
+}
+
+CommandT SetStartingPaceCommand() {
+    return EditorCommand::kSetStartingPace;
+}
+
+std::int32_t ValidPace(std::int32_t level) {
+    return ValidStartingPace(level);
+}
+
+void ShowStartingPaceEverywhere(std::int32_t level) {
+    for (CProgramWindow* window : CProgramWindow::ProgramWindows())
+        window->ShowStartingPace(level);
 }

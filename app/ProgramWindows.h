@@ -22,3 +22,13 @@ bool ConfirmCloseProgramWindows();
 std::vector<QString> KeywordMenuWords(MenuIDT menuID);
 // The menu command of a keyword menu's item (1-based).
 CommandT KeywordMenuCommand(MenuIDT menuID, int item);
+// Program ▸ Show Variables, the Translate To menu and its items, and the starting pace.
+CommandT ShowVariablesCommand();
+MenuIDT TranslateMenuID();
+std::vector<QString> TranslateMenuWords();
+CommandT StartingPaceCommand();    // ioParam: std::int32_t* to fill in
+CommandT SetStartingPaceCommand(); // ioParam: const std::int32_t*
+// A named level, or the default for any other.
+std::int32_t ValidPace(std::int32_t level);
+// Every open program window shows the level.
+void ShowStartingPaceEverywhere(std::int32_t level);

@@ -22,6 +22,7 @@ constexpr ResType kConnectModeType = FourCC("Draw");
 constexpr ResType kSymmetryType = FourCC("Zorv");
 constexpr ResType kPenType = FourCC("PenT");
 constexpr ResType kColourType = FourCC("ColT");
+constexpr ResType kStartingPaceType = FourCC("Pace");
 constexpr OSType kSettingsFileType = FourCC("pref");
 constexpr OSType kSettingsCreator = FourCC("Zorv");
 
@@ -131,6 +132,9 @@ void LoadSettings(CApplication& application, const QString& path) {
     restoreSelection(application, *file, kSymmetryType, kSymmetryButtons);
     restoreSelection(application, *file, kPenType, kPenButtons);
     restoreSelection(application, *file, kColourType, kColourButtons);
+    // One byte: the level runs start at; anything but a named pace falls back to the default.
+    if (const auto pace = readSetting(*file, kStartingPaceType, 0, 1))
+        application.SetStartingPace((*pace)[0]);
 }
 
 void SaveSettings(const CApplication& application, const QString& path) {
@@ -161,5 +165,7 @@ void SaveSettings(const CApplication& application, const QString& path) {
               nativeBytes(static_cast<std::uint32_t>(application.SelectedPenButton())));
     file->put(kColourType, 0,
               nativeBytes(static_cast<std::uint32_t>(application.SelectedColourButton())));
+    file->put(kStartingPaceType, 0,
+              ResourceBytes{static_cast<std::uint8_t>(application.StartingPace())});
     file->save(path);
 }

@@ -4,9 +4,13 @@
 
 #include "LWindow.h"
 
+#include <QPointer>
+#include <cstdint>
 #include <vector>
 
 class CTextEditView;
+class StartingPaceControl;
+class VariablesWindow;
 
 constexpr ResIDT kProgramWindowResource = 1004;
 
@@ -27,7 +31,19 @@ public:
     void AttemptClose() override;
     void FinishCreateSelf() override;
 
+    StartingPaceControl* PaceControl() const { return mPace; }
+    // Shows the level every run starts at (the application keeps it).
+    void ShowStartingPace(std::int32_t level);
+    // The window's variables window, made on first use when create is set.
+    VariablesWindow* Variables(bool create);
+    // Opens the variables window beside this one.
+    void ShowVariablesWindow();
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void ActivateSelf() override;
+
+private:
+    StartingPaceControl* mPace = nullptr;
+    QPointer<VariablesWindow> mVariables;
 };

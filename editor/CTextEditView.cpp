@@ -2,9 +2,11 @@
 
 #include "CPaintAction.h"
 #include "CPaintWindow.h"
+#include "CProgramWindow.h"
 #include "CommandInsertion.h"
 #include "CommandPalette.h"
 #include "EditorCommands.h"
+#include "EditorTranslation.h"
 #include "KeywordMenus.h"
 #include "LUndoer.h"
 #include "LWindow.h"
@@ -292,6 +294,10 @@ bool CTextEditView::undoRun() {
 bool CTextEditView::ObeyCommand(CommandT command, void* ioParam) {
     MenuIDT menu = 0;
     int item = 0;
+    if (IsSyntheticCommand(command, menu, item) && menu == kTranslateMenuID) {
+        TranslateEditorText(*this, item);
+        return true;
+    }
     if (IsSyntheticCommand(command, menu, item)) {
         const std::vector<QString> items = KeywordMenuItems(menu);
         if (item >= 1 && static_cast<std::size_t>(item) <= items.size()) {
@@ -317,6 +323,13 @@ bool CTextEditView::ObeyCommand(CommandT command, void* ioParam) {
     case EditorCommand::kInsertPaletteWord:
         InsertCommandWord(LastClickedPaletteWord());
         return true;
+    case EditorCommand::kShowVariables:
+        if (auto* programWindow = dynamic_cast<CProgramWindow*>(window())) {
+            programWindow->ShowVariablesWindow();
+            if (VariablesWindow* variables = programWindow->Variables(false))
+                variables->Show(mVariables);
+        }
+        return true;
     case cmd_Undo:
         if (undoRun())
             return true;
@@ -335,7 +348,7 @@ void CTextEditView::FindCommandStatus(CommandT command, CommandStatus& status) {
     MenuIDT menu = 0;
     int item = 0;
     if (IsSyntheticCommand(command, menu, item) &&
-        (menu == kCommandsMenuID || menu == kColoursMenuID)) {
+        (menu == kCommandsMenuID || menu == kColoursMenuID || menu == kTranslateMenuID)) {
         status.enabled = true;
         return;
     }
@@ -344,6 +357,7 @@ void CTextEditView::FindCommandStatus(CommandT command, CommandStatus& status) {
     case EditorCommand::kOpenProgram:
     case EditorCommand::kSaveProgram:
     case EditorCommand::kInsertPaletteWord:
+    case EditorCommand::kShowVariables:
         status.enabled = true;
         return;
     case cmd_Revert:
@@ -439,4 +453,35 @@ void CTextEditView::runStarting(TurtleView& view) {
     mRunAction = action.get();
     mRunWindow = paintWindow;
     paintWindow->PostAction(std::move(action));
+}
+
+std::int32_t CTextEditView::startingLevel() const {
+    std::int32_t level = 1;
+    if (LCommander* super = GetSuperCommander())
+        super->ObeyCommand(EditorCommand::kStartingPace, &level);
+    return level;
+}
+
+void CTextEditView::showVariables(const RunContext& context, VariablesMoment moment) {
+    if (moment == VariablesMoment::kRunStarts) {
+        mVariables.Clear();
+    } else {
+        std::vector<VariableShown> now;
+        int changedLast = -1;
+        now.reserve(context.variables.count());
+        for (const auto& variable : context.variables) {
+            if (variable.get() == context.lastChanged)
+                changedLast = static_cast<int>(now.size());
+            now.push_back({variable->name.str(), variable->value});
+        }
+        mVariables.Update(std::move(now), changedLast);
+    }
+    mVariables.running = moment != VariablesMoment::kRunEnded;
+    auto* programWindow = dynamic_cast<CProgramWindow*>(window());
+    if (VariablesWindow* variables = programWindow ? programWindow->Variables(false) : nullptr;
+        variables && variables->isVisible()) {
+        variables->Show(mVariables);
+        if (moment == VariablesMoment::kBeforeInstruction)
+            variables->repaint();
+    }
 }

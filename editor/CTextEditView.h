@@ -6,6 +6,7 @@
 #include "FileLocation.h"
 #include "LTextEditView.h"
 #include "RunEditor.h"
+#include "VariablesWindow.h"
 
 #include <QPointer>
 #include <cstdint>
@@ -56,6 +57,11 @@ public:
     void alignWithFrame() override;
     void reportParseError(const RunContext& context) override;
     void runStarting(TurtleView& view) override;
+    std::int32_t startingLevel() const override;
+    void showVariables(const RunContext& context, VariablesMoment moment) override;
+
+    // The last run's variables, as the variables window shows them.
+    const VariablesRecord& Variables() const { return mVariables; }
 
     // Byte offset in the text's UTF-8 to the editor's position, and back.
     int PositionOfByte(std::int32_t byteOffset) const;
@@ -88,4 +94,5 @@ private:
     const LAction* mRunAction = nullptr;
     ProgramHighlighter* mHighlighter = nullptr;
     LineNumberGutter* mGutter = nullptr;
+    VariablesRecord mVariables;
 };

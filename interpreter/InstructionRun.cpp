@@ -319,8 +319,11 @@ std::uint8_t CVariableInstruction::Execute(RunContext& context, std::int32_t& ac
     accumulator = 0;
     CInstruction* const expression = FirstChild();
     const std::uint8_t result = expression ? expression->RunList(context, accumulator) : kGoOn;
-    if (result == kGoOn && Variable())
+    if (result == kGoOn && Variable()) {
+        if (Variable()->value != accumulator)
+            context.lastChanged = Variable();
         Variable()->value = accumulator;
+    }
     return result;
 }
 

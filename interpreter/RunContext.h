@@ -42,6 +42,8 @@ struct RunContext : ParseContext {
     float x = 0;
     float y = 0;
 
+    // The variable whose value an assignment changed last; none before the first change.
+    const CVariable* lastChanged = nullptr;
     // Whether the run ended before its last instruction (a press, a zero divisor, too deep).
     bool stopped = false;
     // Nested instruction lists now running; bounded so a shape that runs itself cannot exhaust

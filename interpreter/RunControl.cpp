@@ -84,15 +84,20 @@ void RunProgram(RunEditor& editor) {
 
     RunContext context(text, editor.runHeading(), view, &editor);
     if (context.parseSucceeded) {
+        context.slowness = editor.startingLevel();
         if (context.paintView) {
             context.paintView->markDocumentModified();
             if (context.editor && !RunInProgress())
                 context.editor->runStarting(*context.paintView);
         }
+        if (context.editor)
+            context.editor->showVariables(context, VariablesMoment::kRunStarts);
         ExecuteRun(context);
         context.checkSeams();
-        if (context.editor)
+        if (context.editor) {
             context.editor->setRunHeading(context.heading);
+            context.editor->showVariables(context, VariablesMoment::kRunEnded);
+        }
     } else if (context.editor) {
         context.editor->reportParseError(context);
     }
@@ -147,5 +152,6 @@ void SelectRunningInstruction(RunContext& context, std::int32_t start, std::int3
     editor->selectRange(start, end);
     if (start == 0)
         editor->scrollToOrigin();
+    editor->showVariables(context, VariablesMoment::kBeforeInstruction);
     editor->redrawNow();
 }

@@ -10,6 +10,13 @@
 struct RunContext;
 class TurtleView;
 
+// The moments at which a run shows its variables.
+enum class VariablesMoment : std::uint8_t {
+    kRunStarts,         // a parsed program is about to run: the last run's values go
+    kBeforeInstruction, // only at the levels that select the running instruction
+    kRunEnded,
+};
+
 class RunEditor {
 public:
     virtual ~RunEditor() = default;
@@ -31,6 +38,10 @@ public:
     virtual void reportParseError(const RunContext& context) = 0;
     // A parsed program is about to run into the view (the moment to keep the picture for undo).
     virtual void runStarting(TurtleView& /*view*/) {}
+    // The level a run starts at (the pace chosen in the program window).
+    virtual std::int32_t startingLevel() const { return 1; }
+    // The run's variables in the order the program introduces them, and the one changed last.
+    virtual void showVariables(const RunContext& /*context*/, VariablesMoment /*moment*/) {}
 
     // Expires when the editor is destroyed: a run dispatches events, and one of them may close
     // the program's window in the middle of the run.

@@ -5,19 +5,12 @@
 
 #include "LString.h"
 #include "TokenCode.h"
+#include "Vocabulary.h"
 
 #include <cstdint>
 #include <string_view>
 
 class ResourceChain;
-
-using KeywordString27 = TString<unsigned char[28]>;
-using KeywordString15 = TString<unsigned char[16]>;
-
-constexpr int kKeywordSlots = 37;      // slots 0..36 of each keyword set
-constexpr int kAbbreviationSlots = 15; // slots 0..14 of each abbreviation list
-constexpr int kColourSlots = 10;       // slots 0..9 of each colour list
-constexpr int kParserMessages = 20;    // messages 1..20
 
 // Argument-word slots of the keyword sets.
 enum KeywordSlot : int {

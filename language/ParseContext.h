@@ -7,6 +7,7 @@
 #include "LString.h"
 #include "TArray.h"
 #include "Variable.h"
+#include "Vocabulary.h"
 
 #include <cstdint>
 #include <functional>
@@ -14,6 +15,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 // What the parser asks of its surroundings. An empty function gives the default behaviour.
 struct ParseHooks {
@@ -23,6 +25,14 @@ struct ParseHooks {
     std::function<bool()> runInProgress;
     // The font number of a font name as typed, 0 for a name it does not know. Default: 0.
     std::function<std::int16_t(std::string_view name)> fontNumber;
+};
+
+// One listed word of the program text as the parser took it: where it stands and which slot of
+// which list it matched. Recorded only when a parse is asked to (translation).
+struct WordUse {
+    std::int32_t start = 0;
+    std::int32_t length = 0;
+    WordClass word;
 };
 
 // Deepest nesting of blocks (repeat and shape bodies, groups, assignments) the parser accepts.
@@ -58,7 +68,23 @@ struct ParseContext {
 
     int nestingDepth = 0;
     ParseHooks hooks;
+
+    // The words the parse matches; the process-wide vocabulary when null.
+    const Vocabulary* vocabulary = nullptr;
+    // When set, every keyword, abbreviation, colour name and argument word is recorded here.
+    std::vector<WordUse>* wordUses = nullptr;
 };
+
+inline const Vocabulary& VocabularyOf(const ParseContext& context) {
+    return context.vocabulary ? *context.vocabulary : ProcessVocabulary();
+}
+
+// Records a listed word ending at end when the context keeps a record.
+inline void RecordWordUse(ParseContext& context, std::int32_t start, std::size_t length,
+                          const WordClass& word) {
+    if (context.wordUses && word.list != WordList::kNone)
+        context.wordUses->push_back({start, static_cast<std::int32_t>(length), word});
+}
 
 // Stores parser message n, followed by suffix (cut at 255 bytes), and the range from the token
 // start to the current offset.

@@ -119,9 +119,23 @@ template <typename Entry> bool matches(const Entry& entry, const LStr255& word) 
     return !entry.empty() && entry.view() == word.view();
 }
 
-// A word compared as typed with a slot of keyword set 1, then of set 2.
-bool matchesKeywordSlot(const LStr255& word, int slot) {
-    return matches(KeywordSet1(slot), word) || matches(KeywordSet2(slot), word);
+bool matches(std::string_view entry, const LStr255& word) {
+    return !entry.empty() && entry == word.view();
+}
+
+// A word compared as typed with a slot of keyword set 1, then of set 2; a match is recorded.
+bool matchesKeywordSlot(ParseContext& context, const LStr255& word, int slot) {
+    const Vocabulary& vocabulary = VocabularyOf(context);
+    for (std::uint8_t set = 0; set < 2; ++set) {
+        if (matches(set == 0 ? vocabulary.KeywordSet1(slot).view()
+                             : vocabulary.KeywordSet2(slot).view(),
+                    word)) {
+            RecordWordUse(context, context.tokenStart, word.length(),
+                          {kOtherWord, WordList::kKeywords, set, static_cast<std::uint8_t>(slot)});
+            return true;
+        }
+    }
+    return false;
 }
 
 bool parsePen(ParseContext& context, TextCursor& cursor, std::uint32_t& remaining,
@@ -129,9 +143,9 @@ bool parsePen(ParseContext& context, TextCursor& cursor, std::uint32_t& remainin
     LStr255 word;
     if (!ReadWord(context, word, cursor, remaining))
         return false;
-    if (matchesKeywordSlot(word, kPenUpWordSlot)) {
+    if (matchesKeywordSlot(context, word, kPenUpWordSlot)) {
         node.SetNumber(1);
-    } else if (matchesKeywordSlot(word, kPenDownWordSlot)) {
+    } else if (matchesKeywordSlot(context, word, kPenDownWordSlot)) {
         node.SetNumber(0);
     } else {
         StoreParserError(context, kMsgExpectedUpOrDown);
@@ -151,14 +165,20 @@ bool parseTextStyle(ParseContext& context, TextCursor& cursor, std::uint32_t& re
     LStr255 word;
     if (!ReadWord(context, word, cursor, remaining))
         return false;
+    const Vocabulary& vocabulary = VocabularyOf(context);
     std::optional<std::int32_t> mask;
-    for (const auto& style : kStyles) {
-        if (!mask && matches(KeywordSet1(style.slot), word))
-            mask = style.mask;
-    }
-    for (const auto& style : kStyles) {
-        if (!mask && matches(KeywordSet2(style.slot), word))
-            mask = style.mask;
+    for (std::uint8_t set = 0; set < 2 && !mask; ++set) {
+        for (const auto& style : kStyles) {
+            if (matches(set == 0 ? vocabulary.KeywordSet1(style.slot).view()
+                                 : vocabulary.KeywordSet2(style.slot).view(),
+                        word)) {
+                mask = style.mask;
+                RecordWordUse(
+                    context, context.tokenStart, word.length(),
+                    {kOtherWord, WordList::kKeywords, set, static_cast<std::uint8_t>(style.slot)});
+                break;
+            }
+        }
     }
     if (!mask) {
         StoreParserError(context, kMsgUnknownWord, word.view());
@@ -358,16 +378,18 @@ bool ParseColourArgument(ParseContext& context, std::int32_t& number, TextCursor
         number = ColourCommandOfSlot(ColourSlotOfDigit(static_cast<char>(word[0])));
         return true;
     }
-    for (int slot = 0; slot < kColourSlots; ++slot) {
-        if (matches(ColourName1(slot), word)) {
-            number = ColourCommandOfSlot(slot);
-            return true;
-        }
-    }
-    for (int slot = 0; slot < kColourSlots; ++slot) {
-        if (matches(ColourName2(slot), word)) {
-            number = ColourCommandOfSlot(slot);
-            return true;
+    const Vocabulary& vocabulary = VocabularyOf(context);
+    for (std::uint8_t set = 0; set < 2; ++set) {
+        for (int slot = 0; slot < kColourSlots; ++slot) {
+            if (matches(set == 0 ? vocabulary.ColourName1(slot).view()
+                                 : vocabulary.ColourName2(slot).view(),
+                        word)) {
+                number = ColourCommandOfSlot(slot);
+                RecordWordUse(
+                    context, context.tokenStart, word.length(),
+                    {kOtherWord, WordList::kColourNames, set, static_cast<std::uint8_t>(slot)});
+                return true;
+            }
         }
     }
     if (CVariable* const variable = FindVariable(context, word.view(), false)) {
@@ -391,7 +413,11 @@ bool ParseStatement(ParseContext& context, LStr255& word, TextCursor& cursor,
     if (word.empty())
         return true;
     LowerCaseWord(word);
-    const TokenCode code = ClassifyWord(word);
+    const WordClass wordClass = VocabularyOf(context).Classify(word.view());
+    const TokenCode code = wordClass.code;
+    // The block word ends at the current offset: its bytes were consumed one after another.
+    RecordWordUse(context, context.currentOffset - static_cast<std::int32_t>(word.length()),
+                  word.length(), wordClass);
 
     bool parsed = true;
     switch (code) {

@@ -54,5 +54,5 @@ kill -0 "$app" 2>/dev/null && fail "the program did not quit"
 settings="$XDG_CONFIG_HOME/turtlescope/settings.json"
 [ -f "$settings" ] || fail "no settings file at $settings"
 count=$(grep -c '"type"' "$settings")
-[ "$count" -eq 11 ] || fail "the settings file holds $count resources, expected 11"
+[ "$count" -eq 12 ] || fail "the settings file holds $count resources, expected 12"
 echo "PASS"

@@ -1,4 +1,4 @@
-// The settings file: made empty at the first launch, eleven resources written at quit, and
+// The settings file: made empty at the first launch, every resource written at quit, and
 // short, long, foreign and hostile contents read without harm and rewritten.
 
 #include "ApplicationTestSupport.h"
@@ -48,7 +48,7 @@ protected:
     }
 };
 
-TEST_F(SettingsTest, FirstLaunchMakesAnEmptyFileAndQuitWritesElevenResources) {
+TEST_F(SettingsTest, FirstLaunchMakesAnEmptyFileAndQuitWritesEveryResource) {
     makeApplication();
     application->Initialize();
     auto empty = ResourceFile::open(settingsPath());
@@ -61,7 +61,7 @@ TEST_F(SettingsTest, FirstLaunchMakesAnEmptyFileAndQuitWritesElevenResources) {
     application.reset();
     auto file = ResourceFile::open(settingsPath());
     ASSERT_TRUE(file);
-    EXPECT_EQ(file->count(), 11u);
+    EXPECT_EQ(file->count(), 12u); // the eleven of the palettes and modes, and the pace
     EXPECT_EQ(*file->get(FourCC("WPos"), 0), bytesOf({tools.top() >> 8, tools.top() & 0xFF,
                                                       tools.left() >> 8, tools.left() & 0xFF}));
     EXPECT_EQ(*file->get(FourCC("WVis"), 0), bytesOf({1}));
@@ -145,7 +145,7 @@ TEST_F(SettingsTest, AHostileFileIsSurvivedAndReplacedButADeletedOneStaysDeleted
         ASSERT_TRUE(app_test::writeFile(settingsPath(), junk));
         auto rewritten = launchAndQuit();
         ASSERT_TRUE(rewritten);
-        EXPECT_EQ(rewritten->count(), 11u);
+        EXPECT_EQ(rewritten->count(), 12u);
     }
     EXPECT_FALSE(launchAndQuit([this] { QFile::remove(settingsPath()); }));
 }

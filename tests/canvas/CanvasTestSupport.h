@@ -4,7 +4,9 @@
 
 #include "CGWorld.h"
 #include "GWorldGuards.h"
+#include "PenDrawing.h"
 
+#include <gtest/gtest.h>
 #include <map>
 #include <string>
 #include <utility>
@@ -20,21 +22,21 @@ inline void eraseWhite(CGWorld& world) {
     StGWorldDraw erase(world, kWhite);
 }
 
-// row -> list of [start, end) spans of pixels that have the colour.
+// row -> list of [start, end) spans of pixels that have the colour (or, `except`, do not).
 using Spans = std::map<int, std::vector<std::pair<int, int>>>;
 
-inline Spans spansOf(const CGWorld& world, const RGBColour& colour) {
+inline Spans spansOf(const CGWorld& world, const RGBColour& colour, bool except = false) {
     Spans spans;
     const Rect b = world.getBounds();
     for (int v = b.top; v < b.bottom; ++v) {
         int h = b.left;
         while (h < b.right) {
-            if (!(world.pixel(h, v) == colour)) {
+            if ((world.pixel(h, v) == colour) == except) {
                 ++h;
                 continue;
             }
             const int start = h;
-            while (h < b.right && world.pixel(h, v) == colour)
+            while (h < b.right && (world.pixel(h, v) == colour) != except)
                 ++h;
             spans[v].push_back({start, h});
         }
@@ -60,9 +62,9 @@ inline std::string describe(const Spans& spans) {
     return text;
 }
 
-// Bounding box (top, left, bottom, right) of a colour; all 0 when absent.
-inline Rect extentOf(const CGWorld& world, const RGBColour& colour) {
-    const Spans spans = spansOf(world, colour);
+// Bounding box (top, left, bottom, right) of a colour (or of all others); all 0 when absent.
+inline Rect extentOf(const CGWorld& world, const RGBColour& colour, bool except = false) {
+    const Spans spans = spansOf(world, colour, except);
     if (spans.empty())
         return {};
     int left = 1 << 20, right = -(1 << 20);
@@ -74,5 +76,20 @@ inline Rect extentOf(const CGWorld& world, const RGBColour& colour) {
                 static_cast<std::int16_t>(spans.rbegin()->first + 1),
                 static_cast<std::int16_t>(right)};
 }
+
+// A white canvas that is the current port, drawing in black.
+class CanvasTest : public ::testing::Test {
+protected:
+    explicit CanvasTest(const Rect& bounds) : canvas(bounds, 32) {}
+    void SetUp() override {
+        ResetCurrentPort();
+        eraseWhite(canvas);
+        SetPort(*canvas.getPort());
+        RGBForeColor(kBlack);
+    }
+    void TearDown() override { ResetCurrentPort(); }
+
+    CGWorld canvas;
+};
 
 } // namespace canvas_test

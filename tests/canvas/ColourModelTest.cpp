@@ -13,16 +13,17 @@ int distance(const RGBColour& a, const RGBColour& b) {
         {std::abs(a.red - b.red), std::abs(a.green - b.green), std::abs(a.blue - b.blue)});
 }
 
-TEST(ColourModelTest, PrimariesSitAtSixthsOfTheTurn) {
-    EXPECT_EQ(RGB2HSV({0xFFFF, 0, 0}), (HSVColour{0, 0xFFFF, 0xFFFF}));
-    EXPECT_EQ(RGB2HSV({0xFFFF, 0xFFFF, 0}).hue, 10923);
-    EXPECT_EQ(RGB2HSV({0, 0xFFFF, 0}).hue, 21845);
-    EXPECT_EQ(RGB2HSV({0, 0, 0xFFFF}).hue, 43691);
-    EXPECT_EQ(RGB2HSV({0xFFFF, 0, 0xFFFF}).hue, 54613);
-    EXPECT_EQ(RGB2HSV({0x8000, 0x8000, 0x8000}), (HSVColour{0, 0, 0x8000}));
-    EXPECT_EQ(RGB2HSV({0, 0, 0}), (HSVColour{0, 0, 0}));
-    EXPECT_EQ(HSV2RGB({0, 0xFFFF, 0xFFFF}), (RGBColour{0xFFFF, 0, 0}));
-    EXPECT_EQ(HSV2RGB({32768, 0xFFFF, 0xFFFF}), (RGBColour{0, 0xFFFF, 0xFFFF}));
+TEST(ColourModelTest, PrimariesSitAtSixthsOfTheTurnGreysHaveNoHue) {
+    const std::pair<RGBColour, HSVColour> table[] = {
+        {{0xFFFF, 0, 0}, {0, 0xFFFF, 0xFFFF}},      {{0xFFFF, 0xFFFF, 0}, {10923, 0xFFFF, 0xFFFF}},
+        {{0, 0xFFFF, 0}, {21845, 0xFFFF, 0xFFFF}},  {{0, 0xFFFF, 0xFFFF}, {32768, 0xFFFF, 0xFFFF}},
+        {{0, 0, 0xFFFF}, {43691, 0xFFFF, 0xFFFF}},  {{0xFFFF, 0, 0xFFFF}, {54613, 0xFFFF, 0xFFFF}},
+        {{0x8000, 0x8000, 0x8000}, {0, 0, 0x8000}}, {{0, 0, 0}, {0, 0, 0}},
+    };
+    for (const auto& [rgb, hsv] : table) {
+        EXPECT_EQ(RGB2HSV(rgb), hsv) << rgb.red << " " << rgb.green << " " << rgb.blue;
+        EXPECT_TRUE(hsv.hue % 32768 != 0 || HSV2RGB(hsv) == rgb) << hsv.hue; // exact at 0 and 1/2
+    }
     EXPECT_EQ(HSV2RGB({1234, 0, 0x4000}), (RGBColour{0x4000, 0x4000, 0x4000}));
 }
 

@@ -11,30 +11,22 @@ using namespace canvas_test;
 
 namespace {
 
-class FloodFillTest : public ::testing::Test {
+class FloodFillTest : public CanvasTest {
 protected:
-    void SetUp() override {
-        ResetCurrentPort();
-        canvas.allocate(Rect{0, 0, 100, 200}, 32);
-        eraseWhite(canvas);
-        state.penColour = kRed;
-    }
-    void TearDown() override { ResetCurrentPort(); }
+    FloodFillTest() : CanvasTest(Rect{0, 0, 100, 200}) { state.penColour = kRed; }
 
-    void drawBox(const Rect& box, const RGBColour& colour) {
-        StGWorldDraw draw(canvas);
-        RGBForeColor(colour);
+    void drawBox(const Rect& box) {
+        RGBForeColor(kBlack);
         PenSize(1, 1);
         FrameRect(box);
     }
 
-    CGWorld canvas;
     PaintState state;
     const Point centre = Point::at(100, 50);
 };
 
 TEST_F(FloodFillTest, FillStopsAtAClosedLine) {
-    drawBox(Rect{10, 10, 30, 40}, kBlack);
+    drawBox(Rect{10, 10, 30, 40});
     floodFill(state, canvas, Point::at(20, 20), centre);
     EXPECT_EQ(countOf(canvas, kRed), 28 * 18);
     EXPECT_EQ(extentOf(canvas, kRed), (Rect{11, 11, 29, 39}));
@@ -49,13 +41,9 @@ TEST_F(FloodFillTest, FillStopsAtAClosedLine) {
 }
 
 TEST_F(FloodFillTest, ADiagonalLineHoldsThePaintIn) {
-    {
-        StGWorldDraw draw(canvas);
-        RGBForeColor(kBlack);
-        PenSize(1, 1);
-        MoveTo(0, 50);
-        LineTo(50, 0); // one pixel per row: only diagonal neighbours across it
-    }
+    PenSize(1, 1);
+    MoveTo(0, 50);
+    LineTo(50, 0); // one pixel per row: only diagonal neighbours across it
     floodFill(state, canvas, Point::at(0, 0), centre);
     EXPECT_EQ(countOf(canvas, kRed), 50 * 51 / 2);
     EXPECT_EQ(canvas.pixel(60, 60), kWhite);
@@ -64,7 +52,7 @@ TEST_F(FloodFillTest, ADiagonalLineHoldsThePaintIn) {
 TEST_F(FloodFillTest, EachImageSeesTheEarlierImagesPaint) {
     // A box straddling the mirror line: the first image fills it, and the mirror image's
     // seed, inside the same box, then finds red and fills only red.
-    drawBox(Rect{10, 80, 40, 130}, kBlack);
+    drawBox(Rect{10, 80, 40, 130});
     state.symmetry = 2;
     floodFill(state, canvas, Point::at(90, 20), centre);
     EXPECT_EQ(countOf(canvas, kRed), 48 * 28);
@@ -75,8 +63,8 @@ TEST_F(FloodFillTest, EachImageSeesTheEarlierImagesPaint) {
     EXPECT_EQ(countOf(canvas, kRed), 0);
     // Two separate boxes mirrored onto each other: both are filled.
     eraseWhite(canvas);
-    drawBox(Rect{10, 10, 30, 40}, kBlack);
-    drawBox(Rect{10, 160, 30, 190}, kBlack);
+    drawBox(Rect{10, 10, 30, 40});
+    drawBox(Rect{10, 160, 30, 190});
     state.penColour = kGreen;
     floodFill(state, canvas, Point::at(20, 20), centre);
     EXPECT_EQ(countOf(canvas, kGreen), 2 * 28 * 18);
@@ -91,8 +79,7 @@ TEST_F(FloodFillTest, SeedsOutsideTheCanvasFillNothing) {
     floodFill(state, empty, Point::at(1, 1), centre); // no canvas: nothing, no crash
 }
 
-TEST(SeedCFillTest, MaskMarksConnectedPixelsOfTheSeedColourOnly) {
-    ResetCurrentPort();
+TEST_F(FloodFillTest, SeedCFillMarksConnectedPixelsOfTheSeedColourOnly) {
     CGWorld source(Rect{0, 0, 8, 16}, 32);
     eraseWhite(source);
     {
@@ -102,26 +89,25 @@ TEST(SeedCFillTest, MaskMarksConnectedPixelsOfTheSeedColourOnly) {
         RGBForeColor(RGBColour{0xFFFF, 0xFFFF, 0xFEFE}); // white to the eye, not exactly
         PaintRect(Rect{3, 1, 4, 2});
     }
-    CGWorld mask(Rect{0, 0, 8, 16}, 1);
-    mask.image().fill(1); // stale bits must not survive
-    ASSERT_EQ(SeedCFill(*source.getPixMap(), *mask.getPixMap(), source.getBounds(),
-                        mask.getBounds(), 0, 0),
-              0);
-    int ones = 0;
-    for (int v = 0; v < 8; ++v)
-        for (int h = 0; h < 16; ++h)
-            ones += mask.image().pixelIndex(h, v);
-    EXPECT_EQ(ones, 8 * 5 - 1);
-    EXPECT_EQ(mask.image().pixelIndex(1, 3), 0);
-    EXPECT_EQ(mask.image().pixelIndex(6, 0), 0);
-    CGWorld wrongSize(Rect{0, 0, 8, 15}, 1);
-    EXPECT_NE(SeedCFill(*source.getPixMap(), *wrongSize.getPixMap(), source.getBounds(),
-                        wrongSize.getBounds(), 0, 0),
-              0);
-    CGWorld notAMask(Rect{0, 0, 8, 16}, 32);
-    EXPECT_NE(SeedCFill(*source.getPixMap(), *notAMask.getPixMap(), source.getBounds(),
-                        notAMask.getBounds(), 0, 0),
-              0);
+    // The mask may stand elsewhere: its rectangle says where the source's pixels go.
+    for (const Rect& where : {Rect{0, 0, 8, 16}, Rect{2, 0, 10, 16}}) {
+        CGWorld mask(where, 1);
+        mask.image().fill(1); // stale bits must not survive
+        ASSERT_EQ(
+            SeedCFill(*source.getPixMap(), *mask.getPixMap(), source.getBounds(), where, 0, 0), 0);
+        int ones = 0;
+        for (int v = 0; v < 8; ++v)
+            for (int h = 0; h < 16; ++h)
+                ones += mask.image().pixelIndex(h, v);
+        EXPECT_EQ(ones, 8 * 5 - 1) << where.top;
+        EXPECT_EQ(mask.image().pixelIndex(1, 3), 0);
+        EXPECT_EQ(mask.image().pixelIndex(6, 0), 0);
+    }
+    CGWorld shortMask(Rect{0, 0, 8, 15}, 1), deepMask(Rect{0, 0, 8, 16}, 32);
+    for (CGWorld* wrong : {&shortMask, &deepMask})
+        EXPECT_NE(SeedCFill(*source.getPixMap(), *wrong->getPixMap(), source.getBounds(),
+                            wrong->getBounds(), 0, 0),
+                  0);
 }
 
 } // namespace

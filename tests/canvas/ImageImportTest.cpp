@@ -6,26 +6,16 @@
 #include "PictureFile.h"
 
 #include <QBuffer>
-#include <QDir>
-#include <QFile>
 #include <QImageWriter>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-using picttest::firstDifference;
-using picttest::patternImage;
+using namespace picttest;
 
 constexpr QRgb kWhitePx = 0xFFFFFFFFU;
 const QString kHalvesGif = QStringLiteral(TURTLESCOPE_TEST_DATA "/pict/halves-40x20.gif");
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
 
 // Two halves, red left and blue right, with a green top-left pixel to find the orientation.
 QImage halves(int width, int height) {
@@ -37,18 +27,9 @@ QImage halves(int width, int height) {
 }
 
 int inkedPixels(const QImage& image) {
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixel(x, y) != 0xFFFFFFFFU ? 1 : 0;
-    return count;
-}
-
-bool isReddish(QRgb c) {
-    return qRed(c) > 200 && qBlue(c) < 60;
-}
-bool isBluish(QRgb c) {
-    return qBlue(c) > 200 && qRed(c) < 60;
+    const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
+    return int(image.width() * image.height() -
+               std::count(pixels, pixels + image.width() * image.height(), 0xFFFFFFFFU));
 }
 
 QByteArray bigEndian(std::uint32_t value, int bytes) {
@@ -101,11 +82,8 @@ QByteArray bmpClaiming(std::uint32_t width, std::uint32_t height) {
     return encoded(halves(8, 8), "BMP").replace(18, 8, sides);
 }
 
-class ImageImportTest : public ::testing::Test {
+class ImageImportTest : public TempFolderTest {
 protected:
-    void SetUp() override { ASSERT_TRUE(mDir.isValid()); }
-    QString path(const QString& name) const { return mDir.filePath(name); }
-
     // The canvas and its remaking, as the paint view does it: a fresh white world.
     std::function<CGWorld*()> remake() {
         return [this]() -> CGWorld* {
@@ -122,91 +100,87 @@ protected:
     }
 
     static constexpr Rect kBounds{0, 0, 300, 400};
-    QTemporaryDir mDir;
     CGWorld mWorld;
     int mRemakes = 0;
 };
 
 TEST_F(ImageImportTest, TypeComesFromContentFirstThenTheExtension) {
     const QImage image = patternImage(9, 9);
-    ASSERT_TRUE(image.save(path("png.dat"), "PNG"));
-    ASSERT_TRUE(image.save(path("jpeg.pict"), "JPEG")); // content wins over the name
-    ASSERT_TRUE(QFile::copy(kHalvesGif, path("gif.bin")));
-    ASSERT_TRUE(image.save(path("tiff"), "TIFF"));
-    ASSERT_EQ(writePictureFile(image, path("doc")), 0);
-    const auto picture = recordPicture(image);
-    writeBytes(path("bare"), QByteArray(reinterpret_cast<const char*>(picture.data()),
-                                        static_cast<qsizetype>(picture.size())));
-    writeBytes(path("broken.PCT"), "short");
-    writeBytes(path("program.turtle"), "forward 10");
-    writeBytes(path("notes"), "forward 10");
-    ASSERT_TRUE(image.save(path("bmp.dat"), "BMP")); // recognised by Qt's readers
-    writeBytes(path("cut.bmp"), "BM");
-    writeBytes(path("pixmap.turtle"), "P3 2 1 255\n0 0 0 9 9 9\n"); // also a pixmap by content
-
-    EXPECT_EQ(detectFileType(path("png.dat")), kFileTypePNG);
-    EXPECT_EQ(detectFileType(path("jpeg.pict")), kFileTypeJPEG);
-    EXPECT_EQ(detectFileType(path("gif.bin")), kFileTypeGIF);
-    EXPECT_EQ(detectFileType(path("tiff")), kFileTypeTIFF);
-    EXPECT_EQ(detectFileType(path("doc")), kFileTypePICT);
-    EXPECT_EQ(detectFileType(path("bare")), kFileTypePICT);
-    EXPECT_EQ(detectFileType(path("broken.PCT")), kFileTypePICT);
-    EXPECT_EQ(detectFileType(path("program.turtle")), kFileTypeTEXT);
-    EXPECT_EQ(detectFileType(path("notes")), kFileTypeUnknown);
-    EXPECT_EQ(detectFileType(path("does-not-exist.txt")), kFileTypeTEXT);
-    EXPECT_EQ(detectFileType(path("bmp.dat")), kFileTypeBMP);
-    EXPECT_EQ(detectFileType(path("cut.bmp")), kFileTypeBMP);
-    EXPECT_EQ(detectFileType(path("pixmap.turtle")), kFileTypeTEXT);
-    EXPECT_EQ(detectFileType(path("a.webp")), FourCC("WEBP"));
+    const auto pict = recordPicture(image);
+    const QByteArray bare = asBytes(pict);
+    const struct {
+        const char* name;
+        QByteArray bytes; // not written when null
+        FourCharCode type;
+    } cases[] = {
+        {"png.dat", encoded(image, "PNG"), kFileTypePNG},
+        {"jpeg.pict", encoded(image, "JPEG"), kFileTypeJPEG}, // content wins over the name
+        {"gif.bin", fileBytes(kHalvesGif), kFileTypeGIF},
+        {"tiff", encoded(image, "TIFF"), kFileTypeTIFF},
+        {"doc", QByteArray(512, '\0') + bare, kFileTypePICT},
+        {"bare", bare, kFileTypePICT},
+        {"broken.PCT", "short", kFileTypePICT},
+        {"program.turtle", "forward 10", kFileTypeTEXT},
+        {"notes", "forward 10", kFileTypeUnknown},
+        {"does-not-exist.txt", {}, kFileTypeTEXT},
+        {"bmp.dat", encoded(image, "BMP"), kFileTypeBMP}, // recognised by Qt's readers
+        {"cut.bmp", "BM", kFileTypeBMP},
+        {"pixmap.turtle", "P3 2 1 255\n0 0 0 9 9 9\n", kFileTypeTEXT}, // a pixmap by content too
+        {"a.webp", {}, FourCC("WEBP")},
+    };
+    for (const auto& c : cases) {
+        if (!c.bytes.isNull())
+            writeBytes(path(c.name), c.bytes);
+        EXPECT_EQ(detectFileType(path(c.name)), c.type) << c.name;
+    }
 }
 
-TEST_F(ImageImportTest, DecodesEveryOfferedFormatWithItsPixels) {
+TEST_F(ImageImportTest, DecodesEveryOfferedFormatWithItsPixelsTransparencyOnWhite) {
     const QImage image = halves(40, 20);
-    for (const char* format : {"PNG", "TIFF"}) {
+    for (const char* format : {"PNG", "TIFF", "GIF"}) {
         const QString file = path(QString("image.") + format);
-        ASSERT_TRUE(image.save(file, format)) << format;
+        if (format == std::string_view("GIF"))
+            writeBytes(file, fileBytes(kHalvesGif));
+        else
+            writeBytes(file, encoded(image, format));
         const ImportedImage imported = importImageFile(file);
-        ASSERT_EQ(imported.status, 0) << format;
         ASSERT_TRUE(imported.decoded) << format;
+        EXPECT_EQ(imported.status, 0) << format;
         EXPECT_EQ(firstDifference(imported.image, image), "") << format;
     }
-    const ImportedImage gif = importImageFile(kHalvesGif);
-    ASSERT_TRUE(gif.decoded);
-    EXPECT_EQ(firstDifference(gif.image, image), "") << "GIF";
-
-    ASSERT_TRUE(image.save(path("image.jpg"), "JPEG", 100));
-    const ImportedImage jpeg = importImageFile(path("image.jpg"));
-    ASSERT_TRUE(jpeg.decoded);
-    EXPECT_EQ(jpeg.image.size(), image.size());
-    EXPECT_GT(qRed(jpeg.image.pixel(5, 10)), 200);
-    EXPECT_GT(qBlue(jpeg.image.pixel(35, 10)), 200);
+    QImage alpha(2, 1, QImage::Format_ARGB32);
+    alpha.setPixel(0, 0, qRgba(0, 0, 0, 0));
+    alpha.setPixel(1, 0, qRgba(0, 0, 0, 128));
+    writeBytes(path("alpha.png"), encoded(alpha, "PNG"));
+    EXPECT_EQ(rowOf(importImageFile(path("alpha.png")).image, 0),
+              (std::vector<QRgb>{kWhitePx, qRgb(127, 127, 127)}));
 }
 
-TEST_F(ImageImportTest, TransparencyIsPutOnWhite) {
-    QImage image(2, 1, QImage::Format_ARGB32);
-    image.setPixel(0, 0, qRgba(0, 0, 0, 0));
-    image.setPixel(1, 0, qRgba(0, 0, 0, 128));
-    ASSERT_TRUE(image.save(path("alpha.png")));
-    const ImportedImage imported = importImageFile(path("alpha.png"));
-    ASSERT_TRUE(imported.decoded);
-    EXPECT_EQ(imported.image.pixel(0, 0), kWhitePx);
-    EXPECT_EQ(imported.image.pixel(1, 0), qRgb(127, 127, 127));
-}
-
-TEST_F(ImageImportTest, SavedPictureReopensWithTheSamePixels) {
+TEST_F(ImageImportTest, PicturesReopenWithTheirPixelsAndAnEmptyOneClearsTheCanvas) {
     const QImage image = patternImage(400, 300, 9);
     ASSERT_EQ(writePictureFile(image, path("same.pict")), 0);
     paintCanvasGrey();
     ASSERT_EQ(readPictureFile(path("same.pict"), kBounds, remake()), 0);
     EXPECT_EQ(mRemakes, 1);
     EXPECT_EQ(firstDifference(mWorld.image(), image), "");
+
+    paintCanvasGrey();
+    const auto empty = PictBuilder(rect(0, 0, 0, 50)).end();
+    writeBytes(path("empty.pict"), QByteArray(512, '\0') + asBytes(empty));
+    EXPECT_EQ(readPictureFile(path("empty.pict"), kBounds, remake()), 0);
+    EXPECT_EQ(mRemakes, 2);
+    EXPECT_EQ(mWorld.image().pixel(200, 150), kWhitePx);
+    // A canvas that cannot be made is an error.
+    writeBytes(path("small.png"), encoded(halves(4, 4), "PNG"));
+    EXPECT_EQ(
+        readPictureFile(path("small.png"), kBounds, [] { return static_cast<CGWorld*>(nullptr); }),
+        kMemoryFull);
 }
 
 TEST_F(ImageImportTest, RefusalsLeaveTheCanvasAndSayWhy) {
     paintCanvasGrey();
     ASSERT_EQ(writePictureFile(patternImage(100, 80), path("whole.pict")), 0);
-    QFile whole(path("whole.pict"));
-    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+    const QByteArray whole = fileBytes(path("whole.pict"));
     ASSERT_TRUE(QDir(mDir.path()).mkdir("folder"));
     struct Case {
         const char* name;
@@ -220,7 +194,7 @@ TEST_F(ImageImportTest, RefusalsLeaveTheCanvasAndSayWhy) {
         {"nothing.png", "", 0, "the file is empty"},
         {"notes.txt", "forward 10\nright 90\n", 0, "it is a program text, not a picture"},
         {"random", QByteArray(2000, '\x5A'), 0, "no installed image reader recognises"},
-        {"cut.pict", whole.read(whole.size() / 2), kBadPictureData, "picture data is damaged"},
+        {"cut.pict", whole.left(whole.size() / 2), kBadPictureData, "picture data is damaged"},
         {"cut.png", encoded(patternImage(64, 64), "PNG").left(300), kBadPictureData,
          "its PNG data is damaged or cut short"},
         {"zero.jpg", jpegClaiming(0, 5, false), kBadPictureData, "damaged or cut short"},
@@ -257,8 +231,8 @@ TEST_F(ImageImportTest, ImagesLandUprightAndFittedWhateverTheirSize) {
         EXPECT_EQ(imported.size, size);
         EXPECT_EQ(imported.image.size(), decoded);
         ASSERT_EQ(readPictureFile(path(name), kBounds, remake()), 0);
-        EXPECT_TRUE(isReddish(mWorld.image().pixel(red)));
-        EXPECT_TRUE(isBluish(mWorld.image().pixel(blue)));
+        const QRgb r = mWorld.image().pixel(red), b = mWorld.image().pixel(blue);
+        EXPECT_TRUE(qRed(r) > 200 && qBlue(r) < 60 && qBlue(b) > 200 && qRed(b) < 60);
         EXPECT_EQ(inkedPixels(mWorld.image()), drawnPixels);
     };
     // 200 x 100 into 400 x 300: doubled into (50, 0, 250, 400); 100 x 100: tripled into
@@ -280,26 +254,6 @@ TEST_F(ImageImportTest, ImagesLandUprightAndFittedWhateverTheirSize) {
           {390, 149});
     check("photo.jpg", encoded(halves(4000, 3000), "JPEG"), {4000, 3000}, {400, 300}, 400 * 300,
           {10, 10}, {390, 290});
-}
-
-TEST_F(ImageImportTest, AnEmptyPictureClearsTheCanvasAndDrawsNothing) {
-    paintCanvasGrey();
-    picttest::PictBuilder b(picttest::rect(0, 0, 0, 50));
-    const auto picture = b.end();
-    QByteArray file(512, '\0');
-    file.append(reinterpret_cast<const char*>(picture.data()),
-                static_cast<qsizetype>(picture.size()));
-    writeBytes(path("empty.pict"), file);
-    EXPECT_EQ(readPictureFile(path("empty.pict"), kBounds, remake()), 0);
-    EXPECT_EQ(mRemakes, 1);
-    EXPECT_EQ(mWorld.image().pixel(200, 150), kWhitePx);
-}
-
-TEST_F(ImageImportTest, ACanvasThatCannotBeMadeIsAnError) {
-    ASSERT_TRUE(halves(4, 4).save(path("small.png")));
-    EXPECT_EQ(
-        readPictureFile(path("small.png"), kBounds, [] { return static_cast<CGWorld*>(nullptr); }),
-        kMemoryFull);
 }
 
 } // namespace

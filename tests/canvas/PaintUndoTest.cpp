@@ -17,6 +17,17 @@ protected:
         release(to);
     }
     CommandStatus undoStatus() { return LCommander::DispatchCommandStatus(cmd_Undo); }
+    // A turtle line across the picture and a dot, then the window resized: the picture before
+    // the dot.
+    QImage paintThenResize(int width, int height) {
+        view->moveTurtleTo(Point::at(10, 10), 0.0f);
+        view->lineTurtleTo(Point::at(390, 290), 0.0f);
+        const QImage withLine = picture();
+        QTest::mouseClick(view.get(), Qt::LeftButton, Qt::NoModifier, QPoint(380, 20));
+        view->resize(width, height);
+        QCoreApplication::processEvents();
+        return withLine;
+    }
 };
 
 // Undo takes back the last stroke only, with the turtle's lines drawn after it; undo again
@@ -67,12 +78,7 @@ TEST_F(PaintUndo, BackspaceClearsAndUndoBringsThePictureBackWithoutCircles) {
 }
 
 TEST_F(PaintUndo, UndoAfterTheCanvasShrankExchangesTheSharedCorner) {
-    view->moveTurtleTo(Point::at(10, 10), 0.0f);
-    view->lineTurtleTo(Point::at(390, 290), 0.0f);
-    const QImage withLine = picture();
-    QTest::mouseClick(view.get(), Qt::LeftButton, Qt::NoModifier, QPoint(380, 20));
-    view->resize(200, 100);
-    QCoreApplication::processEvents();
+    const QImage withLine = paintThenResize(200, 100);
     ASSERT_EQ(view->canvas().getBounds(), (Rect{0, 0, 100, 200}));
 
     EXPECT_TRUE(undo());
@@ -85,12 +91,7 @@ TEST_F(PaintUndo, UndoAfterTheCanvasShrankExchangesTheSharedCorner) {
 }
 
 TEST_F(PaintUndo, UndoAfterTheCanvasGrewRestoresTheOldAreaOnly) {
-    view->moveTurtleTo(Point::at(10, 10), 0.0f);
-    view->lineTurtleTo(Point::at(390, 290), 0.0f);
-    const QImage withLine = picture();
-    QTest::mouseClick(view.get(), Qt::LeftButton, Qt::NoModifier, QPoint(380, 20));
-    view->resize(600, 500);
-    QCoreApplication::processEvents();
+    const QImage withLine = paintThenResize(600, 500);
     view->moveTurtleTo(Point::at(590, 490), 0.0f);
     view->lineTurtleTo(Point::at(550, 490), 0.0f);
 

@@ -1,5 +1,6 @@
 // Painting with the mouse on a real paint view.
 
+#include "CanvasTestSupport.h"
 #include "ColourModel.h"
 #include "HueCycling.h"
 #include "PaintViewTestSupport.h"
@@ -21,12 +22,10 @@ TEST_F(PaintViewPainting, DragPaintsAStrokeAndLeavesTheTurtleAtItsEnd) {
     drag({200, 100});
     release({200, 100});
 
+    // A band 8 high from dot to dot (radius 4).
     for (int h = 100; h <= 200; h += 10)
         EXPECT_TRUE(isInk(h, 100)) << h;
-    EXPECT_TRUE(isInk(150, 103));
-    EXPECT_FALSE(isInk(150, 106));
-    EXPECT_FALSE(isInk(150, 94));
-    EXPECT_FALSE(isInk(90, 100));
+    EXPECT_EQ(canvas_test::extentOf(view->canvas(), kWhite, true), (Rect{96, 96, 104, 204}));
     EXPECT_EQ(view->turtlePoint(), Point::at(200, 100));
     EXPECT_EQ(view->heading(), 0.0f);
 }
@@ -65,16 +64,9 @@ TEST_F(PaintViewPainting, AClickWithoutDragLeavesOneDotOfHalfThePenWidth) {
     view->setHeading(135.0f);
     QTest::mouseClick(view.get(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 150));
 
-    EXPECT_TRUE(isInk(200, 150));
-    EXPECT_TRUE(isInk(207, 150));
-    EXPECT_TRUE(isInk(193, 150));
-    EXPECT_TRUE(isInk(200, 143));
-    EXPECT_TRUE(isInk(200, 157));
-    EXPECT_FALSE(isInk(209, 150));
-    EXPECT_FALSE(isInk(190, 150));
-    EXPECT_FALSE(isInk(200, 159));
-    EXPECT_FALSE(isInk(200, 140));
-    EXPECT_FALSE(isInk(207, 157)); // round, not square
+    // The 16 x 16 disc around the click has 208 pixels (round, not square).
+    EXPECT_EQ(canvas_test::extentOf(view->canvas(), kWhite, true), (Rect{142, 192, 158, 208}));
+    EXPECT_EQ(canvas_test::countOf(view->canvas(), kWhite), kWidth * kHeight - 208);
     EXPECT_EQ(view->turtlePoint(), Point::at(200, 150));
     EXPECT_EQ(view->heading(), 0.0f);
 }

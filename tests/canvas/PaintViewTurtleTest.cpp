@@ -15,16 +15,26 @@ using namespace paint_view_test;
 
 namespace {
 
-class PaintViewTurtle : public PaintViewTest {};
+void settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
 
-// Collects the regions the view repaints.
-class PaintRecorder : public QObject {
-public:
-    explicit PaintRecorder(QWidget* watched) { watched->installEventFilter(this); }
-    QRegion painted;
-    int events = 0;
-
+class PaintViewTurtle : public PaintViewTest, public QObject {
 protected:
+    // What the view repaints, and in how many paint events, for what `act` does and the given
+    // visits of the event loop after it.
+    std::pair<QRegion, int> repainted(const std::function<void()>& act, int visits = 2) {
+        settle();
+        painted = QRegion();
+        events = 0;
+        view->installEventFilter(this);
+        act();
+        for (int i = 0; i < visits; ++i)
+            QCoreApplication::processEvents();
+        view->removeEventFilter(this);
+        return {painted, events};
+    }
     bool eventFilter(QObject* /*watched*/, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
             ++events;
@@ -32,12 +42,9 @@ protected:
         }
         return false;
     }
+    QRegion painted;
+    int events = 0;
 };
-
-void settle() {
-    QCoreApplication::processEvents();
-    QCoreApplication::processEvents();
-}
 
 TEST_F(PaintViewTurtle, ColourCyclingTurnsThePenRedAndMovesTheHueOnPerLine) {
     view->setPenColor(RGBColour{0, 0, 0xFFFF}, 3003);
@@ -70,44 +77,57 @@ TEST_F(PaintViewTurtle, AFirstStrokeAfterAMoveStartsWithADotLaterOnesJoin) {
 }
 
 TEST_F(PaintViewTurtle, AStrokeRepaintsAroundItselfAFillTheWholeView) {
-    settle();
-    {
-        PaintRecorder recorder(view.get());
-        view->moveTurtleTo(Point::at(100, 100), 0.0f);
-        view->lineTurtleTo(Point::at(120, 100), 90.0f);
-        settle();
-        const QRect bounds = recorder.painted.boundingRect();
-        EXPECT_TRUE(bounds.contains(QRect(100, 99, 21, 2)));
-        EXPECT_LT(bounds.width(), 40);
-        EXPECT_LT(bounds.height(), 20);
-    }
+    const QRect stroke = repainted([&] {
+                             view->moveTurtleTo(Point::at(100, 100), 0.0f);
+                             view->lineTurtleTo(Point::at(120, 100), 90.0f);
+                         }).first.boundingRect();
+    EXPECT_TRUE(stroke.contains(QRect(100, 99, 21, 2)));
+    EXPECT_TRUE(stroke.width() < 40 && stroke.height() < 20)
+        << stroke.width() << "x" << stroke.height();
     view->setPenColor(kRed, 3001);
-    settle();
-    PaintRecorder recorder(view.get());
-    view->fillAt(Point::at(10, 10));
-    settle();
+    EXPECT_TRUE(repainted([&] { view->fillAt(Point::at(10, 10)); }).first.contains(view->rect()));
     EXPECT_EQ(at(399, 299), kRed);
-    EXPECT_TRUE(recorder.painted.contains(view->rect()));
+}
+
+// What a run draws between two visits of the event loop reaches the screen at the next one.
+TEST_F(PaintViewTurtle, EveryStrokeSinceTheLastVisitIsRepaintedAtTheNext) {
+    for (const int width : {2, 16}) {
+        view->setPenSize(static_cast<std::int16_t>(width));
+        const QImage before = picture();
+        const QRegion region =
+            repainted(
+                [&] {
+                    for (int i = 0; i < 60; ++i)
+                        view->lineTurtleTo(Point::at(10 + (i * 37) % 380, 10 + (i * 53) % 280),
+                                           0.0f);
+                },
+                1)
+                .first;
+        const QImage after = picture();
+        int changed = 0;
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x)
+                if (after.pixel(x, y) != before.pixel(x, y)) {
+                    ++changed;
+                    ASSERT_TRUE(region.contains(QPoint(x, y)))
+                        << "pen " << width << " at " << x << "," << y;
+                }
+        EXPECT_GT(changed, 1000);
+    }
 }
 
 TEST_F(PaintViewTurtle, EraseTurtleRepaintsAroundTheTurtleOnlyWhileItIsShown) {
-    settle();
-    {
-        PaintRecorder hidden(view.get());
-        view->eraseTurtle();
-        view->setHeading(45.0f);
-        view->drawTurtle();
-        settle();
-        EXPECT_EQ(hidden.events, 0);
-    }
+    EXPECT_EQ(repainted([&] {
+                  view->eraseTurtle();
+                  view->setHeading(45.0f);
+                  view->drawTurtle();
+              }).second,
+              0);
     view->showTurtle(true);
-    settle();
-    PaintRecorder recorder(view.get());
-    view->eraseTurtle();
-    settle();
+    const QRegion erased = repainted([&] { view->eraseTurtle(); }).first;
     const Point p = view->turtlePoint();
-    EXPECT_TRUE(recorder.painted.contains(QRect(p.h - 21, p.v - 33, 54, 54)));
-    EXPECT_LT(recorder.painted.boundingRect().width(), 80);
+    EXPECT_TRUE(erased.contains(QRect(p.h - 21, p.v - 33, 54, 54)));
+    EXPECT_LT(erased.boundingRect().width(), 80);
 }
 
 TEST_F(PaintViewTurtle, TheTurtleIsDrawnOnTheScreenButNeverIntoThePicture) {
@@ -178,17 +198,13 @@ TEST_F(PaintViewTurtle, SymmetryRepeatsStrokesAndShowsGuidesOnTheScreenOnly) {
 TEST_F(PaintViewTurtle, TextGoesIntoTheCanvasInThePenColour) {
     view->setPenColor(kRed, 3001);
     view->setTextSize(24);
-    LStr255 text;
-    text.append("Hello");
-    view->writeText(text, 50, 100);
-    int red = 0;
-    for (int v = 70; v < 110; ++v)
-        for (int h = 50; h < 150; ++h)
-            red += at(h, v) == kRed;
-    EXPECT_GT(red, 50);
+    view->writeText(LStr255("Hello"), 50, 100);
+    const QImage text = picture().copy(50, 70, 100, 40);
+    const auto* pixels = reinterpret_cast<const QRgb*>(text.constBits());
+    EXPECT_GT(std::count(pixels, pixels + 100 * 40, 0xFFFF0000u), 50);
 }
 
-TEST_F(PaintViewTurtle, CursorFollowsPenWidthAndFillMode) {
+TEST_F(PaintViewTurtle, CursorFollowsPenWidthAndFillModeOnTheActiveView) {
     const std::pair<int, int> expected[] = {{1, 128},  {2, 128},  {4, 129}, {8, 130},
                                             {16, 131}, {32, 132}, {0, 132}, {-3, 132}};
     for (const auto& [width, id] : expected) {
@@ -200,9 +216,9 @@ TEST_F(PaintViewTurtle, CursorFollowsPenWidthAndFillMode) {
         view->setPenSize(std::int16_t(width));
         EXPECT_EQ(view->cursorID(), 133);
     }
-}
+    view->setFillMode(false);
 
-TEST_F(PaintViewTurtle, TheActiveViewShowsOurCursorImage) {
+    // The active view shows our cursor image.
     CPaintWindow inactive(nullptr, root.get());
     EXPECT_EQ(inactive.cursor().shape(), Qt::ArrowCursor);
 
@@ -253,17 +269,12 @@ TEST_F(PaintViewTurtle, TheFirstClickEndsIdling) {
     release({10, 10});
 }
 
-} // namespace
-
-namespace {
-
 TEST(TurtleLook, TheTriangleTrailsTheHeadingWithCornersTruncatedTowardZero) {
     ASSERT_TRUE(ensureWidgetApplication());
     InitLanguageTables();
     const TurtleShape up = turtleShape(Point::at(200, 150), 0.0f);
-    EXPECT_EQ(up.tip, Point::at(200, 150));
-    EXPECT_EQ(up.back, Point::at(206, 168));
-    EXPECT_EQ(up.side, Point::at(194, 168));
+    EXPECT_EQ((std::vector{up.tip, up.back, up.side}),
+              (std::vector{Point::at(200, 150), Point::at(206, 168), Point::at(194, 168)}));
 
     const TurtleShape down = turtleShape(Point::at(0, 0), 180.0f);
     EXPECT_EQ(down.back, Point::at(-6, -18));

@@ -1,11 +1,15 @@
-// Where the paint view's window goes, what resizing does to the picture, and the clear
-// animation.
+// Where the paint view's window goes, what resizing does to the picture, the clear animation,
+// and saving, opening and printing the picture.
 
 #include "PaintViewTestSupport.h"
 #include "PaintWindowPlacement.h"
 #include "Ticks.h"
 
+#include <QFile>
+#include <QPrinter>
+#include <QRegularExpression>
 #include <QResizeEvent>
+#include <QTemporaryDir>
 
 using namespace paint_view_test;
 
@@ -27,6 +31,13 @@ TEST(PaintWindowPlacement, TheLargestPictureBesideThePalettesOnEachScreen) {
 }
 
 class PaintViewWindow : public PaintViewTest {};
+
+// A new picture's view takes the keys and menu commands at once, before any click.
+TEST_F(PaintViewWindow, ANewViewBecomesTheTarget) {
+    LCommander::SwitchTarget(root.get());
+    CPaintWindow fresh(nullptr, root.get());
+    EXPECT_EQ(LCommander::GetTarget(), &fresh);
+}
 
 TEST_F(PaintViewWindow, AResizeRecentresTheTurtleAndClearsOnlyWhenTheSizeChanges) {
     view->lineTurtleTo(Point::at(10, 10), 0.0f);
@@ -80,6 +91,55 @@ TEST_F(PaintViewWindow, TheClearCommandWipesAndClears) {
     EXPECT_EQ(view->wipeRingCount(), 0);
     // Other commands travel on and nobody here handles them.
     EXPECT_FALSE(view->obeyCommand(cmd_Copy, nullptr));
+}
+
+class PaintViewFiles : public PaintViewTest {
+protected:
+    QTemporaryDir dir;
+};
+
+TEST_F(PaintViewFiles, APictureSavedAndOpenedAgainIsTheSameAFailedOpenLeavesItAlone) {
+    view->setPenColor(kRed, 3001);
+    view->setPenSize(8);
+    view->lineTurtleTo(Point::at(300, 40), 90.0f);
+    const QImage saved = picture();
+    ASSERT_EQ(view->writePictureFile(dir.filePath("picture.pict")), 0);
+    QString refusal;
+    EXPECT_NE(view->readPictureFile(dir.filePath("missing.pict"), &refusal), 0);
+    EXPECT_EQ(refusal, QStringLiteral("the file does not exist"));
+    EXPECT_EQ(picture(), saved);
+
+    view->clearPicture();
+    ASSERT_NE(picture(), saved);
+    EXPECT_EQ(view->readPictureFile(dir.filePath("picture.pict"), &refusal), 0);
+    EXPECT_EQ(picture(), saved);
+    EXPECT_EQ(refusal, QString());
+}
+
+TEST_F(PaintViewFiles, NothingIsWrittenWithoutACanvasNorPrintedWithoutAPrinter) {
+    CPaintWindow unshown(nullptr, root.get());
+    EXPECT_NE(unshown.writePictureFile(dir.filePath("none.pict")), 0);
+    EXPECT_FALSE(QFile::exists(dir.filePath("none.pict")));
+    EXPECT_EQ(view->printPicture(nullptr), -50);
+}
+
+TEST_F(PaintViewFiles, PrintingMakesOnePageWithAnImageOfTheCanvas) {
+    view->setPenColor(kRed, 3001);
+    view->setPenSize(16);
+    view->lineTurtleTo(Point::at(300, 100), 0.0f);
+    const QImage before = picture();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("picture.pdf"));
+    EXPECT_EQ(view->printPicture(&printer), 0);
+    QFile file(dir.filePath("picture.pdf"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray pdf = file.readAll();
+    EXPECT_TRUE(pdf.startsWith("%PDF"));
+    EXPECT_EQ(QString::fromLatin1(pdf).count(QRegularExpression("/Type\\s*/Page[^s]")), 1);
+    EXPECT_TRUE(QRegularExpression(QString("/Width\\s+%1\\b").arg(kWidth)).match(pdf).hasMatch());
+    EXPECT_TRUE(QRegularExpression(QString("/Height\\s+%1\\b").arg(kHeight)).match(pdf).hasMatch());
+    EXPECT_EQ(picture(), before) << "printing leaves the picture alone";
 }
 
 } // namespace

@@ -6,17 +6,13 @@
 #include "PictTestSupport.h"
 #include "PictureFile.h"
 
-#include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-using picttest::firstDifference;
-using picttest::patternImage;
+using namespace picttest;
 
 const QString kDataDir = QStringLiteral(TURTLESCOPE_TEST_DATA "/pict");
 
@@ -53,12 +49,7 @@ TEST(PictInterop, CommittedFilesOfOtherWritersReadWithTheRightPixels) {
     }
 }
 
-class LiveTools : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(mDir.isValid()); }
-    QString path(const QString& name) const { return mDir.filePath(name); }
-    QTemporaryDir mDir;
-};
+class LiveTools : public TempFolderTest {};
 
 TEST_F(LiveTools, ImageMagickReadsOurPictureFilesWithTheSamePixels) {
     if (!toolAvailable("convert"))
@@ -75,44 +66,32 @@ TEST_F(LiveTools, ImageMagickReadsOurPictureFilesWithTheSamePixels) {
     }
 }
 
-TEST_F(LiveTools, WeReadImageMagickPicturesDirectAndIndexed) {
+// Pictures written by the tools: direct, indexed (a palette-sized PNG first) and by ppmtopict.
+TEST_F(LiveTools, WeReadImageMagickAndPpmtopictPictures) {
     if (!toolAvailable("convert"))
         GTEST_SKIP() << "ImageMagick is not installed";
-    for (const int width : {1, 7, 63, 66, 67, 201, 251}) {
-        const QImage image = patternImage(width, 4, static_cast<unsigned>(width) + 7);
-        const QString png = path(QString("src-%1.png").arg(width));
-        ASSERT_TRUE(image.save(png));
-        const QString direct = path(QString("direct-%1.pict").arg(width));
-        ASSERT_TRUE(run("convert", {png, direct}));
-        const PictDecodeResult d = readPictureFileData(direct);
-        ASSERT_EQ(d.status, 0) << "direct width " << width;
-        EXPECT_EQ(firstDifference(d.image, image), "") << "direct width " << width;
-
-        const QString palettePng = path(QString("pal-%1.png").arg(width));
-        const QString indexed = path(QString("indexed-%1.pict").arg(width));
-        ASSERT_TRUE(run("convert", {png, "-colors", "10", palettePng}));
-        ASSERT_TRUE(run("convert", {palettePng, "-type", "Palette", indexed}));
-        const PictDecodeResult i = readPictureFileData(indexed);
-        ASSERT_EQ(i.status, 0) << "indexed width " << width;
-        EXPECT_EQ(firstDifference(i.image, loadPng(palettePng)), "") << "indexed width " << width;
-    }
-}
-
-TEST_F(LiveTools, WeReadPpmtopictPictures) {
-    if (!toolAvailable("ppmtopict") || !toolAvailable("convert"))
-        GTEST_SKIP() << "netpbm or ImageMagick is not installed";
-    for (const int width : {9, 201, 250, 251}) {
-        const QImage image = patternImage(width, 5, static_cast<unsigned>(width) + 3);
-        const QString png = path(QString("src-%1.png").arg(width));
-        const QString ppm = path(QString("pal-%1.ppm").arg(width));
-        const QString pict = path(QString("ppm-%1.pict").arg(width));
-        ASSERT_TRUE(image.save(png));
-        ASSERT_TRUE(run("convert", {png, "-colors", "16", ppm}));
-        ASSERT_TRUE(run("ppmtopict", {ppm}, pict));
-        const PictDecodeResult r = readPictureFileData(pict);
-        ASSERT_EQ(r.status, 0) << "width " << width;
-        EXPECT_EQ(firstDifference(r.image, loadPng(ppm)), "") << "width " << width;
-    }
+    enum Writer { Direct, Indexed, Ppm };
+    const std::pair<Writer, std::vector<int>> writers[] = {
+        {Direct, {1, 7, 63, 66, 67, 201, 251}},
+        {Indexed, {1, 7, 63, 66, 67, 201, 251}},
+        {Ppm, toolAvailable("ppmtopict") ? std::vector{9, 201, 250, 251} : std::vector<int>{}}};
+    for (const auto& [writer, widths] : writers)
+        for (const int width : widths) {
+            const QString name = QString("%1-%2").arg(int(writer)).arg(width);
+            SCOPED_TRACE(name.toStdString());
+            const QString png = path(name + ".png"), pict = path(name + ".pict");
+            const QString palette =
+                writer == Direct ? png : path(name + (writer == Ppm ? "-pal.ppm" : "-pal.png"));
+            ASSERT_TRUE(patternImage(width, 4, static_cast<unsigned>(width) + 7).save(png));
+            ASSERT_TRUE(writer == Direct ||
+                        run("convert", {png, "-colors", writer == Ppm ? "16" : "10", palette}));
+            ASSERT_TRUE(writer == Ppm      ? run("ppmtopict", {palette}, pict)
+                        : writer == Direct ? run("convert", {png, pict})
+                                           : run("convert", {palette, "-type", "Palette", pict}));
+            const PictDecodeResult r = readPictureFileData(pict);
+            ASSERT_EQ(r.status, 0);
+            EXPECT_EQ(firstDifference(r.image, loadPng(palette)), "");
+        }
 }
 
 } // namespace

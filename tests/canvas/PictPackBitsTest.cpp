@@ -39,60 +39,53 @@ TEST(PackBits, RoundTripsAndStaysWithinTheWorstCaseSize) {
         }
         Bytes back(size);
         const UnpackResult result = unpackBits(packed, back);
-        EXPECT_FALSE(result.malformed);
-        EXPECT_EQ(result.produced, size);
+        EXPECT_TRUE(result.exact(packed.size(), size) && !result.malformed);
         EXPECT_EQ(back, src);
     }
 }
 
-TEST(PackBits, StopsAtTheDestinationAndSkipsNoOps) {
-    Bytes dst(3);
-    const UnpackResult full = unpackBits(Bytes{0x80, 0xF9, 5, 0x80}, dst);
-    EXPECT_FALSE(full.malformed);
-    EXPECT_EQ(full.produced, 3U);
-    EXPECT_EQ(dst, (Bytes{5, 5, 5}));
-
-    Bytes longer(10, 0xEE);
-    const UnpackResult partial = unpackBits(Bytes{1, 4, 6}, longer);
-    EXPECT_EQ(partial.produced, 2U);
-    EXPECT_EQ(longer[2], 0xEE) << "nothing is written past what was produced";
-}
-
-TEST(PackBits, ExactWhenSourceAndDestinationEndTogether) {
-    Bytes dst(4);
-    const Bytes fits{0xFE, 1, 0, 2};
-    EXPECT_TRUE(unpackBits(fits, dst).exact(fits.size(), dst.size()));
-    const Bytes surplus{0xFE, 1, 0, 2, 0, 3};
-    const UnpackResult extra = unpackBits(surplus, dst);
-    EXPECT_EQ(extra.consumed, 4U);
-    EXPECT_FALSE(extra.exact(surplus.size(), dst.size()));
-    const Bytes overlong{0xFC, 1};
-    const UnpackResult over = unpackBits(overlong, dst);
-    EXPECT_TRUE(over.overflowed);
-    EXPECT_EQ(dst, (Bytes{1, 1, 1, 1}));
-    EXPECT_FALSE(over.exact(overlong.size(), dst.size()));
-}
-
-TEST(PackBits, HostileRunsAreReportedNotOverread) {
-    Bytes dst(64, 0);
-    // Literal promising more bytes than remain.
-    EXPECT_TRUE(unpackBits(Bytes{5, 1, 2}, dst).malformed);
-    // A repeat flag with nothing to repeat.
-    EXPECT_TRUE(unpackBits(Bytes{0xFE}, dst).malformed);
-    // Word units: a repeat needs two bytes, a literal two per word.
-    EXPECT_TRUE(unpackBits(Bytes{0xFE, 1}, dst, true).malformed);
-    EXPECT_TRUE(unpackBits(Bytes{1, 1, 2, 3}, dst, true).malformed);
-    // A destination of zero bytes takes nothing and reads nothing.
-    Bytes none;
-    EXPECT_EQ(unpackBits(Bytes{0x7F}, none).produced, 0U);
-}
-
-TEST(PackBits, WordUnitsRepeatWholeWords) {
-    Bytes dst(8);
-    const UnpackResult result = unpackBits(Bytes{0xFE, 0x12, 0x34, 0x00, 0xAB, 0xCD}, dst, true);
-    EXPECT_FALSE(result.malformed);
-    EXPECT_EQ(result.produced, 8U);
-    EXPECT_EQ(dst, (Bytes{0x12, 0x34, 0x12, 0x34, 0x12, 0x34, 0xAB, 0xCD}));
+// Unpacking stops at the end of the destination, skips no-ops, repeats whole words in word units,
+// and reports (never over-reads) blocks that promise more than there is.
+TEST(PackBits, UnpacksWithinBothBuffersAndReportsHowItEnded) {
+    const struct {
+        Bytes src;
+        std::size_t room;
+        bool words;
+        Bytes out; // the destination after, 0xEE where nothing was written
+        std::size_t consumed;
+        bool malformed, overflowed, exact;
+    } cases[] = {
+        {{0x80, 0xF9, 5, 0x80}, 3, false, {5, 5, 5}, 3, false, true, false},
+        {{1, 4, 6}, 4, false, {4, 6, 0xEE, 0xEE}, 3, false, false, false},
+        {{0xFE, 1, 0, 2}, 4, false, {1, 1, 1, 2}, 4, false, false, true},
+        {{0xFE, 1, 0, 2, 0, 3}, 4, false, {1, 1, 1, 2}, 4, false, false, false},
+        {{0xFC, 1}, 4, false, {1, 1, 1, 1}, 2, false, true, false},
+        {{0xFE, 0x12, 0x34, 0x00, 0xAB, 0xCD},
+         8,
+         true,
+         {0x12, 0x34, 0x12, 0x34, 0x12, 0x34, 0xAB, 0xCD},
+         6,
+         false,
+         false,
+         true},
+        {{5, 1, 2}, 4, false, {0xEE, 0xEE, 0xEE, 0xEE}, 3, true, false, false},
+        {{0xFE}, 4, false, {0xEE, 0xEE, 0xEE, 0xEE}, 1, true, false, false},
+        {{0xFE, 1}, 4, true, {0xEE, 0xEE, 0xEE, 0xEE}, 2, true, false, false},
+        {{1, 1, 2, 3}, 4, true, {0xEE, 0xEE, 0xEE, 0xEE}, 4, true, false, false},
+        {{0x7F}, 0, false, {}, 0, false, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        Bytes dst(c.room, 0xEE);
+        const UnpackResult r = unpackBits(c.src, dst, c.words);
+        EXPECT_EQ(dst, c.out);
+        EXPECT_EQ(r.produced, std::size_t(std::count_if(c.out.begin(), c.out.end(),
+                                                        [](std::uint8_t b) { return b != 0xEE; })));
+        EXPECT_EQ(r.malformed, c.malformed);
+        EXPECT_EQ(r.overflowed, c.overflowed);
+        EXPECT_EQ(r.exact(c.src.size(), c.room), c.exact);
+        EXPECT_TRUE(c.malformed || r.consumed == c.consumed) << r.consumed;
+    }
 }
 
 } // namespace

@@ -4,9 +4,6 @@
 #include "PictTestSupport.h"
 #include "PictWriter.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -14,55 +11,25 @@
 
 namespace {
 
-using picttest::firstDifference;
-using picttest::patternImage;
+using namespace picttest;
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+class PictureFileTest : public TempFolderTest {};
 
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-class PictureFileTest : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(mDir.isValid()); }
-    QString path(const QString& name) const { return mDir.filePath(name); }
-    QStringList entries() const {
-        return QDir(mDir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
-    }
-    QTemporaryDir mDir;
-};
-
-TEST_F(PictureFileTest, FileIs512ZeroBytesThenThePicture) {
+TEST_F(PictureFileTest, FileIs512ZeroBytesThenThePictureAndSavingAgainLeavesOnlyTheNew) {
     const QImage image = patternImage(400, 300);
     const QString file = path("a.pict");
     ASSERT_EQ(writePictureFile(image, file), 0);
-    const QByteArray bytes = readAll(file);
     const auto picture = recordPicture(image);
-    ASSERT_EQ(bytes.size(), static_cast<qsizetype>(512 + picture.size()));
-    EXPECT_EQ(bytes.left(512), QByteArray(512, '\0'));
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(picture.data()),
-                         static_cast<qsizetype>(picture.size())),
-              bytes.mid(512));
+    EXPECT_EQ(fileBytes(file), QByteArray(512, '\0') + asBytes(picture));
     const PictDecodeResult back = readPictureFileData(file);
-    ASSERT_EQ(back.status, 0);
     EXPECT_EQ(back.frame, (Rect{0, 0, 300, 400}));
     EXPECT_EQ(firstDifference(back.image, image), "");
-}
 
-TEST_F(PictureFileTest, SavingAgainLeavesExactlyTheNewPicture) {
-    const QString file = path("again.pict");
-    ASSERT_EQ(writePictureFile(patternImage(300, 200, 3), file), 0);
     QImage white(20, 10, QImage::Format_RGB32);
     white.fill(qRgb(255, 255, 255));
     ASSERT_EQ(writePictureFile(white, file), 0);
-    EXPECT_EQ(readAll(file).size(), static_cast<qsizetype>(512 + recordPicture(white).size()));
-    EXPECT_EQ(entries(), QStringList{"again.pict"}) << "no temporary file is left behind";
+    EXPECT_EQ(fileBytes(file).size(), static_cast<qsizetype>(512 + recordPicture(white).size()));
+    EXPECT_EQ(entries(), QStringList{"a.pict"}) << "no temporary file is left behind";
 }
 
 TEST_F(PictureFileTest, FailuresGiveTheirStatusAndCreateNothing) {
@@ -95,7 +62,7 @@ TEST_F(PictureFileTest, AFailedWriteLeavesTheOldFileIntact) {
     std::signal(SIGXFSZ, previousHandler);
 
     EXPECT_NE(status, 0);
-    EXPECT_EQ(readAll(file), old);
+    EXPECT_EQ(fileBytes(file), old);
     EXPECT_EQ(entries(), QStringList{"keep.pict"}) << "the temporary file is removed";
 }
 
@@ -108,7 +75,7 @@ TEST_F(PictureFileTest, ALockedFolderIsAccessDeniedAndKeepsTheOldFile) {
     ASSERT_TRUE(QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::ExeOwner));
     EXPECT_EQ(writePictureFile(patternImage(8, 8), file), kAccessDenied);
     QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    EXPECT_EQ(readAll(file), QByteArray("old"));
+    EXPECT_EQ(fileBytes(file), QByteArray("old"));
 }
 
 } // namespace

@@ -2,15 +2,18 @@
 
 #include "CGWorld.h"
 #include "CopyBits.h"
+#include "PictTestSupport.h"
 #include "PixelAccess.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 #include <vector>
 
 namespace {
 
-constexpr QRgb kBlackPx = 0xFF000000u;
-constexpr QRgb kWhitePx = 0xFFFFFFFFu;
+using picttest::rowOf;
+using Px = std::vector<QRgb>;
+constexpr QRgb kBlackPx = 0xFF000000u, kWhitePx = 0xFFFFFFFFu, W = kWhitePx;
 
 QImage filled(int width, int height, QRgb colour, QImage::Format format = QImage::Format_RGB32) {
     QImage image(width, height, format);
@@ -50,9 +53,8 @@ TEST(StretchBits, EveryModeOnBlackAndWhiteSourcePixels) {
     QImage mono(2, 1, QImage::Format_Mono); // bits 1 0
     mono.fill(0);
     setMonoBits(mono.scanLine(0), 0, 1, true);
-    QImage blackWhite(2, 1, QImage::Format_RGB32); // black, white
+    QImage blackWhite = filled(2, 1, kWhitePx); // black, white
     blackWhite.setPixel(0, 0, kBlackPx);
-    blackWhite.setPixel(1, 0, kWhitePx);
     for (const Expected& e : table) {
         // Same size and doubled, from 1-bit and from 32-bit pixels: all one rule.
         for (const QImage* source : {&mono, &blackWhite}) {
@@ -60,8 +62,8 @@ TEST(StretchBits, EveryModeOnBlackAndWhiteSourcePixels) {
                 QImage dest = filled(2 * scale, 1, d);
                 stretchBits(dest, *source, wholeOnto(*source, PixelBox{0, 0, 1, 2 * scale}), e.mode,
                             colours);
-                EXPECT_EQ(dest.pixel(0, 0), e.one) << "mode " << e.mode << " scale " << scale;
-                EXPECT_EQ(dest.pixel(2 * scale - 1, 0), e.zero)
+                EXPECT_EQ(rowOf(dest, 0),
+                          scale == 1 ? (Px{e.one, e.zero}) : (Px{e.one, e.one, e.zero, e.zero}))
                     << "mode " << e.mode << " scale " << scale;
             }
         }
@@ -76,15 +78,13 @@ TEST(StretchBits, ShrinkingTakesThePixelUnderEachCentre) {
     EXPECT_EQ(stretchBits(dest, source, wholeOnto(source, PixelBox{0, 0, 3, 3}), kSrcCopy, {}),
               (PixelBox{0, 0, 3, 3}));
     for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 3; ++x)
-            EXPECT_EQ(dest.pixel(x, y), source.pixel(2 * x, 2 * y)) << x << "," << y;
-
+        EXPECT_EQ(rowOf(dest, y),
+                  (Px{source.pixel(0, 2 * y), source.pixel(2, 2 * y), source.pixel(4, 2 * y)}));
     // 3 onto 2: the two outer pixels.
-    const QImage three = gradient(3, 1);
     QImage two = filled(2, 1, kWhitePx);
-    stretchBits(two, three, wholeOnto(three, PixelBox{0, 0, 1, 2}), kSrcCopy, {});
-    EXPECT_EQ(two.pixel(0, 0), three.pixel(0, 0));
-    EXPECT_EQ(two.pixel(1, 0), three.pixel(2, 0));
+    stretchBits(two, source, Stretch{PixelBox{0, 0, 1, 3}, PixelBox{0, 0, 1, 2}, PixelBox::of(two)},
+                kSrcCopy, {});
+    EXPECT_EQ(rowOf(two, 0), (Px{source.pixel(0, 0), source.pixel(2, 0)}));
 }
 
 TEST(StretchBits, OnlyPixelsWithASourceInsideTheImageAreWritten) {
@@ -95,19 +95,16 @@ TEST(StretchBits, OnlyPixelsWithASourceInsideTheImageAreWritten) {
     const Stretch sameSize{overhanging, PixelBox{0, 0, 4, 8}, PixelBox::of(same)};
     EXPECT_EQ(stretchedArea(same, source, sameSize), (PixelBox{0, 2, 4, 6}));
     EXPECT_EQ(stretchBits(same, source, sameSize, kSrcCopy, {}), (PixelBox{0, 2, 4, 6}));
-    EXPECT_EQ(same.pixel(1, 0), kWhitePx);
-    EXPECT_EQ(same.pixel(2, 0), source.pixel(0, 0));
-    EXPECT_EQ(same.pixel(5, 3), source.pixel(3, 3));
-    EXPECT_EQ(same.pixel(6, 3), kWhitePx);
+    EXPECT_EQ(rowOf(same, 3), (Px{W, W, source.pixel(0, 3), source.pixel(1, 3), source.pixel(2, 3),
+                                  source.pixel(3, 3), W, W}));
 
     QImage doubled = filled(16, 8, kWhitePx);
     const Stretch twice{overhanging, PixelBox{0, 0, 8, 16}, PixelBox{0, 5, 8, 16}};
     EXPECT_EQ(stretchBits(doubled, source, twice, kSrcCopy, {}), (PixelBox{0, 5, 8, 12}))
         << "clipped on the left, uncovered on the right";
-    EXPECT_EQ(doubled.pixel(4, 0), kWhitePx);
-    EXPECT_EQ(doubled.pixel(5, 0), source.pixel(0, 0));
-    EXPECT_EQ(doubled.pixel(11, 7), source.pixel(3, 3));
-    EXPECT_EQ(doubled.pixel(12, 7), kWhitePx);
+    const QRgb a = source.pixel(0, 3), b = source.pixel(1, 3), c = source.pixel(2, 3),
+               d = source.pixel(3, 3);
+    EXPECT_EQ(rowOf(doubled, 7), (Px{W, W, W, W, W, a, b, b, c, c, d, d, W, W, W, W}));
 
     // Empty boxes and a clip off the image write nothing.
     QImage untouched = filled(4, 4, kWhitePx);
@@ -130,8 +127,7 @@ TEST(StretchBits, VeryLargeDestinationBoxesMapWithoutOverflow) {
     EXPECT_EQ(stretchBits(dest, source, Stretch{PixelBox::of(source), huge, PixelBox::of(dest)},
                           kSrcCopy, {}),
               (PixelBox{0, 0, 1, 4}));
-    for (int x = 0; x < 4; ++x)
-        EXPECT_EQ(dest.pixel(x, 0), qRgb(0, 0, 255)) << "right of the middle";
+    EXPECT_EQ(rowOf(dest, 0), Px(4, qRgb(0, 0, 255))) << "right of the middle";
     EXPECT_EQ((PixelBox{0, -2000000000, 2000000000, 2000000000}.area()),
               std::int64_t{4000000000} * 2000000000);
 }
@@ -199,29 +195,21 @@ TEST(CopyBits, DeepSourcesAreColourisedAndShallowTargetsTakeTheNearestValue) {
     for (int x = 0; x < 4; ++x)
         source.image().setPixel(x, 0, pixels[x]);
 
-    CGWorld tinted(Rect{0, 0, 1, 4}, 32);
-    tinted.getPort()->foreColour = RGBColour{0xFFFF, 0, 0};
-    tinted.getPort()->backColour = RGBColour{0, 0, 0xFFFF};
-    CopyBits(*source.getPixMap(), *tinted.getPort(), source.getBounds(), source.getBounds(),
-             kSrcCopy);
-    EXPECT_EQ(tinted.image().pixel(0, 0), qRgb(0xCC, 0x00, 0x99)) << "(s & back) | (~s & fore)";
-
-    CGWorld mono(Rect{0, 0, 1, 4}, 1);
-    mono.image().fill(0);
-    CopyBits(*source.getPixMap(), *mono.getPort(), source.getBounds(), source.getBounds(),
-             kSrcCopy);
-    EXPECT_EQ(mono.pixel(1, 0), kBlack);
-    EXPECT_EQ(mono.pixel(2, 0), kWhite);
-
-    CGWorld indexed(Rect{0, 0, 1, 4}, 8);
-    CopyBits(*source.getPixMap(), *indexed.getPort(), source.getBounds(), source.getBounds(),
-             kSrcCopy);
-    EXPECT_EQ(indexed.pixel(3, 0), (RGBColour{0xFFFF, 0, 0})) << "nearest entry of the cube";
-
-    CGWorld deep(Rect{0, 0, 1, 4}, 24);
-    CopyBits(*source.getPixMap(), *deep.getPort(), source.getBounds(), source.getBounds(),
-             kSrcCopy);
-    EXPECT_EQ(deep.image().pixel(0, 0), pixels[0]);
+    const auto copied = [&](int depth, RGBColour fore = kBlack, RGBColour back = kWhite) {
+        auto world = std::make_unique<CGWorld>(source.getBounds(), depth);
+        world->getPort()->foreColour = fore;
+        world->getPort()->backColour = back;
+        CopyBits(*source.getPixMap(), *world->getPort(), source.getBounds(), source.getBounds(),
+                 kSrcCopy);
+        return world;
+    };
+    EXPECT_EQ(copied(32, {0xFFFF, 0, 0}, {0, 0, 0xFFFF})->image().pixel(0, 0), qRgb(0xCC, 0, 0x99))
+        << "(s & back) | (~s & fore)";
+    const auto mono = copied(1);
+    EXPECT_EQ(mono->pixel(1, 0), kBlack);
+    EXPECT_EQ(mono->pixel(2, 0), kWhite);
+    EXPECT_EQ(copied(8)->pixel(3, 0), (RGBColour{0xFFFF, 0, 0})) << "nearest entry of the cube";
+    EXPECT_EQ(copied(24)->image().pixel(0, 0), pixels[0]);
 }
 
 TEST(CopyBits, DamageCoversOnlyWhatWasWritten) {

@@ -68,6 +68,9 @@ QString RenderUsage() {
         "  --open FILE       start from this picture\n"
         "  --languages DIR   the Languages folder to use\n"
         "  --region N        the system region code\n"
+        "  --translate-to T  print the program translated to T instead of running it: set1 or\n"
+        "                    set2 (the other keyword set), or the region code of a language\n"
+        "                    file in the Languages folder\n"
         "  -h, --help        show this text\n"
         "  --version         print the version and exit\n");
 }
@@ -92,6 +95,7 @@ ParsedCommandLine ParseRenderCommandLine(const QStringList& arguments) {
         valueOption({"open"}, "FILE"),
         valueOption({"languages"}, "DIR"),
         valueOption({"region"}, "N"),
+        valueOption({"translate-to"}, "T"),
     });
 
     ParsedCommandLine result;
@@ -130,6 +134,23 @@ ParsedCommandLine ParseRenderCommandLine(const QStringList& arguments) {
     if (parser.isSet(QStringLiteral("languages")) && options.languagesFolder.isEmpty()) {
         result.error = QStringLiteral("--languages expects a folder");
         return result;
+    }
+
+    options.translateTo = parser.value(QStringLiteral("translate-to")).trimmed();
+    if (parser.isSet(QStringLiteral("translate-to"))) {
+        static const QRegularExpression target(QStringLiteral("^(set1|set2|\\d{1,5})$"));
+        if (!target.match(options.translateTo).hasMatch() ||
+            options.translateTo.toInt() > std::numeric_limits<std::int16_t>::max()) {
+            result.error =
+                QStringLiteral("--translate-to expects set1, set2 or a region code, not \"%1\"")
+                    .arg(options.translateTo);
+            return result;
+        }
+        if (options.tree || options.state || !options.output.isEmpty()) {
+            result.error = QStringLiteral("--translate-to cannot be combined with --tree, "
+                                          "--state or --output");
+            return result;
+        }
     }
 
     QString& error = result.error;

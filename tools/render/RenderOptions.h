@@ -21,6 +21,7 @@ struct RenderOptions {
     QString openPicture;
     QString languagesFolder;            // empty: the Languages folder beside the executable
     std::optional<std::int16_t> region; // none: the system's region
+    QString translateTo;                // set1, set2 or a region code; empty: no translation
     bool help = false;
     bool version = false;
 };

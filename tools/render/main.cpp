@@ -1,6 +1,7 @@
 // turtlescope-render: parses a program and prints its tree, or runs it headless and writes the
 // picture and the final state.
-// Exit status: 0 success, 1 parse error, 2 bad usage or an unreadable or unwritable file.
+// Exit status: 0 success, 1 parse error, 2 bad usage or an unreadable or unwritable file, 3 a
+// translation refused.
 
 #include "FontTable.h"
 #include "LEventGuard.h"
@@ -12,6 +13,7 @@
 #include "RegionCode.h"
 #include "RenderOptions.h"
 #include "RenderRun.h"
+#include "RenderTranslate.h"
 #include "ResourceChain.h"
 #include "TreeJson.h"
 
@@ -64,6 +66,8 @@ int main(int argc, char* argv[]) {
     }
     loadVocabulary(options);
 
+    if (!options.translateTo.isEmpty())
+        return TranslateForRender(options, *source.text);
     if (!options.tree)
         return RenderProgram(options, *source.text);
 
