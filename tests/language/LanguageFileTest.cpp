@@ -213,11 +213,9 @@ protected:
     // abbreviations; every other slot stays empty), then classifies a word.
     using Row = std::tuple<std::int16_t, std::size_t, std::string, std::string, TokenCode>;
     static void install(const std::vector<Row>& rows) {
-        std::map<std::int16_t, std::vector<std::string>> lists = {
-            {130, std::vector<std::string>(37)},
-            {134, std::vector<std::string>(37)},
-            {131, std::vector<std::string>(15)},
-            {132, std::vector<std::string>(15)}};
+        std::map<std::int16_t, std::vector<std::string>> lists;
+        for (const std::int16_t id : {130, 134, 131, 132})
+            lists[id].resize(id == 130 || id == 134 ? 37 : 15);
         for (const auto& [list, slot, word, probe, code] : rows)
             if (list)
                 lists[list][slot] = word;
