@@ -22,9 +22,13 @@ namespace {
 std::unique_ptr<ResourceFile> versioned(int major, int minor, int bugfix, std::int16_t region) {
     auto file = std::make_unique<ResourceFile>();
     if (major >= 0)
-        file->put(
-            kVersionType, 1,
-            *EncodeVersion({.major = major, .minor = minor, .bugfix = bugfix, .region = region}));
+        file->put(kVersionType, 1,
+                  *EncodeVersion({.major = major,
+                                  .minor = minor,
+                                  .bugfix = bugfix,
+                                  .region = region,
+                                  .shortVersion = {},
+                                  .longVersion = {}}));
     return file;
 }
 
