@@ -135,9 +135,8 @@ TEST_F(ApplicationTest, OpenFileTakesImagesAsUnfiledPicturesAndRefusesWhatItCann
     EXPECT_FALSE(application->OpenFile(FileLocation(path("gone.pict"))));
     EXPECT_EQ(alerts.join("|").toStdString(),
               "“gone.pict” could not be opened.The file or its folder does not exist.");
-    // The application's own alert, as the user sees it; the closed pictures go first, for the
-    // alert's parent is the window last active.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // The application's own alert, as the user sees it, parented to a closed picture whose
+    // deletion the alert's own loop runs.
     SetFileAlertHandler(nullptr);
     ASSERT_TRUE(writeFile(path("broken.png"), "\x89PNG\r\n\x1a\n but nothing more"));
     QString shown;
