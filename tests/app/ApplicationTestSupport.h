@@ -61,11 +61,24 @@ private:
     int mWaits = 0;
 };
 
+// Notes a message box's texts, then presses the button (none: the Return key, as for an alert).
+inline Answer readThenPress(QStringList& texts,
+                            QMessageBox::StandardButton button = QMessageBox::NoButton) {
+    return [&texts, button](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr) << "the standard alert form";
+        texts << box->text() << box->informativeText();
+        if (button == QMessageBox::NoButton)
+            return QTest::keyClick(box, Qt::Key_Return);
+        ASSERT_NE(box->button(button), nullptr);
+        QTest::mouseClick(box->button(button), Qt::LeftButton);
+    };
+}
+
 inline Answer press(QMessageBox::StandardButton button) {
     return [button](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        ASSERT_TRUE(box != nullptr && box->button(button) != nullptr);
-        QTest::mouseClick(box->button(button), Qt::LeftButton);
+        QStringList texts;
+        readThenPress(texts, button)(modal);
     };
 }
 

@@ -8,8 +8,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-namespace {
-
 constexpr RGBColour kRed{0xFFFF, 0, 0};
 constexpr RGBColour kYellow{0xFFFF, 0xFFFF, 0};
 
@@ -106,20 +104,6 @@ TEST_F(ApplicationTest, ClicksAndMenuChoicesChangeTheFrontPicture) {
               std::tuple(16, 6, true, kRed));
 }
 
-TEST_F(ApplicationTest, ThePictureItselfGetsThePlacedRectangle) {
-    CPaintWindow* view = newPicture();
-    ASSERT_NE(view, nullptr);
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const Rect placed = paintWindowContentRect(
-        Rect{clampToInt16(screen.top()), clampToInt16(screen.left()),
-             clampToInt16(screen.bottom() + 1), clampToInt16(screen.right() + 1)});
-    // The window's menu bar lies outside the placed rectangle, not inside the picture.
-    EXPECT_EQ(view->size(), QSize(placed.width(), placed.height()));
-    EXPECT_EQ(view->canvas().getBounds(),
-              (Rect{0, 0, clampToInt16(placed.height()), clampToInt16(placed.width())}));
-    EXPECT_EQ(view->mapToGlobal(QPoint(0, 0)), QPoint(placed.left, placed.top));
-}
-
 TEST_F(ApplicationTest, ADocumentCommandNobodyTakesDoesNotComeBackForever) {
     // A picture window outside any document: the view passes Save up its chain, which leads
     // back to the application.
@@ -134,8 +118,21 @@ TEST_F(ApplicationTest, ADocumentCommandNobodyTakesDoesNotComeBackForever) {
     EXPECT_FALSE(status.enabled);
 }
 
-TEST_F(ApplicationTest, APictureWindowIsNamedAfterItsFile) {
+// The picture itself, not its window, gets the placed rectangle; the window takes its file's
+// name only when a file was written or drawn.
+TEST_F(ApplicationTest, ThePictureGetsThePlacedRectangleItsWindowItsFilesName) {
     CPaintWindow* view = newPicture();
+    ASSERT_NE(view, nullptr);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const Rect placed = paintWindowContentRect(
+        Rect{clampToInt16(screen.top()), clampToInt16(screen.left()),
+             clampToInt16(screen.bottom() + 1), clampToInt16(screen.right() + 1)});
+    // The window's menu bar lies outside the placed rectangle, not inside the picture.
+    EXPECT_EQ(view->size(), QSize(placed.width(), placed.height()));
+    EXPECT_EQ(view->canvas().getBounds(),
+              (Rect{0, 0, clampToInt16(placed.height()), clampToInt16(placed.width())}));
+    EXPECT_EQ(view->mapToGlobal(QPoint(0, 0)), QPoint(placed.left, placed.top));
+
     const QString untitled = view->window()->windowTitle();
     ASSERT_TRUE(writeFile(path("notes.txt"), "forward 10"));
     EXPECT_EQ(view->readPictureFile(path("notes.txt")), 0);
@@ -145,5 +142,3 @@ TEST_F(ApplicationTest, APictureWindowIsNamedAfterItsFile) {
     EXPECT_NE(view->writePictureFile(path("no/such/x.pict")), 0);
     EXPECT_EQ(view->window()->windowTitle(), QStringLiteral("garden.pict"));
 }
-
-} // namespace

@@ -3,8 +3,6 @@
 
 #include "ApplicationTestSupport.h"
 
-namespace {
-
 class PictureDocumentTest : public ApplicationTest {
 protected:
     void SetUp() override {
@@ -30,32 +28,29 @@ protected:
 
 TEST_F(PictureDocumentTest, TheRealSaveQuestionCancelKeepsDontSaveCloses) {
     paint(8);
-    ModalAnswers user({[](QWidget* modal) {
-                           auto* box = qobject_cast<QMessageBox*>(modal);
-                           ASSERT_NE(box, nullptr);
-                           EXPECT_TRUE(box->text().contains(QStringLiteral("Untitled")));
-                           press(QMessageBox::Cancel)(box);
-                       },
-                       press(QMessageBox::Save), fileName(QString()), // the save dialog cancelled
+    QStringList asked;
+    ModalAnswers user({readThenPress(asked, QMessageBox::Cancel), press(QMessageBox::Save),
+                       fileName(QString()), // the save dialog cancelled
                        press(QMessageBox::Discard)});
     EXPECT_FALSE(document->AttemptClose(false));
-    EXPECT_FALSE(document->IsClosed());
-    EXPECT_TRUE(document->IsModified());
+    EXPECT_EQ(std::pair(document->IsClosed(), document->IsModified()), std::pair(false, true));
     EXPECT_FALSE(application->DoQuit());
-    EXPECT_FALSE(document->IsClosed());
-    EXPECT_FALSE(application->IsQuitting());
+    EXPECT_EQ(std::pair(document->IsClosed(), application->IsQuitting()), std::pair(false, false));
     EXPECT_TRUE(document->AttemptClose(false));
     EXPECT_TRUE(document->IsClosed());
     EXPECT_EQ(user.shown, 4);
+    EXPECT_TRUE(asked.join("").contains(QStringLiteral("Untitled")))
+        << asked.join("|").toStdString();
 }
 
-TEST_F(PictureDocumentTest, SavingTwiceToOnePlaceLeavesExactlyTheSecondPicture) {
+TEST_F(PictureDocumentTest, SavingTwiceRevertAndSaveAsOverAnotherFileLeaveExactlyTheLastPicture) {
     paint(32);
-    ModalAnswers user({fileName(path("twice")), press(QMessageBox::Discard)});
+    ModalAnswers user({fileName(path("twice")), press(QMessageBox::Discard),
+                       fileName(path("other.pict")), press(QMessageBox::Yes)});
     ASSERT_TRUE(document->Save());
-    EXPECT_TRUE(document->HasFile());
-    EXPECT_FALSE(document->IsModified());
-    EXPECT_FALSE(application->DispatchCommandStatus(cmd_Save).enabled);
+    EXPECT_EQ(std::tuple(document->HasFile(), document->IsModified(),
+                         application->DispatchCommandStatus(cmd_Save).enabled),
+              std::tuple(true, false, false));
     const QByteArray first = readFile(path("twice.pict")); // the dialog adds the extension
     ASSERT_GT(first.size(), 512);
 
@@ -73,14 +68,12 @@ TEST_F(PictureDocumentTest, SavingTwiceToOnePlaceLeavesExactlyTheSecondPicture) 
     EXPECT_EQ(user.shown, 2);
     EXPECT_FALSE(document->IsModified());
     EXPECT_EQ(written(), second);
-}
 
-TEST_F(PictureDocumentTest, SaveAsReplacesAnotherFileWhollyAndAFailedSaveSaysWhy) {
+    // Save As over another file replaces it wholly; a failed save says why.
     ASSERT_TRUE(writeFile(path("other.pict"), QByteArray(200000, 'x')));
     paint(4);
-    ModalAnswers user({fileName(path("other.pict")), press(QMessageBox::Yes)});
     ASSERT_TRUE(document->ChooseSaveLocation());
-    EXPECT_EQ(user.shown, 2);
+    EXPECT_EQ(user.shown, 4);
     EXPECT_EQ(readFile(path("other.pict")), written());
 
     paint(8);
@@ -90,5 +83,3 @@ TEST_F(PictureDocumentTest, SaveAsReplacesAnotherFileWhollyAndAFailedSaveSaysWhy
     EXPECT_TRUE(document->IsModified()) << "nothing is lost";
     EXPECT_EQ(document->GetDescriptor(), QStringLiteral("other.pict")) << "Save still goes there";
 }
-
-} // namespace

@@ -6,9 +6,7 @@
 
 #include <qpa/qwindowsysteminterface.h>
 
-namespace {
-
-bool isWhite(const CPaintWindow& view) {
+static bool isWhite(const CPaintWindow& view) {
     QImage white(view.canvas().image().size(), view.canvas().image().format());
     white.fill(Qt::white);
     return view.canvas().image() == white;
@@ -66,5 +64,3 @@ TEST_F(EditorTest, ARunsCommandsGoToItsOwnPicture) {
     EXPECT_EQ(other->getPenColor(), kBlack);
     EXPECT_EQ(other->canvas().image(), otherPicture);
 }
-
-} // namespace

@@ -1,5 +1,5 @@
-// The shell as a user meets it: the palettes, the real colour picker and About box, the menu
-// bar, opening files by their type, and the end of the program.
+// The shell as a user meets it: the palettes, the real colour picker and About box, the menus
+// and language reference, opening files by their type, and the end of the program.
 
 #include "ApplicationCommands.h"
 #include "ApplicationTestSupport.h"
@@ -16,19 +16,16 @@
 #include <QMimeData>
 #include <QScreen>
 
-namespace {
-
 TEST_F(ApplicationTest, PalettesStandTopRightOneBelowTheOtherAndCloseOnlyByHiding) {
     application->Initialize();
     CHideWindow* tools = application->PaletteWindow(0);
     CHideWindow* colours = application->PaletteWindow(1);
     ASSERT_TRUE(tools && colours && application->PaletteWindow(2));
-    EXPECT_TRUE(tools->isVisible() && colours->isVisible());
-    EXPECT_FALSE(application->PaletteWindow(2)->isVisible());
-    EXPECT_EQ(tools->GetLayer(), WindowLayer::Floating);
+    EXPECT_EQ(std::tuple(tools->isVisible(), colours->isVisible(),
+                         application->PaletteWindow(2)->isVisible(), tools->GetLayer()),
+              std::tuple(true, true, false, WindowLayer::Floating));
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    EXPECT_EQ(tools->geometry().top(), screen.top() + 60);
-    EXPECT_EQ(tools->geometry().right(), screen.right() - 10);
+    EXPECT_EQ(tools->geometry().topRight(), QPoint(screen.right() - 10, screen.top() + 60));
     EXPECT_EQ(colours->geometry().right(), screen.right() - 10);
     EXPECT_GT(colours->geometry().top(), tools->geometry().bottom());
 
@@ -99,12 +96,11 @@ TEST_F(ApplicationTest, TheMenuBarHasEveryMenuShortcutAndMark) {
         EXPECT_TRUE(actions.contains(command)) << command;
     EXPECT_EQ(actions.value(cmd_RunProgram)->shortcut(), QKeySequence(QStringLiteral("Ctrl+R")));
     EXPECT_EQ(actions.value(cmd_Quit)->shortcut(), QKeySequence(QKeySequence::Quit));
-    auto* pen = qobject_cast<QMenu*>(actions.value(cmd_ConnectMode)->parent());
-    ASSERT_NE(pen, nullptr);
     for (const bool connect : {true, false}) { // the painting modes, then each switched
-        UpdateMenuFromCommandChain(pen);
-        EXPECT_EQ(actions.value(cmd_ConnectMode)->isChecked(), connect);
-        EXPECT_EQ(actions.value(cmd_MouseMode)->isChecked(), !connect);
+        UpdateMenuFromCommandChain(qobject_cast<QMenu*>(actions.value(cmd_ConnectMode)->parent()));
+        EXPECT_EQ(std::pair(actions.value(cmd_ConnectMode)->isChecked(),
+                            actions.value(cmd_MouseMode)->isChecked()),
+                  std::pair(connect, !connect));
         application->ObeyCommand(cmd_ConnectMode, nullptr);
         application->ObeyCommand(cmd_MouseMode, nullptr);
     }
@@ -139,13 +135,11 @@ TEST_F(ApplicationTest, OpenFileTakesImagesAsUnfiledPicturesAndRefusesWhatItCann
     // deletion the alert's own loop runs.
     SetFileAlertHandler(nullptr);
     ASSERT_TRUE(writeFile(path("broken.png"), "\x89PNG\r\n\x1a\n but nothing more"));
-    QString shown;
-    ModalAnswers user({[&shown](QWidget* modal) {
-        shown = modal->findChild<QLabel*>("qt_msgbox_label")->text();
-        press(QMessageBox::Ok)(modal);
-    }});
+    QStringList shown;
+    ModalAnswers user({readThenPress(shown, QMessageBox::Ok)});
     EXPECT_FALSE(application->OpenFile(FileLocation(path("broken.png"))));
-    EXPECT_TRUE(shown.contains(QStringLiteral("broken.png"))) << shown.toStdString();
+    EXPECT_TRUE(shown.join("").contains(QStringLiteral("broken.png")))
+        << shown.join("|").toStdString();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(application->FrontCPaintWindow(), nullptr) << "no empty window stays";
 }
@@ -211,11 +205,26 @@ TEST_F(ApplicationTest, ClosingTheLastPictureEndsTheProgram) {
     EXPECT_TRUE(application->IsQuitting());
 }
 
-TEST_F(ApplicationTest, TheLanguageReferenceNamesTheLiveWords) {
+TEST_F(ApplicationTest, KeywordAndSymmetryMenusAndTheReferenceNameTheLiveWords) {
+    LMenuBar bar = LMenuBar::StandardMenuBar();
+    AddApplicationMenus(bar, {});
+    for (const MenuIDT id : {kCommandsMenuID, kColoursMenuID}) {
+        const LMenu* menu = bar.FindMenu(id);
+        ASSERT_NE(menu, nullptr);
+        std::vector<QString> texts;
+        for (std::size_t i = 0; i < menu->items.size(); ++i) {
+            texts.push_back(menu->items[i].text);
+            EXPECT_EQ(menu->items[i].command, SyntheticCommand(id, static_cast<int>(i) + 1));
+        }
+        EXPECT_EQ(texts, KeywordMenuItems(id));
+    }
+    EXPECT_EQ(bar.FindMenu(kCommandsMenuID)->items.front().text, QStringLiteral("shape"));
+    QStringList symmetry;
+    for (const LMenuItem& item : bar.FindMenu(kSymmetryMenuID)->items)
+        symmetry << item.text;
+    EXPECT_EQ(symmetry.join(u'|'), "None|2 Mirrors|4 Mirrors|6 Mirrors|8 Mirrors||Clear Picture");
     const QString html = LanguageReferenceHtml();
     for (const char* word : {"forward", "fd", "repeat", "loop", "magenta",
                              "<code>repeat 4 [ forward 80 right 90 ]</code>"})
         EXPECT_TRUE(html.contains(QString::fromUtf8(word))) << word;
 }
-
-} // namespace

@@ -8,10 +8,8 @@
 
 #include <QPushButton>
 
-namespace {
-
 // Types into pane 3 (when given) and clicks the button with the message.
-Answer answerDialog(const QString& typed, MessageT message) {
+static Answer answerDialog(const QString& typed, MessageT message) {
     return [typed, message](QWidget* dialog) {
         if (!typed.isNull()) {
             auto* field = qobject_cast<QLineEdit*>(FindPaneBelow(dialog, 3));
@@ -84,5 +82,3 @@ TEST_F(EditorTest, AGermanLanguageFileGivesGermanMenusAndPaletteWords) {
     EXPECT_EQ(editor->toPlainText(), QStringLiteral("wiederhole 3\n\nende"));
     InitLanguageTablesFrom(ResourceChain(LoadApplicationResources()));
 }
-
-} // namespace

@@ -9,8 +9,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
 // Two texts and buttons fit the standard message box; a check box needs the dialog itself.
 TEST_F(EditorTest, AlertsTakeTheStandardFormOnlyWhenTheyFitIt) {
     for (const ResIDT id : {30001, 30002}) {
@@ -57,5 +55,3 @@ TEST_F(EditorTest, AlertsTakeTheStandardFormOnlyWhenTheyFitIt) {
     EXPECT_EQ(ParamAlert(29999).Show(), 1);
     EXPECT_EQ(ParamAlert::BeepCount(), beeps + 2);
 }
-
-} // namespace

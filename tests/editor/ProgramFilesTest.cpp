@@ -1,12 +1,11 @@
-// Program text files through the editor: line ends, identical bytes, Revert, the save question.
+// Program text files through the editor: line ends, identical bytes, Revert, a failed load,
+// the save question.
 
 #include "ProgramFiles.h"
 
 #include "../app/ApplicationTestSupport.h"
 
-namespace {
-
-TEST_F(EditorTest, ProgramFilesLoadEveryLineEndAndSaveIdenticalBytes) {
+TEST_F(EditorTest, ProgramFilesLoadEveryLineEndSaveIdenticalBytesAndAskBeforeClosing) {
     for (const char* stored :
          {"forward 1\rleft 2\r", "forward 1\nleft 2\n", "forward 1\r\nleft 2\r\n"}) {
         SCOPED_TRACE(stored);
@@ -31,25 +30,21 @@ TEST_F(EditorTest, ProgramFilesLoadEveryLineEndAndSaveIdenticalBytes) {
     ASSERT_TRUE(editor->SaveProgramFile());
     EXPECT_EQ(readFile(path("p.turtle")), QByteArray("-- grüße 🐢\nforward 1\n"));
 
-    // A file that cannot be read leaves the text as it was, and says why.
+    // A file that cannot be read leaves the text as it was, and says why; closing with unsaved
+    // text asks, and Cancel keeps the window.
     const QString text = editor->toPlainText();
     editor->SetProgramFile(FileLocation(path("missing.turtle")));
-    ModalAnswers user({[](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Return); }});
+    ModalAnswers user({[](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Return); },
+                       press(QMessageBox::Cancel), press(QMessageBox::Discard)});
     EXPECT_FALSE(editor->LoadProgramFile());
     EXPECT_EQ(user.shown, 1);
     EXPECT_EQ(editor->toPlainText(), text);
-}
-
-TEST_F(EditorTest, ClosingWithUnsavedTextAsksAndCancelKeepsTheWindow) {
     QTest::keyClicks(editor, QStringLiteral("forward 10"));
     const QPointer<CProgramWindow> watched(window);
-    ModalAnswers user({press(QMessageBox::Cancel), press(QMessageBox::Discard)});
     for (const bool closes : {false, true}) {
         LCommander::DispatchCommand(cmd_Close);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_EQ(watched.isNull() || !watched->isVisible(), closes);
     }
-    EXPECT_EQ(user.shown, 2);
+    EXPECT_EQ(user.shown, 3);
 }
-
-} // namespace

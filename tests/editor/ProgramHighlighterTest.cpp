@@ -11,19 +11,17 @@
 #include <QTextLayout>
 #include <gtest/gtest.h>
 
-namespace {
-
 // s statement, a argument, c colour, n number, # comment, . plain.
-QString classesOf(const QString& line) {
+static QString classesOf(const QString& line) {
     QTextDocument document;
     ProgramHighlighter highlighter(&document);
     document.setPlainText(line);
     highlighter.rehighlight(); // Qt leaves the first pass to the event loop
-    const QList<std::pair<QRgb, QChar>> letters = {{qRgb(0x1A, 0x4F, 0xA8), u's'},
-                                                   {qRgb(0x7A, 0x3E, 0x9D), u'a'},
-                                                   {qRgb(0xB0, 0x4A, 0x00), u'c'},
-                                                   {qRgb(0x0A, 0x7A, 0x3B), u'n'},
-                                                   {qRgb(0x70, 0x70, 0x70), u'#'}};
+    const std::pair<QRgb, QChar> letters[] = {{0xFF1A4FA8, u's'},
+                                              {0xFF7A3E9D, u'a'},
+                                              {0xFFB04A00, u'c'},
+                                              {0xFF0A7A3B, u'n'},
+                                              {0xFF707070, u'#'}};
     QString classes(line.size(), u'.');
     for (const QTextLayout::FormatRange& range : document.firstBlock().layout()->formats()) {
         for (const auto& [rgb, letter] : letters) {
@@ -33,8 +31,6 @@ QString classesOf(const QString& line) {
     }
     return classes;
 }
-
-} // namespace
 
 TEST(ProgramHighlighterTest, ColoursWordsNumbersAndComments) {
     widgetTestApplication();

@@ -4,19 +4,6 @@
 
 #include <QClipboard>
 
-namespace {
-
-TEST_F(EditorTest, TabAndKeypadEnterInsertTheirText) {
-    EXPECT_FALSE(editor->programDirty());
-    for (const auto& [key, expected] : {std::pair{Qt::Key_Tab, "ab  "}, {Qt::Key_Enter, "ab\n"}}) {
-        SCOPED_TRACE(expected);
-        setText(QStringLiteral("ab"));
-        QTest::keyClick(editor, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-        EXPECT_EQ(editor->toPlainText(), QString::fromLatin1(expected));
-        EXPECT_TRUE(editor->programDirty());
-    }
-}
-
 TEST_F(EditorTest, TheLimitCountsUtf8BytesAndRefusesEveryInsertion) {
     constexpr int kLimit = LTextEditView::kDefaultMaxBytes;
     // Two bytes short: one two-byte character more fits, a three-byte one does not.
@@ -42,10 +29,14 @@ TEST_F(EditorTest, TheLimitCountsUtf8BytesAndRefusesEveryInsertion) {
     EXPECT_EQ(editor->TextBytes(), kLimit);
 }
 
-TEST_F(EditorTest, UndoWalksTheEditorsHistoryAndNamesIt) {
+TEST_F(EditorTest, KeypadEnterAndTabInsertTheirTextAndUndoWalksTheHistory) {
+    EXPECT_FALSE(editor->programDirty());
     QTest::keyClicks(editor, QStringLiteral("forward"));
-    QTest::keyClick(editor, Qt::Key_Return);
+    QTest::keyClick(editor, Qt::Key_Enter, Qt::KeypadModifier);
     QTest::keyClicks(editor, QStringLiteral("left"));
+    QTest::keyClick(editor, Qt::Key_Tab);
+    EXPECT_EQ(editor->toPlainText(), QStringLiteral("forward\nleft  "));
+    EXPECT_TRUE(editor->programDirty());
     EXPECT_EQ(LCommander::DispatchCommandStatus(cmd_Undo).name.view(), "Undo Typing");
     int steps = 0;
     for (; !editor->toPlainText().isEmpty() && steps < 20; ++steps)
@@ -55,5 +46,3 @@ TEST_F(EditorTest, UndoWalksTheEditorsHistoryAndNamesIt) {
     QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_FALSE(editor->toPlainText().isEmpty()) << "redo";
 }
-
-} // namespace
