@@ -4,20 +4,29 @@
 // folder, a colour picker that counts its calls and file alerts that are collected; a program
 // window for the editor; and a user who answers the real modal dialogs.
 
+#include "ApplicationCommands.h"
 #include "CApplication.h"
 #include "CDocument.h"
+#include "CHideWindow.h"
 #include "CPaintWindow.h"
 #include "CProgramWindow.h"
 #include "CTextEditView.h"
+#include "EditorCommands.h"
 #include "FileAlert.h"
+#include "KeywordMenus.h"
 #include "LanguageTables.h"
 #include "ResourceChain.h"
 #include "WidgetTestApplication.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QFileDialog>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -29,8 +38,8 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 using Answer = std::function<void(QWidget*)>;
 
 // Answers the modal dialogs that come up while it lives, one answer each in order, and counts
-// them. A dialog too many, or one its answer does not end, fails the test and is closed, so that
-// a fault never hangs it.
+// them; an answer left unused at its end fails the test. A dialog too many, or one its answer
+// does not end, fails the test and is closed, so that a fault never hangs it.
 class ModalAnswers {
 public:
     explicit ModalAnswers(std::vector<Answer> answers) : mAnswers(std::move(answers)) {
@@ -52,6 +61,7 @@ public:
         });
         mTimer.start(10);
     }
+    ~ModalAnswers() { EXPECT_EQ(shown, static_cast<int>(mAnswers.size())) << "dialogs shown"; }
     int shown = 0;
 
 private:

@@ -38,7 +38,6 @@ TEST_F(PictureDocumentTest, TheRealSaveQuestionCancelKeepsDontSaveCloses) {
     EXPECT_EQ(std::pair(document->IsClosed(), application->IsQuitting()), std::pair(false, false));
     EXPECT_TRUE(document->AttemptClose(false));
     EXPECT_TRUE(document->IsClosed());
-    EXPECT_EQ(user.shown, 4);
     EXPECT_TRUE(asked.join("").contains(QStringLiteral("Untitled")))
         << asked.join("|").toStdString();
 }
@@ -73,7 +72,6 @@ TEST_F(PictureDocumentTest, SavingTwiceRevertAndSaveAsOverAnotherFileLeaveExactl
     ASSERT_TRUE(writeFile(path("other.pict"), QByteArray(200000, 'x')));
     paint(4);
     ASSERT_TRUE(document->ChooseSaveLocation());
-    EXPECT_EQ(user.shown, 4);
     EXPECT_EQ(readFile(path("other.pict")), written());
 
     paint(8);

@@ -25,10 +25,10 @@ TEST_F(EditorTest, ACloseFromTheTitleBarStopsTheRunThenAsksToSave) {
     EXPECT_EQ(answerer.shown, 0) << "no question while the run went on";
     for (int i = 0; i < 100 && window && window->isVisible(); ++i)
         QTest::qWait(20);
-    EXPECT_EQ(answerer.shown, 1);
-    EXPECT_EQ(answerer.stuck, 0) << "the question took its click";
-    EXPECT_TRUE(!window || !window->isVisible());
-    EXPECT_EQ(application->FrontCPaintWindow(), nullptr);
+    EXPECT_EQ(std::tuple(answerer.shown, answerer.stuck, !window || !window->isVisible(),
+                         application->FrontCPaintWindow()),
+              std::tuple(1, 0, true, nullptr))
+        << "the question took its click, and the window closed";
 }
 
 // The window manager's resize: the run must not go on drawing into the new canvas from its old
@@ -58,9 +58,7 @@ TEST_F(EditorTest, ARunsCommandsGoToItsOwnPicture) {
     setText(QStringLiteral("delay 5\nforward 10\nforward 10\ncolour red\nforward 10\nclear"));
     QTimer::singleShot(20, [&] { static_cast<LWindow*>(other->window())->Select(); });
     RunProgram(*editor);
-    EXPECT_EQ(application->FrontCPaintWindow(), other);
-    EXPECT_EQ(mine->getPenColor(), (RGBColour{0xFFFF, 0, 0}));
-    EXPECT_TRUE(isWhite(*mine)) << "cleared";
-    EXPECT_EQ(other->getPenColor(), kBlack);
-    EXPECT_EQ(other->canvas().image(), otherPicture);
+    EXPECT_EQ(std::tuple(application->FrontCPaintWindow(), mine->getPenColor(), isWhite(*mine),
+                         other->getPenColor(), other->canvas().image() == otherPicture),
+              std::tuple(other, (RGBColour{0xFFFF, 0, 0}), true, kBlack, true));
 }

@@ -2,7 +2,6 @@
 // Program ▸ Translate To in the editor.
 
 #include "../app/ApplicationTestSupport.h"
-#include "EditorCommands.h"
 #include "Settings.h"
 #include "StartingPace.h"
 #include "VariablesWindow.h"
@@ -78,7 +77,6 @@ TEST_F(LearningTools, TranslationIsOneUndoableEditOrARefusalThatSaysWhy) {
     ModalAnswers user({readThenPress(said)});
     // Item 3 is the application's own English; the language files follow in name order.
     LCommander::DispatchCommand(SyntheticCommand(kTranslateMenuID, 4));
-    EXPECT_EQ(user.shown, 1);
     EXPECT_TRUE(said.join("").contains(QStringLiteral("“links” on line 1")))
         << said.join("|").toStdString();
     EXPECT_EQ(editor->toPlainText(), program);

@@ -5,8 +5,6 @@
 #include "../app/ApplicationTestSupport.h"
 
 #include <QCheckBox>
-#include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 // Two texts and buttons fit the standard message box; a check box needs the dialog itself.
@@ -43,11 +41,10 @@ TEST_F(EditorTest, AlertsTakeTheStandardFormOnlyWhenTheyFitIt) {
                         QTest::mouseClick(button, Qt::LeftButton);
                 }
             }});
-            EXPECT_EQ(alert.Show(), result);
-            EXPECT_EQ(user.shown, 1);
-            EXPECT_EQ(texts, (QStringList{"Message a ^0 b ^1", "Why: one (a ^0 b ^1)"}));
-            EXPECT_EQ(nested, 1);
-            EXPECT_EQ(ParamAlert::BeepCount(), beeps + 1);
+            const std::int16_t shown = alert.Show();
+            EXPECT_EQ(std::tuple(shown, texts, nested, ParamAlert::BeepCount() - beeps),
+                      std::tuple(result, QStringList{"Message a ^0 b ^1", "Why: one (a ^0 b ^1)"},
+                                 1, 1ul));
         }
     }
     // A missing dialog: one more beep, and 1.

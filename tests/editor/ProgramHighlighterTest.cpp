@@ -2,14 +2,10 @@
 
 #include "ProgramHighlighter.h"
 
-#include "LanguageTables.h"
-#include "ResourceChain.h"
-#include "WidgetTestApplication.h"
+#include "../app/ApplicationTestSupport.h"
 
 #include <QTextBlock>
-#include <QTextDocument>
 #include <QTextLayout>
-#include <gtest/gtest.h>
 
 // s statement, a argument, c colour, n number, # comment, . plain.
 static QString classesOf(const QString& line) {
@@ -32,9 +28,7 @@ static QString classesOf(const QString& line) {
     return classes;
 }
 
-TEST(ProgramHighlighterTest, ColoursWordsNumbersAndComments) {
-    widgetTestApplication();
-    InitLanguageTablesFrom(ResourceChain(LoadApplicationResources()));
+TEST_F(ApplicationTest, TheHighlighterColoursWordsNumbersAndComments) {
     const char* const rows[][2] = {
         {"forward 10", "sssssss.nn"},           {"FD 1 penup", "ss.n.sssss"},
         {"pen up ; x", "sss.aa.###"},           {"Color red -- a note", "sssss.ccc.#########"},

@@ -2,7 +2,6 @@
 // the running instruction's selection, stopping with a key, the heading between runs.
 
 #include "../app/ApplicationTestSupport.h"
-#include "EditorCommands.h"
 
 TEST_F(EditorTest, UndoAndRedoOfARunRestoreTheExactPixels) {
     CPaintWindow* view = newPicture();

@@ -2,8 +2,6 @@
 
 #include "../app/ApplicationTestSupport.h"
 
-#include <QClipboard>
-
 TEST_F(EditorTest, TheLimitCountsUtf8BytesAndRefusesEveryInsertion) {
     constexpr int kLimit = LTextEditView::kDefaultMaxBytes;
     // Two bytes short: one two-byte character more fits, a three-byte one does not.
