@@ -22,7 +22,7 @@ static Answer answerDialog(const QString& typed, MessageT message) {
     };
 }
 
-TEST_F(EditorTest, MenuWordsAreInsertedWithTheirArguments) {
+TEST_F(EditorTest, MenuAndPaletteWordsAreInsertedWithTheirArguments) {
     // The menu and its word, what is typed into the dialog (null: nothing), the message of the
     // button pressed (0: no dialog), and the text after, | marking the caret.
     const std::tuple<MenuIDT, QString, QString, MessageT, QString> cases[] = {
@@ -37,10 +37,7 @@ TEST_F(EditorTest, MenuWordsAreInsertedWithTheirArguments) {
     for (const auto& [menu, word, typed, message, expected] : cases) {
         SCOPED_TRACE(expected.toStdString());
         setText(QStringLiteral("one\ntwo\nthree"));
-        QTextCursor selection = editor->textCursor();
-        selection.setPosition(4);
-        selection.setPosition(8, QTextCursor::KeepAnchor); // "two\n"
-        editor->setTextCursor(selection);
+        editor->selectRange(4, 8); // "two\n"
         const std::vector<QString> items = KeywordMenuItems(menu);
         const auto item = std::find(items.begin(), items.end(), word) - items.begin() + 1;
         ASSERT_LE(item, static_cast<std::ptrdiff_t>(items.size()));
@@ -51,15 +48,14 @@ TEST_F(EditorTest, MenuWordsAreInsertedWithTheirArguments) {
         shown.insert(message == 901 ? 4 : editor->textCursor().position(), QLatin1Char('|'));
         EXPECT_EQ(shown, expected);
     }
-}
 
-TEST_F(EditorTest, AGermanLanguageFileGivesGermanMenusAndPaletteWords) {
+    // A German language file: a palette button inserts its word through command 1000, with the
+    // word's own dialog.
     ResourceChain chain(LoadApplicationResources());
     ASSERT_TRUE(InstallLanguageFile(
         chain, QStringLiteral(TURTLESCOPE_SOURCE_DIR "/resources/Languages"), 3));
     InitLanguageTablesFrom(chain);
     EXPECT_EQ(KeywordMenuItems(kColoursMenuID).at(1), QStringLiteral("weiß"));
-    // A palette button inserts its word through command 1000, with the word's own dialog.
     CCommandPaletteView palette;
     QPushButton* repeat = nullptr;
     for (QPushButton* button : palette.findChildren<QPushButton*>()) {
