@@ -22,8 +22,8 @@ TEST_F(ApplicationTest, NewPicturesComeToTheFrontAndEachUndoesItsOwnClear) {
     ASSERT_EQ(second->canvas().pixel(41, 41), kWhite);
     LCommander::SwitchTarget(second);
     LCommander::DispatchCommand(cmd_Undo);
-    EXPECT_EQ(second->canvas().pixel(41, 41), kBlack);
-    EXPECT_EQ(first->canvas().pixel(21, 21), kBlack);
+    EXPECT_EQ(std::pair(second->canvas().pixel(41, 41), first->canvas().pixel(21, 21)),
+              std::pair(kBlack, kBlack));
     LCommander::SwitchTarget(first);
     EXPECT_FALSE(LCommander::DispatchCommandStatus(cmd_Undo).enabled) << "the first: no undo";
     second->window()->hide(); // a hidden picture is not the front one
@@ -33,7 +33,7 @@ TEST_F(ApplicationTest, NewPicturesComeToTheFrontAndEachUndoesItsOwnClear) {
     EXPECT_EQ(theApplication, nullptr);
 }
 
-TEST_F(ApplicationTest, WithoutAPictureCommandsChangeOnlyTheMarksTheTableSays) {
+TEST_F(ApplicationTest, WithoutAPictureDocumentCommandsChangeOnlyTheMarksTheTableSays) {
     // The command, whether a palette button sent it, the pen, colour and symmetry marks after.
     const std::tuple<CommandT, bool, CommandT, CommandT, CommandT> rows[] = {
         {2002, false, 2000, 3000, 4000}, {2002, true, 2002, 3000, 4000},
@@ -54,6 +54,18 @@ TEST_F(ApplicationTest, WithoutAPictureCommandsChangeOnlyTheMarksTheTableSays) {
                   std::tuple(pen, colour, symmetry));
     }
     EXPECT_EQ(pickerCalls, 0) << "no picture: no colour picker";
+
+    // A document command nobody takes does not come back forever: a picture window outside any
+    // document passes Save up its chain, which leads back to the application.
+    LWindow* window = LWindow::CreateWindow(kDocumentWindowResource, application.get());
+    ASSERT_NE(window, nullptr);
+    window->Select();
+    QCoreApplication::processEvents();
+    ASSERT_NE(application->FrontCPaintWindow(), nullptr);
+    application->ObeyCommand(cmd_Save, nullptr);
+    CommandStatus status;
+    application->FindCommandStatus(cmd_Save, status);
+    EXPECT_FALSE(status.enabled);
 }
 
 // A click on a palette button changes the front picture and the palette, a menu choice only the
@@ -96,20 +108,6 @@ TEST_F(ApplicationTest, ClicksAndMenuChoicesChangeTheFrontPicture) {
     const PaintState fresh = newPicture()->paintState();
     EXPECT_EQ(std::tuple(fresh.penWidth, fresh.symmetry, fresh.colourCycling, fresh.penColour),
               std::tuple(16, 6, true, kRed));
-}
-
-TEST_F(ApplicationTest, ADocumentCommandNobodyTakesDoesNotComeBackForever) {
-    // A picture window outside any document: the view passes Save up its chain, which leads
-    // back to the application.
-    LWindow* window = LWindow::CreateWindow(kDocumentWindowResource, application.get());
-    ASSERT_NE(window, nullptr);
-    window->Select();
-    QCoreApplication::processEvents();
-    ASSERT_NE(application->FrontCPaintWindow(), nullptr);
-    application->ObeyCommand(cmd_Save, nullptr);
-    CommandStatus status;
-    application->FindCommandStatus(cmd_Save, status);
-    EXPECT_FALSE(status.enabled);
 }
 
 // The picture itself, not its window, gets the placed rectangle; the window takes its file's

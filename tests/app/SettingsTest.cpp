@@ -9,11 +9,8 @@
 
 namespace {
 
-struct Setting {
-    const char* type;
-    int id;
-    ResourceBytes bytes;
-};
+// The type, number and bytes of a resource.
+using Setting = std::tuple<const char*, std::int16_t, ResourceBytes>;
 
 ResType typeOf(const char* text) {
     return static_cast<ResType>(text[0] << 24 | text[1] << 16 | text[2] << 8 | text[3]);
@@ -35,12 +32,6 @@ protected:
         whileRunning();
         application.reset();
         return ResourceFile::open(path("settings.json"));
-    }
-    void writeSettings(const std::vector<Setting>& settings) {
-        ResourceFile file;
-        for (const Setting& setting : settings)
-            file.put(typeOf(setting.type), static_cast<std::int16_t>(setting.id), setting.bytes);
-        ASSERT_TRUE(file.save(path("settings.json")));
     }
 };
 
@@ -88,7 +79,10 @@ TEST_F(SettingsTest, ContentsAreReadAsFarAsTheyAreSound) {
     for (const auto& row : rows) {
         const auto& [toolsAt, colour, settings] = row;
         SCOPED_TRACE(&row - rows);
-        writeSettings(settings);
+        ResourceFile written;
+        for (const auto& [type, id, bytes] : settings)
+            written.put(typeOf(type), id, bytes);
+        ASSERT_TRUE(written.save(path("settings.json")));
         auto file = launchAndQuit([&] {
             const QRect tools = application->PaletteWindow(0)->geometry();
             EXPECT_TRUE(toolsAt.x() < 0 || tools.left() == toolsAt.x());

@@ -34,7 +34,7 @@ protected:
 };
 
 // The last assignment keeps y's value: the mark stays on x, at every pace.
-TEST_F(LearningTools, StepByStepShowsEveryAssignmentNormalPaceOnlyTheEndBothMarkTheLast) {
+TEST_F(LearningTools, VariablesAtNormalPaceAndStepByStepAndThePaceSetting) {
     ASSERT_NE(newPicture(), nullptr);
     const QString program = QStringLiteral("x = 1\ny = 2\nx = 3\ny = 2\n");
     EXPECT_EQ(window->PaceControl()->Level(), 1);
@@ -45,9 +45,8 @@ TEST_F(LearningTools, StepByStepShowsEveryAssignmentNormalPaceOnlyTheEndBothMark
         {}, {"x = 0", "y = 0"}, {"x = 1 ◀", "y = 0"}, {"x = 1", "y = 2 ◀"}, {"x = 3 ◀", "y = 2"},
     };
     EXPECT_EQ(runWatchingVariables(program), expected);
-}
 
-TEST_F(LearningTools, StartingPaceIsSavedWithTheSettings) {
+    // The starting pace is saved with the settings; one not offered comes back as Normal.
     const QString settings = path("pace.json");
     LoadSettings(*application, settings); // creates the empty file
     for (const auto& [chosen, restored] : {std::pair{0, 0}, {30, 30}, {7, 1}}) {
