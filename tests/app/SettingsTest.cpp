@@ -7,17 +7,15 @@
 #include <QtEndian>
 #include <cstring>
 
-namespace {
-
 // The type, number and bytes of a resource.
 using Setting = std::tuple<const char*, std::int16_t, ResourceBytes>;
 
-ResType typeOf(const char* text) {
+static ResType typeOf(const char* text) {
     return static_cast<ResType>(text[0] << 24 | text[1] << 16 | text[2] << 8 | text[3]);
 }
 
 // A selection as this machine stores it.
-ResourceBytes native(std::uint32_t value) {
+static ResourceBytes native(std::uint32_t value) {
     ResourceBytes bytes(4);
     std::memcpy(bytes.data(), &value, 4);
     return bytes;
@@ -66,7 +64,7 @@ TEST_F(SettingsTest, FirstLaunchMakesAnEmptyFileQuitWritesEveryResourceTheNextLa
 
 // The tool palette's place (left -1: where it stands by default), and colour mark read;
 // the first pen stays.
-TEST_F(SettingsTest, ContentsAreReadAsFarAsTheyAreSound) {
+TEST_F(SettingsTest, ContentsAreReadAsFarAsTheyAreSoundAndHostileOnesReplaced) {
     const std::tuple<QPoint, CommandT, std::vector<Setting>> rows[] = {
         {{-1, 60}, 3000, {{"WPos", 0, {0, 100}}}},              // a short place
         {{80, 120}, 3000, {{"WPos", 0, {0, 120, 0, 80, 9}}}},   // a long one: four bytes
@@ -99,9 +97,7 @@ TEST_F(SettingsTest, ContentsAreReadAsFarAsTheyAreSound) {
             << "rewritten in this machine's order";
     }
     EXPECT_EQ(pickerCalls, 0);
-}
-
-TEST_F(SettingsTest, AHostileFileIsSurvivedAndReplacedButADeletedOneStaysDeleted) {
+    // A hostile file is survived and replaced, but a deleted one stays deleted.
     for (const QByteArray& junk :
          {QByteArray("{\"format\": 7, \"resources\": [ {"), QByteArray(3000, '\xff')}) {
         ASSERT_TRUE(writeFile(path("settings.json"), junk));
@@ -111,5 +107,3 @@ TEST_F(SettingsTest, AHostileFileIsSurvivedAndReplacedButADeletedOneStaysDeleted
     }
     EXPECT_FALSE(launchAndQuit([this] { QFile::remove(path("settings.json")); }));
 }
-
-} // namespace

@@ -1,33 +1,11 @@
-// Runs from the editor into a real picture: undo of a whole run, parse errors with their alert,
-// the running instruction's selection, stopping with a key, the heading between runs.
+// Runs from the editor into a real picture: the running instruction's selection, stopping with a
+// key, the heading between runs, parse errors with their alert, undo of a whole run.
 
 #include "../app/ApplicationTestSupport.h"
 
-TEST_F(EditorTest, UndoAndRedoOfARunRestoreTheExactPixels) {
+TEST_F(EditorTest, ASlowRunSelectsEachInstructionAKeyStopsItParseErrorsAndUndoOfRuns) {
     CPaintWindow* view = newPicture();
     ASSERT_NE(view, nullptr);
-    setText(QStringLiteral("speed 100\nrepeat 36 [ forward 120 right 100 ]"));
-    // The first run: something to undo back to.
-    editor->ObeyCommand(EditorCommand::kRunProgram, nullptr);
-    const QImage before = view->canvas().image();
-    editor->BecomeTarget();
-    setText(QStringLiteral("speed 100\ncolor red\nrepeat 5 [ forward 90 left 144 ]"));
-    LCommander::DispatchCommand(EditorCommand::kRunProgram);
-    const QImage after = view->canvas().image();
-    ASSERT_NE(after, before);
-    EXPECT_EQ(LCommander::DispatchCommandStatus(cmd_Undo).name.view(), "Undo Program Run");
-    LCommander::DispatchCommand(cmd_Undo);
-    EXPECT_EQ(view->canvas().image(), before);
-    EXPECT_EQ(LCommander::DispatchCommandStatus(cmd_Undo).name.view(), "Redo Program Run");
-    LCommander::DispatchCommand(cmd_Undo);
-    EXPECT_EQ(view->canvas().image(), after);
-    // Typing makes Undo the editor's again.
-    QTest::keyClick(editor, Qt::Key_X);
-    EXPECT_EQ(LCommander::DispatchCommandStatus(cmd_Undo).name.view(), "Undo Typing");
-}
-
-TEST_F(EditorTest, ASlowRunSelectsEachInstructionAKeyStopsItAParseErrorIsShown) {
-    ASSERT_NE(newPicture(), nullptr);
     editor->BecomeTarget();
     setText(QStringLiteral("delay 12\nforward 10\nright 90\nforward 20\nright 45\nforward 5"));
     QStringList seen;
@@ -63,4 +41,20 @@ TEST_F(EditorTest, ASlowRunSelectsEachInstructionAKeyStopsItAParseErrorIsShown) 
     EXPECT_EQ(editor->textCursor().selectedText(), QStringLiteral("forwrd"));
     EXPECT_EQ(shown,
               (QStringList{"Unknown word: forwrd", "Line 3, column 1. Did you mean “forward”?"}));
+
+    // Undo and Redo of a whole run restore the exact pixels: the slow run's lines come back.
+    const QImage before = view->canvas().image();
+    setText(QStringLiteral("speed 100\ncolor red\nrepeat 5 [ forward 90 left 144 ]"));
+    LCommander::DispatchCommand(EditorCommand::kRunProgram);
+    const QImage after = view->canvas().image();
+    ASSERT_NE(after, before);
+    EXPECT_EQ(LCommander::DispatchCommandStatus(cmd_Undo).name.view(), "Undo Program Run");
+    LCommander::DispatchCommand(cmd_Undo);
+    EXPECT_EQ(view->canvas().image(), before);
+    EXPECT_EQ(LCommander::DispatchCommandStatus(cmd_Undo).name.view(), "Redo Program Run");
+    LCommander::DispatchCommand(cmd_Undo);
+    EXPECT_EQ(view->canvas().image(), after);
+    // Typing makes Undo the editor's again.
+    QTest::keyClick(editor, Qt::Key_X);
+    EXPECT_EQ(LCommander::DispatchCommandStatus(cmd_Undo).name.view(), "Undo Typing");
 }

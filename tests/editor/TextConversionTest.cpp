@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(TextConversion, CutsAtWholeCharactersAndNeverFails) {
+TEST(TextConversion, CutsAtWholeCharactersNeverFailsAndPlacesAndSuggestsForErrors) {
     // The text, the bytes kept of it, whether it was cut.
     const std::tuple<std::u32string, std::size_t, bool> cases[] = {
         {std::u32string(255, U'a'), 255, false},        {std::u32string(256, U'a'), 255, true},
@@ -35,9 +35,8 @@ TEST(TextConversion, CutsAtWholeCharactersAndNeverFails) {
     EXPECT_TRUE(ReplaceAll(U"^0", U"x^0", text));
     EXPECT_EQ(text, U"x^0 and x^0");
     EXPECT_FALSE(ReplaceAll(U"", U"x", text));
-}
 
-TEST(ParseErrorReport, PlacesAndSuggestions) {
+    // Parse error places and suggestions.
     EXPECT_EQ(PlaceOfByte("ab\ngrüße x", 10).line, 2);
     EXPECT_EQ(PlaceOfByte("ab\ngrüße x", 10).column, 6);
     EXPECT_EQ(PlaceOfByte("a\r\nb\rc", 5).line, 3);
