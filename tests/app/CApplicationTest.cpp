@@ -8,7 +8,7 @@
 constexpr RGBColour kRed{0xFFFF, 0, 0};
 constexpr RGBColour kYellow{0xFFFF, 0xFFFF, 0};
 
-TEST_F(ApplicationTest, NewPicturesComeToTheFrontAndEachUndoesItsOwnClear) {
+TEST_F(ApplicationTest, NewPicturesComeToTheFrontFillThePlaceUndoTheirOwnClearTakeTheirFilesName) {
     EXPECT_EQ(RunHost::Current(), application.get());
     application->ObeyHostCommand(cmd_New, nullptr);
     CPaintWindow* first = application->FrontCPaintWindow();
@@ -28,6 +28,29 @@ TEST_F(ApplicationTest, NewPicturesComeToTheFrontAndEachUndoesItsOwnClear) {
     EXPECT_FALSE(LCommander::DispatchCommandStatus(cmd_Undo).enabled) << "the first: no undo";
     second->window()->hide(); // a hidden picture is not the front one
     EXPECT_EQ(application->FrontCPaintWindow(), first);
+
+    // The picture itself, not its window, gets the placed rectangle; the window takes its file's
+    // name only when a file was written or drawn.
+    CPaintWindow* view = first;
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const Rect placed = paintWindowContentRect(
+        Rect{clampToInt16(screen.top()), clampToInt16(screen.left()),
+             clampToInt16(screen.bottom() + 1), clampToInt16(screen.right() + 1)});
+    // The window's menu bar lies outside the placed rectangle, not inside the picture.
+    EXPECT_EQ(view->size(), QSize(placed.width(), placed.height()));
+    EXPECT_EQ(view->canvas().getBounds(),
+              (Rect{0, 0, clampToInt16(placed.height()), clampToInt16(placed.width())}));
+    EXPECT_EQ(view->mapToGlobal(QPoint(0, 0)), QPoint(placed.left, placed.top));
+
+    const QString untitled = view->window()->windowTitle();
+    ASSERT_TRUE(writeFile(path("notes.txt"), "forward 10"));
+    EXPECT_EQ(view->readPictureFile(path("notes.txt")), 0);
+    EXPECT_EQ(view->window()->windowTitle(), untitled) << "nothing was drawn";
+    ASSERT_EQ(view->writePictureFile(path("garden.pict")), 0);
+    EXPECT_EQ(view->window()->windowTitle(), QStringLiteral("garden.pict"));
+    EXPECT_NE(view->writePictureFile(path("no/such/x.pict")), 0);
+    EXPECT_EQ(view->window()->windowTitle(), QStringLiteral("garden.pict"));
+
     application.reset();
     EXPECT_EQ(RunHost::Current(), nullptr);
     EXPECT_EQ(theApplication, nullptr);
@@ -108,29 +131,4 @@ TEST_F(ApplicationTest, ClicksAndMenuChoicesChangeTheFrontPicture) {
     const PaintState fresh = newPicture()->paintState();
     EXPECT_EQ(std::tuple(fresh.penWidth, fresh.symmetry, fresh.colourCycling, fresh.penColour),
               std::tuple(16, 6, true, kRed));
-}
-
-// The picture itself, not its window, gets the placed rectangle; the window takes its file's
-// name only when a file was written or drawn.
-TEST_F(ApplicationTest, ThePictureGetsThePlacedRectangleItsWindowItsFilesName) {
-    CPaintWindow* view = newPicture();
-    ASSERT_NE(view, nullptr);
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const Rect placed = paintWindowContentRect(
-        Rect{clampToInt16(screen.top()), clampToInt16(screen.left()),
-             clampToInt16(screen.bottom() + 1), clampToInt16(screen.right() + 1)});
-    // The window's menu bar lies outside the placed rectangle, not inside the picture.
-    EXPECT_EQ(view->size(), QSize(placed.width(), placed.height()));
-    EXPECT_EQ(view->canvas().getBounds(),
-              (Rect{0, 0, clampToInt16(placed.height()), clampToInt16(placed.width())}));
-    EXPECT_EQ(view->mapToGlobal(QPoint(0, 0)), QPoint(placed.left, placed.top));
-
-    const QString untitled = view->window()->windowTitle();
-    ASSERT_TRUE(writeFile(path("notes.txt"), "forward 10"));
-    EXPECT_EQ(view->readPictureFile(path("notes.txt")), 0);
-    EXPECT_EQ(view->window()->windowTitle(), untitled) << "nothing was drawn";
-    ASSERT_EQ(view->writePictureFile(path("garden.pict")), 0);
-    EXPECT_EQ(view->window()->windowTitle(), QStringLiteral("garden.pict"));
-    EXPECT_NE(view->writePictureFile(path("no/such/x.pict")), 0);
-    EXPECT_EQ(view->window()->windowTitle(), QStringLiteral("garden.pict"));
 }

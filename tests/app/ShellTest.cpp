@@ -10,8 +10,9 @@
 #include <QMimeData>
 
 // The palettes stand top right, one below the other, and close only by hiding; the menu bar
-// has its menus, shortcuts and marks; the About box shows the version until OK.
-TEST_F(ApplicationTest, PalettesMenusAndAboutBoxAsTheUserSeesThem) {
+// has its menus, shortcuts and marks; the real colour picker; the About box shows the version
+// until OK.
+TEST_F(ApplicationTest, PalettesMenusColourPickerAndAboutBoxAsTheUserSeesThem) {
     application->Initialize();
     CHideWindow* tools = application->PaletteWindow(0);
     CHideWindow* colours = application->PaletteWindow(1);
@@ -35,8 +36,8 @@ TEST_F(ApplicationTest, PalettesMenusAndAboutBoxAsTheUserSeesThem) {
     EXPECT_TRUE(tools->isVisible() && application->PaletteWindow(2)->isVisible());
     EXPECT_EQ(application->DispatchCommandStatus(cmd_ShowToolPalette).mark, kCheckMark);
 
-    newPicture();
-    QMenuBar* bar = application->FrontCPaintWindow()->window()->findChild<QMenuBar*>();
+    CPaintWindow* view = newPicture();
+    QMenuBar* bar = view->window()->findChild<QMenuBar*>();
     ASSERT_NE(bar, nullptr);
     QStringList titles;
     for (const QAction* menu : bar->actions())
@@ -60,23 +61,8 @@ TEST_F(ApplicationTest, PalettesMenusAndAboutBoxAsTheUserSeesThem) {
     for (CommandT command : {cmd_Clear, cmd_Save, CommandT(3005), cmd_ShowToolPalette})
         EXPECT_TRUE(application->DispatchCommandStatus(command).enabled) << command;
 
-    QString shown;
-    ModalAnswers user({[&shown](QWidget* dialog) {
-        for (const QLabel* label : dialog->findChildren<QLabel*>())
-            shown += label->text();
-        for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
-            button->click();
-    }});
-    application->ObeyCommand(cmd_About, nullptr);
-    ASSERT_FALSE(QCoreApplication::applicationVersion().isEmpty());
-    EXPECT_TRUE(shown.contains(QStringLiteral("Version ") + QCoreApplication::applicationVersion()))
-        << shown.toStdString();
-}
-
-TEST_F(ApplicationTest, TheRealColourPickerSetsTheChosenColourAndCancelKeepsTheOld) {
-    application->SetColourPicker(&CApplication::AskWithColourDialog);
-    CPaintWindow* view = newPicture();
-    application->ObeyCommand(3003, nullptr);
+    // The real colour picker starts from the picture's colour; a chosen colour is set, a
+    // cancelled choice keeps the old.
     const auto pick = [](QColor starts, QColor chosen, bool ok) -> Answer {
         return [=](QWidget* modal) {
             auto* dialog = qobject_cast<QColorDialog*>(modal);
@@ -86,14 +72,28 @@ TEST_F(ApplicationTest, TheRealColourPickerSetsTheChosenColourAndCancelKeepsTheO
             ok ? dialog->accept() : dialog->reject();
         };
     };
+    QString shown;
     const QColor chosen(0x12, 0x34, 0x56);
-    ModalAnswers user({pick(Qt::blue, chosen, true), pick(chosen, Qt::yellow, false)});
+    ModalAnswers user(
+        {pick(Qt::blue, chosen, true), pick(chosen, Qt::yellow, false), [&shown](QWidget* dialog) {
+             for (const QLabel* label : dialog->findChildren<QLabel*>())
+                 shown += label->text();
+             for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+                 button->click();
+         }});
+    application->SetColourPicker(&CApplication::AskWithColourDialog);
+    application->ObeyCommand(3003, nullptr);
     for (int round = 0; round < 2; ++round) { // chosen, then cancelled
         application->ObeyCommand(cmd_ColourPicker, nullptr);
         EXPECT_EQ(view->paintState().penColour, (RGBColour{0x1212, 0x3434, 0x5656}));
         EXPECT_EQ(view->colourCommand(), cmd_ColourPicker);
     }
     EXPECT_EQ(application->SelectedColourButton(), cmd_ColourPicker);
+
+    application->ObeyCommand(cmd_About, nullptr);
+    ASSERT_FALSE(QCoreApplication::applicationVersion().isEmpty());
+    EXPECT_TRUE(shown.contains(QStringLiteral("Version ") + QCoreApplication::applicationVersion()))
+        << shown.toStdString();
 }
 
 TEST_F(ApplicationTest, OpenFileTakesImagesAsUnfiledPicturesAndRefusesWhatItCannotRead) {
