@@ -8,10 +8,11 @@
 
 #include <QComboBox>
 
-class LearningTools : public EditorTest {
-protected:
+// The last assignment keeps y's value: the mark stays on x, at every pace.
+TEST_F(EditorTest, VariablesAtNormalPaceAndStepByStepAndThePaceSetting) {
+    ASSERT_NE(newPicture(), nullptr);
     // Runs the program with the variables window open; every different list it showed, in order.
-    std::vector<QStringList> runWatchingVariables(const QString& program) {
+    const auto runWatchingVariables = [this](const QString& program) {
         editor->ObeyCommand(EditorCommand::kShowVariables, nullptr);
         VariablesWindow* variables = window->Variables(false);
         EXPECT_TRUE(variables && variables->isVisible());
@@ -24,22 +25,13 @@ protected:
         editor->ObeyCommand(EditorCommand::kRunProgram, nullptr);
         QObject::disconnect(watch);
         return seen;
-    }
-
-    void choosePace(int index) {
-        QComboBox* choice = window->PaceControl()->Choice();
-        choice->setCurrentIndex(index);
-        emit choice->activated(index);
-    }
-};
-
-// The last assignment keeps y's value: the mark stays on x, at every pace.
-TEST_F(LearningTools, VariablesAtNormalPaceAndStepByStepAndThePaceSetting) {
-    ASSERT_NE(newPicture(), nullptr);
+    };
     const QString program = QStringLiteral("x = 1\ny = 2\nx = 3\ny = 2\n");
     EXPECT_EQ(window->PaceControl()->Level(), 1);
     EXPECT_EQ(runWatchingVariables(program), (std::vector<QStringList>{{}, {"x = 3 ◀", "y = 2"}}));
-    choosePace(3); // Step by Step
+    QComboBox* pace = window->PaceControl()->Choice();
+    pace->setCurrentIndex(3);
+    emit pace->activated(3); // Step by Step
     EXPECT_EQ(application->StartingPace(), 12);
     const std::vector<QStringList> expected = {
         {}, {"x = 0", "y = 0"}, {"x = 1 ◀", "y = 0"}, {"x = 1", "y = 2 ◀"}, {"x = 3 ◀", "y = 2"},
@@ -61,7 +53,7 @@ TEST_F(LearningTools, VariablesAtNormalPaceAndStepByStepAndThePaceSetting) {
 }
 
 // One undoable edit; a refusal leaves the text, says why and selects the colliding name.
-TEST_F(LearningTools, TranslationIsOneUndoableEditOrARefusalThatSaysWhy) {
+TEST_F(EditorTest, TranslationIsOneUndoableEditOrARefusalThatSaysWhy) {
     editor->BecomeTarget();
     const QString original = QStringLiteral("-- forward\nrepeat 4 [ forward 10 right 90 ]\n");
     setText(original);
