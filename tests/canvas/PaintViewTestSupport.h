@@ -12,6 +12,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
+#include <string>
 
 namespace paint_view_test {
 
@@ -84,6 +85,16 @@ protected:
 
     // The view as the screen shows it.
     QImage screen() { return view->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    // Screen pixels [x0, x1) of row y: 'b' black, 'r' red, '.' white, 'x' anything else.
+    std::string screenRow(int y, int x0, int x1) {
+        const QImage shown = screen();
+        std::string row;
+        for (int x = x0; x < x1; ++x) {
+            const QRgb c = shown.pixel(x, y) & 0xFFFFFFU;
+            row += c == 0 ? 'b' : c == 0xFF0000U ? 'r' : c == 0xFFFFFFU ? '.' : 'x';
+        }
+        return row;
+    }
 
     std::unique_ptr<LCommander> root;
     std::unique_ptr<CPaintWindow> view;
