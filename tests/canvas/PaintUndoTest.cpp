@@ -1,6 +1,5 @@
 // Undoing paint steps and clears on a real paint view.
 
-#include "CPaintAction.h"
 #include "LDocument.h"
 #include "PaintViewTestSupport.h"
 #include "ResourceChain.h"
@@ -102,19 +101,6 @@ TEST_F(PaintUndo, UndoAfterTheCanvasGrewRestoresTheOldAreaOnly) {
     EXPECT_NE(now.pixel(570, 490), 0xFFFFFFFFu) << "beyond the old picture the canvas stays";
 }
 
-TEST_F(PaintUndo, AnActionWithoutAViewOrCanvasCannotUndo) {
-    CPaintAction orphan(nullptr);
-    EXPECT_FALSE(orphan.CanUndo());
-    EXPECT_FALSE(orphan.CanRedo());
-    orphan.Undo();
-    EXPECT_FALSE(orphan.IsDone());
-
-    CPaintWindow unshown(nullptr, root.get());
-    CPaintAction empty(&unshown);
-    EXPECT_FALSE(empty.CanUndo());
-    EXPECT_FALSE(empty.paintSnapshot().isValid());
-}
-
 TEST_F(PaintUndo, AnActionOutlivingItsViewDoesNothing) {
     stroke({50, 50}, {150, 50});
     ASSERT_TRUE(undoStatus().enabled);
@@ -124,10 +110,6 @@ TEST_F(PaintUndo, AnActionOutlivingItsViewDoesNothing) {
     EXPECT_TRUE(undo()); // answered, nothing to exchange
 }
 
-} // namespace
-
-namespace {
-
 class PaintDocument : public PaintViewTest {
 protected:
     void SetUp() override {
@@ -135,7 +117,6 @@ protected:
         if (IsSkipped())
             return;
         document = std::make_unique<LDocument>(root.get());
-        view->SetSuperCommander(document.get());
         // A commander between the view and the document, as a window is.
         between = std::make_unique<LCommander>(document.get());
         view->SetSuperCommander(between.get());

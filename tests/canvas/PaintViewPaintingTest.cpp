@@ -23,8 +23,8 @@ TEST_F(PaintViewPainting, DragPaintsAStrokeAndLeavesTheTurtleAtItsEnd) {
     release({200, 100});
 
     // A band 8 high from dot to dot (radius 4).
-    for (int h = 100; h <= 200; h += 10)
-        EXPECT_TRUE(isInk(h, 100)) << h;
+    EXPECT_EQ(canvas_test::spansOf(view->canvas(), kWhite, true).at(100),
+              (std::vector<std::pair<int, int>>{{96, 204}}));
     EXPECT_EQ(canvas_test::extentOf(view->canvas(), kWhite, true), (Rect{96, 96, 104, 204}));
     EXPECT_EQ(view->turtlePoint(), Point::at(200, 100));
     EXPECT_EQ(view->heading(), 0.0f);
@@ -192,17 +192,25 @@ TEST_F(PaintViewPainting, FillClicksFillWithoutMovingTheTurtleEachUndoable) {
     EXPECT_EQ(at(200, 50), kRed);
 }
 
-// One sample at the click and one per move; while the pointer rests, one every tick.
+// One sample at the click and one per move; while the pointer rests, one every tick (a tick may
+// also fall between the moves on a busy machine: the hue counts whole samples either way).
 TEST_F(PaintViewPainting, ColourCyclingMovesTheHueOnWithEverySample) {
+    const auto samples = [&] {
+        const int hue = RGB2HSV(view->getPenColor()).hue;
+        const int n = (hue + kHueStepPerMouseSample / 2) / kHueStepPerMouseSample;
+        EXPECT_NEAR(hue, n * kHueStepPerMouseSample, 1);
+        return n;
+    };
     view->setColorCycling(true);
     press({50, 50});
     drag({100, 50});
     drag({150, 50});
     EXPECT_EQ(at(50, 50), kRed);
-    EXPECT_NEAR(int(RGB2HSV(view->getPenColor()).hue), 3 * kHueStepPerMouseSample, 1);
+    const int moved = samples();
+    EXPECT_GE(moved, 3);
     QTest::qWait(150);
     release({150, 50});
-    EXPECT_GT(int(RGB2HSV(view->getPenColor()).hue), 4 * kHueStepPerMouseSample);
+    EXPECT_GT(samples(), moved);
 }
 
 TEST_F(PaintViewPainting, PointsFarOutsideTheViewPaintOnlyInside) {
