@@ -106,13 +106,8 @@ TEST(PictReader, DirectPixelsInEveryPackType) {
             if (shift < 24)
                 dropped.push_back(std::uint8_t(p >> shift));
         }
-    Bytes alphaPlanes = planesOf(row), packedAlpha{0};
-    alphaPlanes.insert(alphaPlanes.begin(), 4, 0x80);
-    packBits(alphaPlanes, packedAlpha);
-    packedAlpha[0] = static_cast<std::uint8_t>(packedAlpha.size() - 1);
     EXPECT_EQ(withPackType(1, 32, 3, unpacked, 16), row);
     EXPECT_EQ(withPackType(2, 32, 3, dropped, 16), row);
-    EXPECT_EQ(withPackType(4, 32, 4, packedAlpha, 16), row);
 
     // 16 bits: xRRRRRGGGGGBBBBB, five bits widened to eight; packType 3 packs words.
     const Px wide{R, qRgb(0, 255, 0), B, qRgb(132, 132, 132)};
@@ -299,17 +294,6 @@ TEST(PictReader, ManyFullFrameStretchesExhaustTheWorkBudgetAndLimitsHold) {
     const Bytes pict = recordPicture(patternImage(64, 64));
     EXPECT_EQ(decodePicture(pict, PictLimits{32, 1 << 20}).status, kBadPictureData);
     EXPECT_EQ(decodePicture(pict, PictLimits{64, 64 * 64 * 4}).status, 0);
-}
-
-TEST(PictReader, FindsThePictureBehindTheHeaderOrWithout) {
-    Bytes pict = recordPicture(patternImage(9, 2));
-    EXPECT_EQ(pictureOffset(pict), 0);
-    Bytes file = pict;
-    file.insert(file.begin(), 512, 0xAB); // the header's contents do not matter
-    EXPECT_EQ(pictureOffset(file), 512);
-    EXPECT_EQ(decodePictureFileData(file).status, 0);
-    EXPECT_EQ(pictureOffset(Bytes(600, 0)), -1);
-    EXPECT_EQ(decodePictureFileData(Bytes(600, 0)).status, kBadPictureData);
 }
 
 } // namespace

@@ -48,31 +48,25 @@ TEST(PictWriter, SmallPictureIsByteExact) {
     EXPECT_EQ(recordPicture(image), expected);
 }
 
-TEST(PictWriter, CountSizeFollowsRowBytesAbove250) {
-    // 62 pixels: rowBytes 248, one-byte counts; 63 pixels: rowBytes 252, two-byte counts.
-    const Bytes narrow = recordPicture(QImage(62, 1, QImage::Format_RGB32));
-    const Bytes wide = recordPicture(QImage(63, 1, QImage::Format_RGB32));
-    EXPECT_EQ(wordAt(narrow, kRowBytesAt), 0x8000 | 248);
-    EXPECT_EQ(wordAt(wide, kRowBytesAt), 0x8000 | 252);
-    // A white row packs the 186 plane bytes into runs of 128 and 58: 4 bytes.
+// 62 pixels: rowBytes 248, a white row's 186 plane bytes in runs of 128 and 58 with a count
+// byte; 63 pixels: rowBytes 252 and count words; one pixel: packType 1, rows unpacked.
+TEST(PictWriter, RowFramingFollowsTheRowBytes) {
+    const auto at = [](const QImage& image, std::size_t from, std::size_t n) {
+        const Bytes pict = recordPicture(image);
+        return Bytes(pict.begin() + from, pict.begin() + from + n);
+    };
     QImage white(63, 1, QImage::Format_RGB32);
     white.fill(qRgb(255, 255, 255));
-    const Bytes whiteNarrow = recordPicture(white.copy(0, 0, 62, 1));
-    EXPECT_EQ(whiteNarrow[kPixDataAt], 4) << "one count byte";
-    EXPECT_EQ(whiteNarrow[kPixDataAt + 1], 0x81);
-    EXPECT_EQ(wordAt(recordPicture(white), kPixDataAt), 4) << "count word";
-}
-
-TEST(PictWriter, OnePixelWideRowsAreStoredUnpacked) {
-    QImage image(1, 2, QImage::Format_RGB32);
-    image.setPixel(0, 0, qRgb(1, 2, 3));
-    image.setPixel(0, 1, qRgb(4, 5, 6));
-    const Bytes pict = recordPicture(image);
-    EXPECT_EQ(wordAt(pict, kRowBytesAt), 0x8004);
-    EXPECT_EQ(wordAt(pict, kPackTypeAt), 1) << "packType 1: no packing";
-    EXPECT_EQ(Bytes(pict.begin() + kPixDataAt, pict.begin() + kPixDataAt + 8),
-              (Bytes{0, 1, 2, 3, 0, 4, 5, 6}));
-    EXPECT_EQ(decodePicture(pict).image.pixel(0, 1), qRgb(4, 5, 6));
+    EXPECT_EQ(at(white.copy(0, 0, 62, 1), kRowBytesAt, 2), (Bytes{0x80, 248}));
+    EXPECT_EQ(at(white.copy(0, 0, 62, 1), kPixDataAt, 3), (Bytes{4, 0x81, 0xFF}));
+    EXPECT_EQ(at(white, kRowBytesAt, 2), (Bytes{0x80, 252}));
+    EXPECT_EQ(at(white, kPixDataAt, 4), (Bytes{0, 4, 0x81, 0xFF}));
+    QImage one(1, 2, QImage::Format_RGB32);
+    one.setPixel(0, 0, qRgb(1, 2, 3));
+    one.setPixel(0, 1, qRgb(4, 5, 6));
+    EXPECT_EQ(at(one, kRowBytesAt, 2), (Bytes{0x80, 4}));
+    EXPECT_EQ(at(one, kPackTypeAt, 2), (Bytes{0, 1}));
+    EXPECT_EQ(at(one, kPixDataAt, 8), (Bytes{0, 1, 2, 3, 0, 4, 5, 6}));
 }
 
 TEST(PictWriter, RoundTripsThroughTheReaderAtManyWidths) {
