@@ -132,50 +132,31 @@ TEST_F(BrushTest, DiagonalMirrorImagesUseTheExchangedPen) {
     EXPECT_EQ(GetPort().penSize, Point::at(8, 1));
 }
 
-TEST(GuidesTest, SixFoldGuidesReachTheLargerSideFromTheCentre) {
+// Guides of a 400 x 300 frame through its centre (200, 150): mirror lines across the frame for 2
+// and 4, diagonals as long as the larger side for 8; for six-fold, from v = -250 to 550 (800 long)
+// and diagonals +-692 by +-400, on a screen big enough to show them whole.
+TEST(GuidesTest, GuidesFollowTheModeAndReachTheLargerSideFromTheCentre) {
     ResetCurrentPort();
-    // A screen big enough to show whole guides: frame 400 x 300 at the middle of it.
+    constexpr RGBColour grey{0xDDDD, 0xDDDD, 0xDDDD};
     CGWorld screen(Rect{-500, -500, 900, 900}, 32);
-    eraseWhite(screen);
     GrafPort& port = *screen.getPort();
     port.foreColour = kRed;
-    port.penSize = Point::at(5, 5);
-    GrafPort& before = GetPort();
-    const Rect frame{0, 0, 300, 400};
-    drawGuides(port, frame, 6);
-    EXPECT_EQ(&GetPort(), &before);
-    EXPECT_EQ(port.foreColour, kRed);
-    EXPECT_EQ(port.penSize, Point::at(5, 5));
-    constexpr RGBColour grey{0xDDDD, 0xDDDD, 0xDDDD};
-    // Centre (200, 150): vertical from v = -250 to 550 (800 long), diagonals +-692 by +-400.
-    EXPECT_EQ(extentOf(screen, grey), (Rect{-250, 200 - 692, 551, 200 + 693}));
-    for (int v = -250; v <= 550; v += 50)
-        EXPECT_EQ(screen.pixel(200, v), grey) << v;
+    const auto guides = [&](int mode) {
+        eraseWhite(screen);
+        drawGuides(port, Rect{0, 0, 300, 400}, mode);
+        return std::pair{countOf(screen, grey), extentOf(screen, grey)};
+    };
+    EXPECT_EQ(guides(1).first + guides(3).first, 0);
+    EXPECT_EQ(guides(2), (std::pair{301, Rect{0, 200, 301, 201}}));
+    EXPECT_EQ(guides(4), (std::pair{701, Rect{0, 0, 301, 401}}));
+    EXPECT_EQ(guides(8).second, (Rect{-250, -200, 551, 601}));
+    EXPECT_TRUE(screen.pixel(50, 0) == grey && screen.pixel(0, 0) == kWhite);
+    EXPECT_EQ(guides(6).second, (Rect{-250, 200 - 692, 551, 200 + 693}));
     for (const int dh : {-692, 692})
         for (const int dv : {-400, 400})
             EXPECT_EQ(screen.pixel(200 + dh, 150 + dv), grey) << dh << "," << dv;
-}
-
-TEST(GuidesTest, MirrorGuidesFollowTheMode) {
-    ResetCurrentPort();
-    CGWorld screen(Rect{0, 0, 300, 400}, 32);
-    const Rect frame{0, 0, 300, 400};
-    constexpr RGBColour grey{0xDDDD, 0xDDDD, 0xDDDD};
-    eraseWhite(screen);
-    drawGuides(*screen.getPort(), frame, 2);
-    EXPECT_EQ(describe(spansOf(screen, grey)).substr(0, 20), "0:[200,201) 1:[200,2");
-    EXPECT_EQ(countOf(screen, grey), 300);
-    eraseWhite(screen);
-    drawGuides(*screen.getPort(), frame, 4);
-    EXPECT_EQ(countOf(screen, grey), 300 + 400 - 1);
-    eraseWhite(screen);
-    drawGuides(*screen.getPort(), frame, 8);
-    EXPECT_EQ(screen.pixel(0, 0), kWhite);
-    EXPECT_EQ(screen.pixel(50, 0), grey); // (200 - 150, 150 - 150) on the falling diagonal
-    eraseWhite(screen);
-    drawGuides(*screen.getPort(), frame, 1);
-    drawGuides(*screen.getPort(), frame, 3);
-    EXPECT_EQ(countOf(screen, grey), 0);
+    EXPECT_EQ(screen.pixel(200, 549), grey);
+    EXPECT_EQ(port.foreColour, kRed);
 }
 
 } // namespace
