@@ -19,11 +19,8 @@ void addIndexed(PictBuilder& b, const Rect& bounds, std::uint16_t pixelSize, std
                 const Px& colours, const Rows& rows, bool device = false,
                 std::uint16_t firstValue = 0) {
     b.op(0x0098).u16(0x8000 | rowBytes).rect(bounds).pixMapFields(0, 0, pixelSize, 1, pixelSize);
-    b.colourTable(colours, device, firstValue)
-        .rect(bounds)
-        .rect(bounds)
-        .u16(0)
-        .packedRows(rows, false);
+    b.colourTable(colours, device, firstValue).rect(bounds).rect(bounds).u16(0);
+    b.packedRows(rows, false);
 }
 
 // A 32-bit direct copy with packType 4 and three planes.

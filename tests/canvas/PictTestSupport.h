@@ -31,14 +31,10 @@ public:
     explicit PictBuilder(const Rect& frame, bool extendedHeader = true,
                          std::uint32_t resolution = 0x00480000, const Rect* source = nullptr) {
         u16(0).rect(frame).u16(0x0011).u16(0x02FF);
-        if (extendedHeader)
-            u16(0x0C00)
-                .u16(0xFFFE)
-                .u16(0)
-                .u32(resolution)
-                .u32(resolution)
-                .rect(source ? *source : frame)
-                .u32(0);
+        if (extendedHeader) {
+            u16(0x0C00).u16(0xFFFE).u16(0).u32(resolution).u32(resolution);
+            rect(source ? *source : frame).u32(0);
+        }
     }
 
     // `n` bytes of `v`, `times` times.
@@ -74,11 +70,8 @@ public:
     PictBuilder& colourTable(const std::vector<QRgb>& colours, bool device = false,
                              std::uint16_t firstValue = 0) {
         u32(0).u16(device ? 0x8000 : 0).u16(static_cast<std::uint16_t>(colours.size() - 1));
-        for (std::size_t i = 0; i < colours.size(); ++i)
-            u16(device ? 0 : firstValue + i)
-                .u16(qRed(colours[i]) * 257)
-                .u16(qGreen(colours[i]) * 257)
-                .u16(qBlue(colours[i]) * 257);
+        for (std::uint16_t value = firstValue; const QRgb c : colours)
+            u16(device ? 0 : value++).u16(qRed(c) * 257).u16(qGreen(c) * 257).u16(qBlue(c) * 257);
         return *this;
     }
     // Rows with byte or word counts, each packed on its own.
