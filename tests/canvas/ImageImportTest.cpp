@@ -133,19 +133,12 @@ TEST_F(ImageImportTest, TypeComesFromContentFirstThenTheExtension) {
     }
 }
 
-TEST_F(ImageImportTest, DecodesEveryOfferedFormatWithItsPixelsTransparencyOnWhite) {
-    const QImage image = halves(40, 20);
-    for (const char* format : {"PNG", "TIFF", "GIF"}) {
-        const QString file = path(QString("image.") + format);
-        if (format == std::string_view("GIF"))
-            writeBytes(file, fileBytes(kHalvesGif));
-        else
-            writeBytes(file, encoded(image, format));
-        const ImportedImage imported = importImageFile(file);
-        ASSERT_TRUE(imported.decoded) << format;
-        EXPECT_EQ(imported.status, 0) << format;
-        EXPECT_EQ(firstDifference(imported.image, image), "") << format;
-    }
+// PNG, TIFF, JPEG and BMP land fitted below; a GIF decodes to its exact pixels, transparency on
+// white.
+TEST_F(ImageImportTest, DecodesAGifExactlyAndTransparencyOnWhite) {
+    const ImportedImage gif = importImageFile(kHalvesGif);
+    EXPECT_TRUE(gif.decoded && gif.status == 0);
+    EXPECT_EQ(firstDifference(gif.image, halves(40, 20)), "");
     QImage alpha(2, 1, QImage::Format_ARGB32);
     alpha.setPixel(0, 0, qRgba(0, 0, 0, 0));
     alpha.setPixel(1, 0, qRgba(0, 0, 0, 128));
@@ -227,7 +220,7 @@ TEST_F(ImageImportTest, ImagesLandUprightAndFittedWhateverTheirSize) {
         EXPECT_EQ(inkedPixels(mWorld.image()), drawnPixels);
     };
     // 200 x 100 into 400 x 300: doubled into (50, 0, 250, 400).
-    check("wide.png", encoded(halves(200, 100), "PNG"), {200, 100}, {200, 100}, 400 * 200,
+    check("wide.tif", encoded(halves(200, 100), "TIFF"), {200, 100}, {200, 100}, 400 * 200,
           {199, 50}, {200, 249});
     const QImage small = halves(40, 20);
     check("turned3.jpg", jpegWithOrientation(small, 3), {40, 20}, {40, 20}, 400 * 200, {300, 150},

@@ -144,11 +144,4 @@ TEST_F(PaintDocument, AStrokeMarksTheDocumentModifiedAtItsEndAFillAtOnce) {
     EXPECT_TRUE(document->IsModified());
 }
 
-TEST_F(PaintDocument, UndoGoesToTheDocumentsUndoer) {
-    document->SetUndoer(std::make_unique<LUndoer>());
-    QTest::mouseClick(view.get(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
-    ASSERT_NE(document->GetUndoer()->GetAction(), nullptr);
-    EXPECT_EQ(root->GetUndoer()->GetAction(), nullptr);
-}
-
 } // namespace

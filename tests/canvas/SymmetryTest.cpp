@@ -113,25 +113,6 @@ TEST_F(BrushTest, StrokesHaveEndDotsAndATurnedPenThinOnesNoDots) {
     EXPECT_EQ(GetPort().penSize, Point::at(1, 16));
 }
 
-TEST_F(BrushTest, DiagonalMirrorImagesUseTheExchangedPen) {
-    state.penWidth = 16;
-    state.symmetry = 8;
-    state.turtlePoint = Point::at(120, 130);
-    drawSegment(state, Point::at(160, 130), kCentre, 1, 8);
-    const Spans spans = spansOf(canvas, kBlack);
-    using Row = std::vector<std::pair<int, int>>;
-    // Images 0 and 1, horizontal with the 1 x 8 pen (halves 0, 4): rows 126 .. 133.
-    EXPECT_EQ(spans.at(126), (Row{{40, 81}, {120, 161}}));
-    EXPECT_EQ(spans.at(125), (Row{{66, 74}, {126, 134}})); // only the vertical images
-    // Images 4 to 7 cross the diagonal: vertical segments at h = 70 and 130 drawn with the
-    // exchanged 8 x 1 pen and exchanged halves, so they are 8 pixels wide around their axis.
-    EXPECT_EQ(spans.at(50), (Row{{66, 74}, {126, 134}}));
-    EXPECT_EQ(spans.at(150), (Row{{66, 74}, {126, 134}}));
-    EXPECT_EQ(spans.at(40), (Row{{66, 74}, {126, 134}}));
-    EXPECT_EQ(spans.count(161), 0u);
-    EXPECT_EQ(GetPort().penSize, Point::at(8, 1));
-}
-
 // Guides of a 400 x 300 frame through its centre (200, 150): mirror lines across the frame for 2
 // and 4, diagonals as long as the larger side for 8; for six-fold, from v = -250 to 550 (800 long)
 // and diagonals +-692 by +-400, on a screen big enough to show them whole.

@@ -88,29 +88,6 @@ TEST_F(TextTest, FontNumbersMapToTheInstalledFamilies) {
     }
 }
 
-TEST_F(TextTest, EveryClassicFontNumberDrawsInTheKindItNames) {
-    enum Kind { Sans, Serif, Mono };
-    const std::pair<std::int16_t, Kind> table[] = {
-        {2, Serif},  {3, Sans},  {4, Mono},  {14, Serif}, {15, Sans},  {16, Serif},
-        {20, Serif}, {21, Sans}, {22, Mono}, {33, Sans},  {34, Serif},
-    };
-    for (const auto& [number, kind] : table) {
-        SCOPED_TRACE(number);
-        // A capital I: serifs make its top row much wider than its stem.
-        const Rect ink = drawAt("I", 20, 100, 60, 0, number);
-        const auto inkWidthAt = [this, &ink](int v) {
-            int width = 0;
-            for (int h = ink.left; h < ink.right; ++h)
-                width += canvas.pixel(h, v) == kWhite ? 0 : 1;
-            return width;
-        };
-        EXPECT_EQ(StringWidth("iiii") == StringWidth("WWWW"), kind == Mono);
-        EXPECT_TRUE(kind == Mono ||
-                    (inkWidthAt(ink.top + 1) > inkWidthAt((ink.top + ink.bottom) / 2) * 3 / 2) ==
-                        (kind == Serif));
-    }
-}
-
 TEST_F(TextTest, WriteTextDrawsInThePenColourAtThePoint) {
     PaintState state;
     state.penColour = kBlue;
