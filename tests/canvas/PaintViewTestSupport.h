@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace paint_view_test {
 
@@ -79,6 +80,13 @@ protected:
 
     RGBColour at(int h, int v) const { return view->canvas().pixel(h, v); }
     bool isInk(int h, int v) const { return !(at(h, v) == kWhite); }
+    // '1' for each point with ink, '0' for each white one.
+    std::string inkAt(const std::vector<QPoint>& points) const {
+        std::string marks;
+        for (const QPoint& p : points)
+            marks += isInk(p.x(), p.y()) ? '1' : '0';
+        return marks;
+    }
 
     // The canvas pixels as they stand, to compare whole pictures.
     QImage picture() const { return view->canvas().image().copy(); }
