@@ -2,7 +2,6 @@
 
 #include "LDocument.h"
 #include "PaintViewTestSupport.h"
-#include "ResourceChain.h"
 
 using namespace paint_view_test;
 
@@ -45,17 +44,6 @@ TEST_F(PaintUndo, UndoRedoUndoOfTheLastStroke) {
     EXPECT_EQ(picture(), painted);
     EXPECT_TRUE(undo());
     EXPECT_EQ(picture(), first);
-}
-
-TEST_F(PaintUndo, TheUndoItemNamesThePaintStep) {
-    stroke({50, 50}, {150, 50});
-    const CommandStatus status = undoStatus();
-    EXPECT_TRUE(status.enabled);
-    const LStr255 word = TheResourceChain().GetIndString(kStringListType, kUndoStringsID, 2);
-    const LStr255 what = TheResourceChain().GetIndString(kStringListType, 150, 2);
-    ASSERT_FALSE(what.view().empty());
-    EXPECT_EQ(std::string(status.name.view()),
-              std::string(word.view()) + " " + std::string(what.view()));
 }
 
 TEST_F(PaintUndo, BackspaceClearsAndUndoBringsThePictureBackWithoutCircles) {

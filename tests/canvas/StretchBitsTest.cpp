@@ -70,18 +70,6 @@ TEST(StretchBits, EveryModeOnBlackAndWhiteSourcePixels) {
     }
 }
 
-TEST(StretchBits, ShrinkingTakesThePixelUnderEachCentre) {
-    // 5 x 5 onto 3 x 3 takes source pixels 0, 2 and 4 each way: the outer ones and the middle,
-    // the same picture mirrored as unmirrored.
-    const QImage source = gradient(5, 5);
-    QImage dest = filled(3, 3, kWhitePx);
-    EXPECT_EQ(stretchBits(dest, source, wholeOnto(source, PixelBox{0, 0, 3, 3}), kSrcCopy, {}),
-              (PixelBox{0, 0, 3, 3}));
-    for (int y = 0; y < 3; ++y)
-        EXPECT_EQ(rowOf(dest, y),
-                  (Px{source.pixel(0, 2 * y), source.pixel(2, 2 * y), source.pixel(4, 2 * y)}));
-}
-
 TEST(StretchBits, OnlyPixelsWithASourceInsideTheImageAreWritten) {
     const QImage source = gradient(4, 4);
     // The source box reaches two pixels past each side of the 4-wide image.
