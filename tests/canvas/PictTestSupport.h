@@ -99,16 +99,13 @@ private:
 inline QImage patternImage(int width, int height, unsigned seed = 1) {
     QImage image(width, height, QImage::Format_RGB32);
     unsigned state = seed * 2654435761U + 1U;
-    for (int y = 0; y < height; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
             state = state * 1664525U + 1013904223U;
             const bool flat = ((x / 5 + y / 3) % 3) == 0;
-            row[x] = flat ? qRgb(255, 255, 255)
-                          : qRgb(static_cast<int>(state >> 24),
-                                 static_cast<int>((state >> 16) & 255U), (x * 7 + y) & 255);
+            image.setPixel(x, y,
+                           flat ? 0xFFFFFFFFU : (state >> 8 & 0xFFFF00U) | ((x * 7 + y) & 255));
         }
-    }
     return image;
 }
 
