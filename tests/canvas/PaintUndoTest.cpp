@@ -102,8 +102,6 @@ class PaintDocument : public PaintViewTest {
 protected:
     void SetUp() override {
         PaintViewTest::SetUp();
-        if (IsSkipped())
-            return;
         document = std::make_unique<LDocument>(root.get());
         // A commander between the view and the document, as a window is.
         between = std::make_unique<LCommander>(document.get());

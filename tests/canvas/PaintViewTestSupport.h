@@ -17,11 +17,6 @@
 
 namespace paint_view_test {
 
-inline bool ensureWidgetApplication() {
-    widgetTestApplication();
-    return true;
-}
-
 // The painting flags the views of a test read at each click.
 inline PaintingModes& testModes() {
     static PaintingModes modes;
@@ -39,8 +34,7 @@ protected:
     static constexpr int kHeight = 300;
 
     void SetUp() override {
-        if (!ensureWidgetApplication())
-            GTEST_SKIP() << "another test made a non-widget application first";
+        widgetTestApplication();
         testModes() = PaintingModes{};
         CPaintWindow::SetModesSource(&readTestModes);
         CPaintWindow::SetPaletteSource(nullptr);

@@ -184,7 +184,7 @@ TEST_F(PaintViewTurtle, CursorFollowsPenWidthAndFillModeOnTheActiveView) {
 }
 
 TEST(TurtleLook, TheTriangleTrailsTheHeadingWithCornersTruncatedTowardZero) {
-    ASSERT_TRUE(ensureWidgetApplication());
+    widgetTestApplication();
     InitLanguageTables();
     const TurtleShape up = turtleShape(Point::at(200, 150), 0.0f);
     EXPECT_EQ((std::vector{up.tip, up.back, up.side}),
