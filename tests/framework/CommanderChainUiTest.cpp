@@ -15,15 +15,14 @@ namespace {
 // Logs its name for every command it sees; handles only its own commands.
 class RecordingCommander : public LCommander {
 public:
-    RecordingCommander(LCommander* super, std::vector<CommandT> handled, std::vector<int>& log,
-                       int name)
+    RecordingCommander(LCommander* super, std::vector<CommandT> handled, std::string& log,
+                       char name)
         : LCommander(super), mHandled(std::move(handled)), mLog(log), mName(name) {}
     bool ObeyCommand(CommandT command, void* ioParam) override {
-        mLog.push_back(mName);
+        mLog += mName;
         if (!handles(command))
             return LCommander::ObeyCommand(command, ioParam);
-        lastParam = ioParam;
-        return true;
+        return lastParam = ioParam, true;
     }
     void FindCommandStatus(CommandT command, CommandStatus& status) override {
         if (!handles(command))
@@ -39,25 +38,22 @@ private:
         return std::find(mHandled.begin(), mHandled.end(), command) != mHandled.end();
     }
     std::vector<CommandT> mHandled;
-    std::vector<int>& mLog;
-    int mName;
+    std::string& mLog;
+    char mName;
 };
 
-struct ActionCounts {
-    int undone = 0, redone = 0, destroyed = 0;
-};
-
+// Counts its undos, redos and its own death in one tally.
 class CountingAction : public LAction {
 public:
-    explicit CountingAction(ActionCounts& counts) : LAction(150, 2), mCounts(counts) {}
-    ~CountingAction() override { ++mCounts.destroyed; }
+    explicit CountingAction(std::vector<int>& counts) : LAction(150, 2), mCounts(counts) {}
+    ~CountingAction() override { ++mCounts[2]; }
 
 protected:
-    void UndoSelf() override { ++mCounts.undone; }
-    void RedoSelf() override { ++mCounts.redone; }
+    void UndoSelf() override { ++mCounts[0]; }
+    void RedoSelf() override { ++mCounts[1]; }
 
 private:
-    ActionCounts& mCounts;
+    std::vector<int>& mCounts;
 };
 
 // Counts its own deaths.
@@ -70,10 +66,10 @@ struct Dying : LCommander {
 using CommanderChainUiTest = UiTest;
 
 TEST_F(CommanderChainUiTest, CommandTravelsFromTargetUpAndFirstHandlerWins) {
-    std::vector<int> log;
-    RecordingCommander root(nullptr, {cmd_Quit, cmd_Save}, log, 0);
-    RecordingCommander middle(&root, {cmd_Save}, log, 1);
-    RecordingCommander leaf(&middle, {}, log, 2);
+    std::string log;
+    RecordingCommander root(nullptr, {cmd_Quit, cmd_Save}, log, 'r');
+    RecordingCommander middle(&root, {cmd_Save}, log, 'm');
+    RecordingCommander leaf(&middle, {}, log, 'l');
     LCommander::SwitchTarget(&leaf);
 
     int value = 1;
@@ -81,13 +77,14 @@ TEST_F(CommanderChainUiTest, CommandTravelsFromTargetUpAndFirstHandlerWins) {
     EXPECT_EQ(root.lastParam, &value);
     EXPECT_TRUE(LCommander::DispatchCommand(cmd_Save));
     EXPECT_FALSE(LCommander::DispatchCommand(9999)); // nobody knows it: ignored
-    EXPECT_EQ(log, (std::vector<int>{2, 1, 0, 2, 1, 2, 1, 0}));
+    EXPECT_EQ(log, "lmr"
+                   "lm"
+                   "lmr");
 
     // Status too is answered by the first commander that knows the command.
     middle.mark = kCheckMark;
     const CommandStatus status = LCommander::DispatchCommandStatus(cmd_Save);
-    EXPECT_TRUE(status.enabled);
-    EXPECT_EQ(status.mark, kCheckMark);
+    EXPECT_TRUE(status.enabled && status.mark == kCheckMark);
     LCommander::SwitchTarget(&root);
     EXPECT_EQ(LCommander::DispatchCommandStatus(cmd_Save).mark, 0);
     EXPECT_FALSE(LCommander::DispatchCommandStatus(cmd_Open).enabled);
@@ -97,88 +94,65 @@ TEST_F(CommanderChainUiTest, PostedActionReplacesTheHeldOneAndUndoRedoesIt) {
     LCommander root;
     root.SetUndoer(std::make_unique<LUndoer>());
     LCommander view(&root);
-    ActionCounts first, second;
-    view.PostAction(std::make_unique<CountingAction>(first));
-    EXPECT_EQ(first.destroyed, 0);
-    view.PostAction(std::make_unique<CountingAction>(second));
-    EXPECT_EQ(first.destroyed, 1);
-    EXPECT_EQ(second.destroyed, 0);
-
-    // Undo, redo, undo: only the second action, each turn flipping it.
     LCommander::SwitchTarget(&view);
+    EXPECT_EQ(LCommander::DispatchCommandStatus(cmd_Undo).name.view(), "Can’t Undo");
+    std::vector<int> first(3), second(3); // undone, redone, destroyed
+    view.PostAction(std::make_unique<CountingAction>(first));
+    view.PostAction(std::make_unique<CountingAction>(second));
+    // Undo, redo, undo: only the second action, each turn flipping it.
     for (int turn = 1; turn <= 3; ++turn)
         EXPECT_TRUE(LCommander::DispatchCommand(cmd_Undo));
-    EXPECT_EQ(first.undone + first.redone, 0);
-    EXPECT_EQ(second.undone, 2);
-    EXPECT_EQ(second.redone, 1);
-    EXPECT_FALSE(root.GetUndoer()->GetAction()->IsDone());
+    EXPECT_EQ(first, (std::vector<int>{0, 0, 1}));
+    EXPECT_EQ(second, (std::vector<int>{2, 1, 0}));
 
     // Without an undoer an action is dropped and nothing undoes.
     LCommander lone;
     lone.PostAction(std::make_unique<CountingAction>(first));
-    EXPECT_EQ(first.destroyed, 2);
+    EXPECT_EQ(first[2], 2);
     LCommander::SwitchTarget(&lone);
     EXPECT_FALSE(LCommander::DispatchCommand(cmd_Undo));
-    EXPECT_FALSE(LCommander::DispatchCommandStatus(cmd_Undo).enabled);
     // Without a target (and no application) a command starts nowhere.
     LCommander::SwitchTarget(nullptr);
     EXPECT_FALSE(LCommander::DispatchCommand(cmd_Quit));
-    EXPECT_FALSE(LCommander::DispatchCommandStatus(cmd_Quit).enabled);
 }
 
-TEST_F(CommanderChainUiTest, TargetPassesToSuperWhenTargetOrItsAncestorDies) {
-    LCommander root;
-    auto middle = std::make_unique<LCommander>(&root);
-    auto leaf = std::make_unique<LCommander>(middle.get());
-    LCommander::SwitchTarget(leaf.get());
-    leaf.reset();
-    EXPECT_EQ(LCommander::GetTarget(), middle.get());
-    EXPECT_TRUE(middle->GetSubCommanders().empty());
-
-    auto deep = std::make_unique<LCommander>(middle.get());
-    LCommander::SwitchTarget(deep.get());
-    middle.reset(); // the target's super dies: the duty goes above it
-    EXPECT_EQ(LCommander::GetTarget(), &root);
-    EXPECT_EQ(deep->GetSuperCommander(), nullptr);
-    EXPECT_TRUE(root.GetSubCommanders().empty());
-    deep.reset(); // detached, it dies without touching the dead super
-    EXPECT_EQ(LCommander::GetTarget(), &root);
-}
-
-TEST_F(CommanderChainUiTest, OwnedSubsDieWithTheirSuperMoveWithItOrWaitForTheLoop) {
+TEST_F(CommanderChainUiTest, TargetPassesUpWhenItOrItsSuperDiesAndOwnedSubsDieWithTheirSuper) {
     int deaths = 0;
-    auto free = std::make_unique<Dying>(nullptr, deaths);
     LCommander heir;
+    auto free = std::make_unique<Dying>(nullptr, deaths);
     {
         LCommander root;
+        auto middle = std::make_unique<LCommander>(&root);
+        auto leaf = std::make_unique<LCommander>(middle.get());
+        LCommander::SwitchTarget(leaf.get());
+        leaf = std::make_unique<LCommander>(middle.get());
+        EXPECT_EQ(LCommander::GetTarget(), middle.get());
+        LCommander::SwitchTarget(leaf.get());
+        middle.reset(); // the target's super dies: the duty goes above it
+        EXPECT_EQ(std::pair(LCommander::GetTarget(), leaf->GetSuperCommander()),
+                  std::pair(static_cast<LCommander*>(&root), static_cast<LCommander*>(nullptr)));
+        leaf.reset(); // detached, it dies without touching the dead super
+
         root.AdoptSubCommander(std::make_unique<Dying>(nullptr, deaths));
         LCommander* moving = root.AdoptSubCommander(std::make_unique<Dying>(&root, deaths));
         free->SetSuperCommander(&root);
         EXPECT_EQ(root.GetSubCommanders().size(), 3u);
-        EXPECT_FALSE(root.OwnsSubCommander(free.get()));
         moving->SetSuperCommander(&heir); // ownership moves along
-        EXPECT_TRUE(heir.OwnsSubCommander(moving));
-        EXPECT_FALSE(root.OwnsSubCommander(moving));
+        EXPECT_TRUE(heir.OwnsSubCommander(moving) && !root.OwnsSubCommander(free.get()));
     }
-    EXPECT_EQ(deaths, 1);
-    EXPECT_EQ(free->GetSuperCommander(), nullptr);
-    EXPECT_EQ(heir.GetSubCommanders().size(), 1u);
+    EXPECT_TRUE(deaths == 1 && free->GetSuperCommander() == nullptr);
 
     LCommander* later = heir.GetSubCommanders().front();
     LCommander::SwitchTarget(later);
     later->DetachAndDeleteLater();
-    EXPECT_EQ(deaths, 1);
-    EXPECT_EQ(LCommander::GetTarget(), &heir);
-    EXPECT_TRUE(heir.GetSubCommanders().empty());
+    EXPECT_TRUE(deaths == 1 && LCommander::GetTarget() == &heir && heir.GetSubCommanders().empty());
     flushDeferredDeletes();
     EXPECT_EQ(deaths, 2);
 
     // Someone else ends an owned sub (as Qt may end a window); the super must not delete it again.
     LCommander* sub = heir.AdoptSubCommander(std::make_unique<Dying>(nullptr, deaths));
     std::unique_ptr<LCommander>(sub).reset();
-    EXPECT_EQ(deaths, 3);
-    EXPECT_FALSE(heir.OwnsSubCommander(sub));
-    EXPECT_TRUE(heir.GetSubCommanders().empty());
+    EXPECT_TRUE(deaths == 3 && heir.GetSubCommanders().empty());
 }
 
 } // namespace

@@ -27,40 +27,28 @@ TEST(ResourceFile, ReadsEveryFormOfResource) {
         {"type": "WPos", "id": -5, "hex": "0123 4567\n89ab cdEF Ac"},
         {"type": "0x00000001", "id": 32767, "hex": ""})"));
     ASSERT_TRUE(file);
-    EXPECT_EQ(file->fileType(), 0x4C8C6E67u);
-    EXPECT_EQ(file->creator(), FourCC("Zorv"));
-    EXPECT_EQ(file->finderFlags(), 256);
-    EXPECT_EQ(file->count(), 4u);
-
-    const ResourceBytes* vers = file->get(kVersionType, 1);
-    ASSERT_TRUE(vers);
-    const ResourceBytes expected = {0x01, 0x03, 0x60, 0x02, 0x00, 0x03, 3,   '1', '.', '0', 11,
-                                    '1',  '.',  '0',  ' ',  'D',  'e',  'u', 't', 's', 'c', 'h'};
-    EXPECT_EQ(*vers, expected);
-
+    EXPECT_EQ(std::tuple(file->fileType(), file->creator(), file->finderFlags(), file->count()),
+              std::tuple(0x4C8C6E67u, FourCC("Zorv"), 256, 4u));
+    EXPECT_EQ(*file->get(kVersionType, 1),
+              (ResourceBytes{0x01, 0x03, 0x60, 0x02, 0x00, 0x03, 3,   '1', '.', '0', 11,
+                             '1',  '.',  '0',  ' ',  'D',  'e',  'u', 't', 's', 'c', 'h'}));
     EXPECT_EQ(*file->get(FourCC("WPos"), -5),
               (ResourceBytes{0x01, 0x23, 0x45, 0x67, 0x89, 0xAB, 0xCD, 0xEF, 0xAC}));
     EXPECT_TRUE(file->get(1, 32767)->empty());
     EXPECT_EQ(*file->name(kStringListType, 130), "Keywords");
-    std::vector<std::string> items;
-    for (const auto& [id, index] : {std::pair{130, 1}, {130, 2}, {130, 3}, {130, 4}, {131, 1}}) {
-        const auto item = file->GetIndString(kStringListType, std::int16_t(id), index);
-        items.push_back(item ? item->str() : "-");
-    }
-    EXPECT_EQ(items, (std::vector<std::string>{"vorw\xC3\xA4rts", "", "X", "-", "-"}));
+    EXPECT_EQ(file->GetIndString(kStringListType, 130, 1)->str(), "vorw\xC3\xA4rts");
+    EXPECT_FALSE(file->GetIndString(kStringListType, 131, 1));
 
     const auto minimal = parse(R"({"format": "turtlescope-resources", "version": 1})");
     ASSERT_TRUE(minimal);
     EXPECT_EQ(minimal->fileType() + minimal->finderFlags() + minimal->count(), 0u);
-}
-
-TEST(ResourceFile, GiantStringsAreCutToAPascalString) {
+    // Giant strings are cut to a Pascal string.
     const std::string giant(100000, 'w');
-    const auto file = parse(fileWith(R"({"type": "STR#", "id": 1, "strings": [")" + giant +
-                                     R"("], "name": ")" + giant + R"("})"));
-    ASSERT_TRUE(file);
-    EXPECT_EQ(file->GetIndString(kStringListType, 1, 1)->length(), 255u);
-    EXPECT_EQ(file->name(kStringListType, 1)->size(), 255u);
+    const auto cut = parse(fileWith(R"({"type": "STR#", "id": 1, "strings": [")" + giant +
+                                    R"("], "name": ")" + giant + R"("})"));
+    ASSERT_TRUE(cut);
+    EXPECT_EQ(cut->GetIndString(kStringListType, 1, 1)->length(), 255u);
+    EXPECT_EQ(cut->name(kStringListType, 1)->size(), 255u);
 }
 
 TEST(ResourceFile, RefusesMalformedAndHostileInput) {
@@ -71,60 +59,40 @@ TEST(ResourceFile, RefusesMalformedAndHostileInput) {
         tooManyResources += R"(,{"type":"abcd","hex":"","id":)" + std::to_string(id) + "}";
     const std::string deep = std::string(100000, '[') + std::string(100000, ']');
     const std::vector<std::string> bad = {
-        "",
         "not json",
         "[]",
         deep,
-        R"({"format": "turtlescope-resources", "version": 1)",
         R"({"format": "other", "version": 1})",
-        R"({"version": 1})",
         R"({"format": "turtlescope-resources", "version": 2})",
-        R"({"format": "turtlescope-resources", "version": "1"})",
         R"({"format": "turtlescope-resources", "version": 1.5})",
         R"({"format": "turtlescope-resources", "version": 1, "fileType": "L\u00e5n"})",
         R"({"format": "turtlescope-resources", "version": 1, "creator": 1234})",
         R"({"format": "turtlescope-resources", "version": 1, "finderFlags": 65536})",
-        R"({"format": "turtlescope-resources", "version": 1, "finderFlags": -1})",
-        R"({"format": "turtlescope-resources", "version": 1, "finderFlags": 1e300})",
         R"({"format": "turtlescope-resources", "version": 1, "resources": {}})",
         fileWith("1"),
         fileWith(R"({"id": 1, "hex": ""})"),
         fileWith(R"({"type": "abcd", "hex": ""})"),
         fileWith(R"({"type": "abcd", "id": 32768, "hex": ""})"),
         fileWith(R"({"type": "abcd", "id": -32769, "hex": ""})"),
-        fileWith(R"({"type": "abcd", "id": 0.5, "hex": ""})"),
-        fileWith(R"({"type": "abcd", "id": "1", "hex": ""})"),
         fileWith(R"({"type": "abc", "id": 1, "hex": ""})"),
         fileWith(R"({"type": "abcd", "id": 1})"),
         fileWith(R"({"type": "abcd", "id": 1, "hex": "0"})"),
-        fileWith(R"({"type": "abcd", "id": 1, "hex": "0g"})"),
         fileWith(R"({"type": "abcd", "id": 1, "hex": "0G"})"),
         fileWith(R"({"type": "abcd", "id": 1, "hex": "0:"})"),
-        fileWith(R"({"type": "abcd", "id": 1, "hex": 12})"),
-        fileWith(R"({"type": "abcd", "id": 1, "hex": "", "name": 5})"),
         fileWith(R"({"type": "STR#", "id": 1, "hex": "0000", "strings": []})"),
-        fileWith(R"({"type": "abcd", "id": 1, "strings": []})"),
-        fileWith(R"({"type": "STR#", "id": 1, "strings": "abc"})"),
         fileWith(R"({"type": "STR#", "id": 1, "strings": ["a", 2]})"),
         fileWith(hugeList),
         fileWith(tooManyResources),
-        fileWith(R"({"type": "abcd", "id": 1, "vers": {"major": 1, "minor": 0}})"),
-        fileWith(R"({"type": "vers", "id": 1, "vers": {"minor": 0}})"),
         fileWith(R"({"type": "vers", "id": 1, "vers": {"major": 1, "minor": 10}})"),
-        fileWith(R"({"type": "vers", "id": 1, "vers": {"major": 100, "minor": 0}})"),
-        fileWith(
-            R"({"type": "vers", "id": 1, "vers": {"major": 1, "minor": 0, "stage": "gamma"}})"),
+        fileWith(R"({"type": "vers", "id": 1, "vers": {"major": 1, "stage": "gamma"}})"),
         fileWith(R"({"type": "vers", "id": 1, "vers": {"major": 1, "minor": 0, "region": 40000}})"),
-        fileWith(R"({"type": "vers", "id": 1, "vers": {"major": 1, "minor": 0, "short": 1}})"),
-        fileWith(R"({"type": "vers", "id": 1, "vers": [1, 0]})"),
         fileWith(R"({"type": "abcd", "id": 1, "hex": ""}, {"type": "abcd", "id": 1, "hex": "00"})"),
         "{\"format\": \"turtlescope-resources\", \"version\": 1, \"pad\": \"" +
             std::string(kMaxResourceFileBytes, ' ') + "\"}"};
     for (std::size_t i = 0; i < bad.size(); ++i) {
-        SCOPED_TRACE(i);
         QString why;
-        EXPECT_EQ(ResourceFile::fromJson(QByteArray::fromStdString(bad[i]), &why), nullptr);
-        EXPECT_FALSE(why.isEmpty());
+        EXPECT_EQ(ResourceFile::fromJson(QByteArray::fromStdString(bad[i]), &why), nullptr) << i;
+        EXPECT_FALSE(why.isEmpty()) << i;
     }
 }
 
@@ -146,19 +114,17 @@ TEST(ResourceFile, WritesAFileThatReadsBackTheSame) {
     const auto copy = ResourceFile::fromJson(json);
     ASSERT_TRUE(copy) << json.toStdString();
     EXPECT_EQ(copy->toJson(), json);
-    ASSERT_EQ(copy->count(), original.count());
-    for (const auto& [key, resource] : original.resources()) {
-        SCOPED_TRACE(key.second);
-        ASSERT_TRUE(copy->get(key.first, key.second));
-        EXPECT_EQ(*copy->get(key.first, key.second), resource.bytes);
-        EXPECT_EQ(*copy->name(key.first, key.second), resource.name);
-    }
+    const auto contents = [](const ResourceFile& file) {
+        std::vector<std::tuple<ResType, int, ResourceBytes, std::string>> all;
+        for (const auto& [key, resource] : file.resources())
+            all.emplace_back(key.first, key.second, resource.bytes, resource.name);
+        return all;
+    };
+    EXPECT_EQ(contents(*copy), contents(original));
     // Readable forms where they round-trip, hex elsewhere.
-    EXPECT_TRUE(json.contains("\"strings\""));
-    EXPECT_TRUE(json.contains("\"vers\""));
-    EXPECT_TRUE(json.contains("\"hex\": \"dead be\""));
-    EXPECT_TRUE(json.contains("\"fileType\": \"L\xC3\xA5ng\""));
-    EXPECT_TRUE(json.contains("\"creator\": \"0x00010203\""));
+    for (const char* form : {"\"strings\"", "\"vers\"", "\"hex\": \"dead be\"",
+                             "\"fileType\": \"L\xC3\xA5ng\"", "\"creator\": \"0x00010203\""})
+        EXPECT_TRUE(json.contains(form)) << form;
 }
 
 TEST(ResourceFile, SavesAndOpensOnlyReadableRegularFiles) {
@@ -172,10 +138,7 @@ TEST(ResourceFile, SavesAndOpensOnlyReadableRegularFiles) {
     EXPECT_EQ(*reopened->get(FourCC("abcd"), 7), (ResourceBytes{1, 2, 3}));
     EXPECT_FALSE(file.save(dir.filePath("missing/folder/file.json")));
 
-    QString why;
-    EXPECT_FALSE(ResourceFile::open(dir.filePath("absent"), &why));
-    EXPECT_FALSE(why.isEmpty());
-    EXPECT_FALSE(ResourceFile::open(dir.path()));
+    EXPECT_FALSE(ResourceFile::open(dir.filePath("absent")) || ResourceFile::open(dir.path()));
     // A FIFO would block a reader forever.
     ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600), 0);
     EXPECT_FALSE(ResourceFile::open(dir.filePath("fifo")));

@@ -4,17 +4,8 @@
 // guarded, and a fixture that leaves no target, window or registration behind.
 
 #include "LCommander.h"
-#include "LEventGuard.h"
 #include "LWindow.h"
 #include "WidgetTestApplication.h"
-
-#include <QCoreApplication>
-#include <QEvent>
-#include <gtest/gtest.h>
-
-inline LGuardedApplication& uiTestApplication() {
-    return widgetTestApplication();
-}
 
 // Runs the deferred deletions of closed windows and documents.
 inline void flushDeferredDeletes() {
@@ -24,7 +15,7 @@ inline void flushDeferredDeletes() {
 class UiTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        uiTestApplication();
+        widgetTestApplication();
         LCommander::SwitchTarget(nullptr);
     }
     void TearDown() override {

