@@ -96,15 +96,10 @@ TEST(PictReader, DirectPixelsInEveryPackType) {
         b.rect(bounds).rect(bounds).u16(64).bytes(data);
         return rowOf(decodePicture(b.end()).image, 0);
     };
-    Bytes unpacked, dropped; // packType 1: pad byte, R, G, B; packType 2: R, G, B
-    for (const QRgb p : row)
-        for (const int shift : {24, 16, 8, 0}) {
-            unpacked.push_back(shift == 24 ? 0 : std::uint8_t(p >> shift));
-            if (shift < 24)
-                dropped.push_back(std::uint8_t(p >> shift));
-        }
-    EXPECT_EQ(withPackType(1, 32, 3, unpacked, 16), row);
-    EXPECT_EQ(withPackType(2, 32, 3, dropped, 16), row);
+    // packType 1: pad byte, R, G, B; packType 2: R, G, B.
+    EXPECT_EQ(withPackType(1, 32, 3, {0, 10, 20, 30, 0, 40, 50, 60, 0, 70, 80, 90, 0, 1, 2, 3}, 16),
+              row);
+    EXPECT_EQ(withPackType(2, 32, 3, {10, 20, 30, 40, 50, 60, 70, 80, 90, 1, 2, 3}, 16), row);
 
     // 16 bits: xRRRRRGGGGGBBBBB, five bits widened to eight; packType 3 packs words.
     const Px wide{R, qRgb(0, 255, 0), B, qRgb(132, 132, 132)};
