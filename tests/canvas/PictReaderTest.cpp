@@ -175,11 +175,11 @@ TEST(PictReader, StepsOverEveryOpcodeItDoesNotDraw) {
 
 TEST(PictReader, Version1PicturesUseByteOpcodesWithoutAlignment) {
     // Size, frame (0, 0, 2, 16), version 1, a short comment, a clip, then BitsRect with
-    // rowBytes 2 and raw rows 80 01 and FF 01, and the end opcode FF.
-    const Bytes v1{0,    0,    0,    0, 0, 0, 0,  2,  0, 16, 0x11, 0x01, 0xA0, 0x00, 0x82,
-                   0x01, 0x00, 0x0A, 0, 0, 0, 0,  0,  2, 0,  16,   0x90, 0x00, 0x02, 0,
-                   0,    0,    0,    0, 2, 0, 16, 0,  0, 0,  0,    0,    2,    0,    16,
-                   0,    0,    0,    0, 0, 2, 0,  16, 0, 0,  0x80, 0x01, 0xFF, 0x01, 0xFF};
+    // rowBytes 2, bounds, source, destination, mode, raw rows 80 01 and FF 01, and the end.
+    const QByteArray hex = QByteArray::fromHex(
+        "0000 0000000000020010 1101 a0 0082 01 000a 0000000000020010 90 0002 0000000000020010"
+        "0000000000020010 0000000000020010 0000 8001 ff01 ff");
+    const Bytes v1(hex.begin(), hex.end());
     const QImage image = decodePicture(v1).image;
     EXPECT_EQ(image.size(), QSize(16, 2));
     EXPECT_EQ(rowOf(image, 0), bitsRow("1000000000000001"));
