@@ -14,12 +14,11 @@
 
 #include <QKeyEvent>
 #include <QWidget>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
-#include <string>
 #include <tuple>
-#include <vector>
 
 using Calls = std::vector<std::string>;
 
@@ -29,37 +28,21 @@ template <typename... T> std::string Str(const T&... parts) {
     return out.str();
 }
 
-// The calls whose text starts with one of the prefixes.
-inline Calls Only(const Calls& calls, std::initializer_list<std::string_view> prefixes) {
-    Calls kept;
-    for (const std::string& call : calls)
-        for (std::string_view prefix : prefixes)
-            if (call.starts_with(prefix)) {
-                kept.push_back(call);
-                break;
-            }
-    return kept;
-}
-
-inline std::string Joined(const Calls& calls, std::string_view separator = " ") {
-    std::string out;
-    for (const std::string& call : calls)
-        out += (out.empty() ? "" : std::string(separator)) + call;
-    return out;
-}
-
-// Starts at (100, 100) in a 768 by 1024 picture.
+// Starts at (100, 100) in a 768 by 1024 picture; counts the lines and moves it is asked for.
 class RecordingTurtleView : public NullTurtleView {
 public:
     RecordingTurtleView() { mTurtle = Point::at(100, 100); }
     Calls calls;
-    int modifiedMarks = 0;
-    std::function<void(CommandT)> onCommand; // called by obeyCommand after it is recorded
+    int modifiedMarks = 0, strokes = 0;
 
     void placeTurtle(std::int16_t h, std::int16_t v) { mTurtle = Point::at(h, v); }
-    void setFrame(Rect frame) { mFrame = frame; }
-    Calls only(std::initializer_list<std::string_view> prefixes) const {
-        return Only(calls, prefixes);
+    // The calls that start with one of the prefixes, blank-separated.
+    std::string only(std::initializer_list<std::string_view> prefixes) const {
+        std::string kept;
+        for (const std::string& call : calls)
+            if (std::ranges::any_of(prefixes, [&](auto p) { return call.starts_with(p); }))
+                kept += (kept.empty() ? "" : " ") + call;
+        return kept;
     }
     void showTurtle(bool shown) override { calls.push_back(shown ? "show" : "hide"); }
     void drawTurtle() override { calls.push_back("draw"); }
@@ -80,8 +63,6 @@ public:
     void setTextStyle(std::int16_t style) override { calls.push_back(Str("style ", style)); }
     bool obeyCommand(CommandT command, void*) override {
         calls.push_back(Str("command ", command));
-        if (onCommand)
-            onCommand(command);
         return true;
     }
     void invalidateView() override { calls.push_back("invalidate"); }
@@ -90,6 +71,7 @@ public:
 private:
     void moveOrLine(std::string_view what, Point p, float heading) {
         mTurtle = p;
+        ++strokes;
         calls.push_back(Str(what, ' ', p.h, ',', p.v, " h", heading));
     }
 };
@@ -151,9 +133,6 @@ protected:
         ExecuteRun(*context);
         return context;
     }
-    // The lines and moves the view was asked for.
-    Calls strokes() const { return view.only({"line", "move"}); }
-
     RecordingTurtleView view;
     RecordingEditor editor;
     std::int32_t penButton = 2000, colourButton = 3000, symmetryButton = 4000;
