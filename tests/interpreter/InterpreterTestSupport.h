@@ -2,10 +2,9 @@
 
 // Doubles for the interpreter's seams: a paint view and an application (the fixture) that
 // record every call, and an editor widget that records what it is asked and which keys reach it.
+// The tests' main installs the shipped English words.
 
-#include "LanguageTables.h"
 #include "NullTurtleView.h"
-#include "ResourceChain.h"
 #include "RunContext.h"
 #include "RunControl.h"
 #include "RunEditor.h"
@@ -15,7 +14,6 @@
 #include <QKeyEvent>
 #include <QWidget>
 #include <algorithm>
-#include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <tuple>
@@ -82,16 +80,15 @@ public:
     std::int32_t heading = 0;
     Calls calls;
     int keysReceived = 0;
-    std::function<void()> onSelect;
+    const RecordingTurtleView* watched = nullptr; // its strokes are noted with each selection
 
     std::string_view programText() const override { return text; }
     std::int32_t runHeading() const override { return heading; }
     void setRunHeading(std::int32_t h) override { heading = h; }
     void scrollToOrigin() override { calls.push_back("scroll"); }
     void selectRange(std::int32_t start, std::int32_t end) override {
-        if (onSelect)
-            onSelect();
-        calls.push_back(Str("select ", start, "..", end));
+        const std::string after = watched ? Str(" after ", watched->strokes, " lines") : "";
+        calls.push_back(Str("select ", start, "..", end, after));
     }
     void redrawNow() override { calls.push_back("redraw"); }
     void alignWithFrame() override { calls.push_back("align"); }
@@ -103,13 +100,9 @@ protected:
     void keyPressEvent(QKeyEvent*) override { ++keysReceived; }
 };
 
-// Every test starts with the shipped English words; the fixture is the application, recording
-// the palette marks and the commands it is asked for.
+// The fixture is the application, recording the palette marks and the commands it is asked for.
 class InterpreterTest : public ::testing::Test, public RunHost {
 protected:
-    static void SetUpTestSuite() {
-        InitLanguageTablesFrom(ResourceChain(LoadApplicationResources()));
-    }
     void SetUp() override { RunHost::SetCurrent(this); }
     void TearDown() override { RunHost::SetCurrent(nullptr); }
 
