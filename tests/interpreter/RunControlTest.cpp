@@ -1,6 +1,6 @@
 // Run control with a real event loop: stopping, re-entry, pacing and highlighting. The
 // interpreter's tests take events, so they run inside the program's kind of application object
-// (offscreen).
+// (offscreen). Timers that act on a test's objects end with the test.
 
 #include "InterpreterTestSupport.h"
 #include "LApplication.h"
@@ -44,7 +44,7 @@ TEST_F(InterpreterTest, QueuedInputIsDroppedAndAClickStopsTheRun) {
         editor.windowHandle(), QEvent::KeyPress, Qt::Key_R, Qt::ControlModifier, "r", true);
     editor.text = "delay 3\nrepeat 1000 [ forward 1 ]\nright 9";
     int linesAtPress = -1, dispatched = 0;
-    QTimer::singleShot(100, [&] {
+    QTimer::singleShot(100, &editor, [&] {
         linesAtPress = RunInProgress() ? view.strokes : -1;
         const QPointF at(1, 1);
         QCoreApplication::postEvent(&editor, new QMouseEvent(QEvent::MouseButtonPress, at, at, at,
@@ -88,7 +88,7 @@ TEST_F(InterpreterTest, EmptyProgramsAndParseErrors) {
         runner.text = text;
         view.modifiedMarks = 0;
         if (text == longText)
-            QTimer::singleShot(20, [&] { postKeyPress(&runner); });
+            QTimer::singleShot(20, &runner, [&] { postKeyPress(&runner); });
         RunProgram(runner);
         EXPECT_EQ(runner.calls, calls);
         EXPECT_EQ(view.modifiedMarks, marks);
@@ -103,7 +103,7 @@ TEST_F(InterpreterTest, WindowsClosedDuringTheRun) {
     auto doomed = std::make_unique<RecordingTurtleView>();
     front = doomed.get();
     editor.text = "delay 3\nrepeat 100 [ forward 1 ]";
-    QTimer::singleShot(50, [&] { doomed.reset(); });
+    QTimer::singleShot(50, &editor, [&] { doomed.reset(); });
     RunProgram(editor);
     EXPECT_EQ(doomed, nullptr);
     EXPECT_EQ(editor.calls.back(), "align");
@@ -111,7 +111,7 @@ TEST_F(InterpreterTest, WindowsClosedDuringTheRun) {
     front = &view;
     auto gone = std::make_unique<RecordingEditor>();
     gone->text = "delay 3\nrepeat 10 [ forward 1 ]\nright 90";
-    QTimer::singleShot(50, [&] { gone.reset(); });
+    QTimer::singleShot(50, &editor, [&] { gone.reset(); });
     RunProgram(*gone);
     EXPECT_EQ(gone, nullptr);
     EXPECT_EQ(view.strokes, 10);
@@ -130,7 +130,7 @@ TEST_F(InterpreterTest, DuringARunOnlyDialogsGetTime) {
     editor.text = "delay 3\nrepeat 12 [ forward 1 ]\nright 45";
     RecordingEditor second;
     second.text = "forward 77";
-    QTimer::singleShot(30, [&] { RunProgram(second); });
+    QTimer::singleShot(30, &second, [&] { RunProgram(second); });
     MessageBoxAnswerer answerer(QMessageBox::Ok);
     QTimer::singleShot(60, [] {
         QMessageBox(QMessageBox::Information, QString(), "nested", QMessageBox::Ok).exec();

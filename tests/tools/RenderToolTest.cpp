@@ -168,6 +168,7 @@ TEST_F(RenderTool, EachRunPrintsItsResultAndExitStatus) {
         {"--size 0x10 -", "", 2, "", "--size expects WIDTHxHEIGHT"},
         {"--pen 2005 -", "", 2, "", "--pen expects 2000 to 2004, or 2010"},
         {"--symmetry 3999 -", "", 2, "", "--symmetry expects a whole number from 4000 to 4004"},
+        {"--heading north -", "", 2, "", "--heading expects a whole number"},
         {"-o $/picture.jpeg -", "", 2, "", "--output must name a .pict or .png file"},
         {"--tree $/missing", "", 2, "", "cannot read $/missing"},
         {"--open $/noise.dat -o $/out.png -", "forward 1", 2, "",
