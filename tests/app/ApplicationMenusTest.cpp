@@ -32,18 +32,3 @@ TEST(ApplicationMenusTest, KeywordAndSymmetryMenusReadAsTheyShould) {
     EXPECT_EQ(symmetry.join(u'|').toStdString(),
               "None|2 Mirrors|4 Mirrors|6 Mirrors|8 Mirrors||Clear Picture");
 }
-
-using app_test::ApplicationTest;
-
-TEST_F(ApplicationTest, WindowMenuEnablesEachPaletteAndMarksTheShownOnes) {
-    application->Initialize();
-    const CommandT commands[] = {cmd_ShowToolPalette, cmd_ShowColourPalette,
-                                 cmd_ShowCommandPalette};
-    const bool shown[] = {true, true, false};
-    for (int i = 0; i < 3; ++i) {
-        CommandStatus status;
-        application->FindCommandStatus(commands[i], status);
-        EXPECT_TRUE(status.enabled) << i;
-        EXPECT_EQ(status.mark, shown[i] ? kCheckMark : 0) << i;
-    }
-}

@@ -1,17 +1,13 @@
 // The variables window at a slow and the normal pace, the starting pace with its setting, and
 // Program ▸ Translate To in the editor.
 
+#include "../app/ApplicationTestSupport.h"
 #include "EditorCommands.h"
-#include "EditorTestSupport.h"
 #include "Settings.h"
 #include "StartingPace.h"
 #include "VariablesWindow.h"
 
 #include <QComboBox>
-#include <QMessageBox>
-#include <QTemporaryDir>
-
-using namespace editor_test;
 
 namespace {
 
@@ -60,15 +56,14 @@ TEST_F(LearningTools, NormalPaceShowsOnlyTheEndValues) {
 }
 
 TEST_F(LearningTools, StartingPaceIsSavedWithTheSettings) {
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("settings.json"));
-    LoadSettings(*application, path); // creates the empty file
+    const QString settings = path("pace.json");
+    LoadSettings(*application, settings); // creates the empty file
     for (const auto& [chosen, restored] : {std::pair{0, 0}, {30, 30}, {7, 1}}) {
         SCOPED_TRACE(chosen);
         application->SetStartingPace(chosen);
-        SaveSettings(*application, path);
+        SaveSettings(*application, settings);
         application->SetStartingPace(5);
-        LoadSettings(*application, path);
+        LoadSettings(*application, settings);
         EXPECT_EQ(application->StartingPace(), restored);
         EXPECT_EQ(window->PaceControl()->Level(), restored);
     }
@@ -89,15 +84,15 @@ TEST_F(LearningTools, RefusedTranslationLeavesTheTextAndSaysWhy) {
     const QString program = QStringLiteral("links = 5\nforward links\n");
     setText(program);
     QString said;
-    ModalAnswer answer([&](QWidget* modal) {
+    ModalAnswers user({[&](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         ASSERT_NE(box, nullptr);
         said = box->text();
         QTest::keyClick(box, Qt::Key_Return);
-    });
+    }});
     // Item 3 is the application's own English; the language files follow in name order.
     LCommander::DispatchCommand(SyntheticCommand(kTranslateMenuID, 4));
-    EXPECT_EQ(answer.calls, 1);
+    EXPECT_EQ(user.shown, 1);
     EXPECT_TRUE(said.contains(QStringLiteral("“links” on line 1"))) << said.toStdString();
     EXPECT_EQ(editor->toPlainText(), program);
     EXPECT_EQ(editor->textCursor().selectedText(), QStringLiteral("links"));

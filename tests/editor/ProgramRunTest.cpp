@@ -1,14 +1,8 @@
 // Runs from the editor into a real picture: undo of a whole run, parse errors with their alert,
 // the running instruction's selection, stopping with a key, the heading between runs.
 
+#include "../app/ApplicationTestSupport.h"
 #include "EditorCommands.h"
-#include "EditorTestSupport.h"
-#include "RunControl.h"
-
-#include <QLabel>
-#include <QMessageBox>
-
-using namespace editor_test;
 
 namespace {
 
@@ -16,14 +10,12 @@ QImage pixels(CPaintWindow* view) {
     return view->canvas().image().copy();
 }
 
-} // namespace
-
 TEST_F(EditorTest, UndoAndRedoOfARunRestoreTheExactPixels) {
     CPaintWindow* view = newPicture();
     ASSERT_NE(view, nullptr);
     setText(QStringLiteral("speed 100\nrepeat 36 [ forward 120 right 100 ]"));
-    editor->ObeyCommand(EditorCommand::kRunProgram,
-                        nullptr); // the first run: something to undo back to
+    // The first run: something to undo back to.
+    editor->ObeyCommand(EditorCommand::kRunProgram, nullptr);
     const QImage before = pixels(view);
     editor->BecomeTarget();
     setText(QStringLiteral("speed 100\ncolor red\nrepeat 5 [ forward 90 left 144 ]"));
@@ -46,19 +38,17 @@ TEST_F(EditorTest, AParseErrorSelectsTheTokenAndShowsTheAlert) {
     editor->BecomeTarget();
     // Two-byte, three-byte and four-byte characters before the error.
     setText(QStringLiteral("-- grüße € 🐢\nforward 10\nforwrd 20\n"));
-    QString message, explanation;
-    ModalAnswer answer([&](QWidget* modal) {
+    QStringList shown;
+    ModalAnswers user({[&](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         ASSERT_NE(box, nullptr) << "the standard alert form";
-        message = box->text();
-        explanation = box->informativeText();
+        shown << box->text() << box->informativeText();
         QTest::keyClick(box, Qt::Key_Return);
-    });
+    }});
     editor->ObeyCommand(EditorCommand::kRunProgram, nullptr);
-    EXPECT_EQ(answer.calls, 1);
     EXPECT_EQ(editor->textCursor().selectedText(), QStringLiteral("forwrd"));
-    EXPECT_EQ(message, QStringLiteral("Unknown word: forwrd"));
-    EXPECT_EQ(explanation, QStringLiteral("Line 3, column 1. Did you mean “forward”?"));
+    EXPECT_EQ(shown,
+              (QStringList{"Unknown word: forwrd", "Line 3, column 1. Did you mean “forward”?"}));
 }
 
 TEST_F(EditorTest, ASlowRunSelectsEachInstructionAndAKeyStopsIt) {
@@ -91,3 +81,5 @@ TEST_F(EditorTest, ASlowRunSelectsEachInstructionAndAKeyStopsIt) {
     editor->ObeyCommand(EditorCommand::kRunProgram, nullptr);
     EXPECT_EQ(editor->runHeading(), 120);
 }
+
+} // namespace

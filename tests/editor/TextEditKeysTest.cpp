@@ -1,35 +1,25 @@
 // Keys, the byte limit and the editor's own history, with real key events.
 
-#include "EditorTestSupport.h"
+#include "../app/ApplicationTestSupport.h"
 
 #include <QClipboard>
-#include <QMimeData>
 
-using namespace editor_test;
+namespace {
 
 TEST_F(EditorTest, TabAndKeypadEnterInsertTheirText) {
-    struct Case {
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-        QString expected;
-    };
-    const Case cases[] = {
-        {Qt::Key_Tab, Qt::NoModifier, QStringLiteral("ab  ")},
-        {Qt::Key_Enter, Qt::KeypadModifier, QStringLiteral("ab\n")},
-    };
     EXPECT_FALSE(editor->programDirty());
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.expected.toStdString());
+    for (const auto& [key, expected] : {std::pair{Qt::Key_Tab, "ab  "}, {Qt::Key_Enter, "ab\n"}}) {
+        SCOPED_TRACE(expected);
         setText(QStringLiteral("ab"));
-        QTest::keyClick(editor, c.key, c.modifiers);
-        EXPECT_EQ(editor->toPlainText(), c.expected);
+        QTest::keyClick(editor, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        EXPECT_EQ(editor->toPlainText(), QString::fromLatin1(expected));
         EXPECT_TRUE(editor->programDirty());
     }
 }
 
 TEST_F(EditorTest, TheLimitCountsUtf8BytesAndRefusesEveryInsertion) {
     constexpr int kLimit = LTextEditView::kDefaultMaxBytes;
-    // 31742 bytes: one two-byte character more fits, a three-byte one does not.
+    // Two bytes short: one two-byte character more fits, a three-byte one does not.
     setText(QString(kLimit - 2, QLatin1Char('x')));
     EXPECT_FALSE(editor->InsertText(QStringLiteral("€")));
     EXPECT_TRUE(editor->InsertText(QStringLiteral("ä")));
@@ -38,7 +28,6 @@ TEST_F(EditorTest, TheLimitCountsUtf8BytesAndRefusesEveryInsertion) {
     QTest::keyClick(editor, Qt::Key_Tab);
     QTest::keyClick(editor, Qt::Key_X);
     EXPECT_EQ(editor->TextBytes(), kLimit) << "typing past the limit";
-
     QApplication::clipboard()->setText(QStringLiteral("yy"));
     editor->ObeyCommand(cmd_Paste, nullptr);
     EXPECT_EQ(editor->TextBytes(), kLimit) << "paste past the limit";
@@ -54,19 +43,17 @@ TEST_F(EditorTest, TheLimitCountsUtf8BytesAndRefusesEveryInsertion) {
 }
 
 TEST_F(EditorTest, UndoWalksTheEditorsHistoryAndNamesIt) {
-    setText(QString());
     QTest::keyClicks(editor, QStringLiteral("forward"));
     QTest::keyClick(editor, Qt::Key_Return);
     QTest::keyClicks(editor, QStringLiteral("left"));
-    const QString typed = editor->toPlainText();
     EXPECT_EQ(LCommander::DispatchCommandStatus(cmd_Undo).name.view(), "Undo Typing");
     int steps = 0;
-    while (!editor->toPlainText().isEmpty() && steps < 20) {
+    for (; !editor->toPlainText().isEmpty() && steps < 20; ++steps)
         LCommander::DispatchCommand(cmd_Undo);
-        ++steps;
-    }
     EXPECT_GE(steps, 2) << "more than one level";
     EXPECT_EQ(editor->toPlainText(), QString());
     QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_FALSE(editor->toPlainText().isEmpty()) << "redo";
 }
+
+} // namespace
