@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QWidget>
 #include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <tuple>
@@ -61,8 +62,11 @@ public:
     void setTextStyle(std::int16_t style) override { calls.push_back(Str("style ", style)); }
     bool obeyCommand(CommandT command, void*) override {
         calls.push_back(Str("command ", command));
+        if (const auto hook = onCommand) // a copy: the hook may delete this view
+            hook(command);
         return true;
     }
+    std::function<void(CommandT)> onCommand;
     void invalidateView() override { calls.push_back("invalidate"); }
     void markDocumentModified() override { ++modifiedMarks; }
 

@@ -97,16 +97,21 @@ TEST_F(InterpreterTest, EmptyProgramsAndParseErrors) {
     }
 }
 
-// A picture closed during the run ends it; an editor closed during its run is left alone and
-// the run goes on.
+// A picture closed during the run, by a timer or by the colour picker's command, ends it; an
+// editor closed during its run is left alone and the run goes on.
 TEST_F(InterpreterTest, WindowsClosedDuringTheRun) {
-    auto doomed = std::make_unique<RecordingTurtleView>();
-    front = doomed.get();
-    editor.text = "delay 3\nrepeat 100 [ forward 1 ]";
-    QTimer::singleShot(50, &editor, [&] { doomed.reset(); });
-    RunProgram(editor);
-    EXPECT_EQ(doomed, nullptr);
-    EXPECT_EQ(editor.calls.back(), "align");
+    for (const bool byCommand : {false, true}) {
+        auto doomed = std::make_unique<RecordingTurtleView>();
+        front = doomed.get();
+        editor.text = byCommand ? "colour custom\nforward 1" : "delay 3\nrepeat 100 [ forward 1 ]";
+        if (byCommand)
+            doomed->onCommand = [&](CommandT) { front = nullptr, doomed.reset(); };
+        else
+            QTimer::singleShot(50, &editor, [&] { doomed.reset(); });
+        RunProgram(editor);
+        EXPECT_EQ(doomed, nullptr);
+        EXPECT_EQ(editor.calls.back(), "align");
+    }
 
     front = &view;
     auto gone = std::make_unique<RecordingEditor>();
