@@ -2,10 +2,9 @@
 
 // Doubles for the interpreter's seams: a paint view and an application (the fixture) that
 // record every call, and an editor widget that records what it is asked and which keys reach it.
+// The tests' main installs the shipped English words.
 
-#include "LanguageTables.h"
 #include "NullTurtleView.h"
-#include "ResourceChain.h"
 #include "RunContext.h"
 #include "RunControl.h"
 #include "RunEditor.h"
@@ -14,12 +13,11 @@
 
 #include <QKeyEvent>
 #include <QWidget>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
-#include <string>
 #include <tuple>
-#include <vector>
 
 using Calls = std::vector<std::string>;
 
@@ -29,37 +27,21 @@ template <typename... T> std::string Str(const T&... parts) {
     return out.str();
 }
 
-// The calls whose text starts with one of the prefixes.
-inline Calls Only(const Calls& calls, std::initializer_list<std::string_view> prefixes) {
-    Calls kept;
-    for (const std::string& call : calls)
-        for (std::string_view prefix : prefixes)
-            if (call.starts_with(prefix)) {
-                kept.push_back(call);
-                break;
-            }
-    return kept;
-}
-
-inline std::string Joined(const Calls& calls, std::string_view separator = " ") {
-    std::string out;
-    for (const std::string& call : calls)
-        out += (out.empty() ? "" : std::string(separator)) + call;
-    return out;
-}
-
-// Starts at (100, 100) in a 768 by 1024 picture.
+// Starts at (100, 100) in a 768 by 1024 picture; counts the lines and moves it is asked for.
 class RecordingTurtleView : public NullTurtleView {
 public:
     RecordingTurtleView() { mTurtle = Point::at(100, 100); }
     Calls calls;
-    int modifiedMarks = 0;
-    std::function<void(CommandT)> onCommand; // called by obeyCommand after it is recorded
+    int modifiedMarks = 0, strokes = 0;
 
     void placeTurtle(std::int16_t h, std::int16_t v) { mTurtle = Point::at(h, v); }
-    void setFrame(Rect frame) { mFrame = frame; }
-    Calls only(std::initializer_list<std::string_view> prefixes) const {
-        return Only(calls, prefixes);
+    // The calls that start with one of the prefixes, blank-separated.
+    std::string only(std::initializer_list<std::string_view> prefixes) const {
+        std::string kept;
+        for (const std::string& call : calls)
+            if (std::ranges::any_of(prefixes, [&](auto p) { return call.starts_with(p); }))
+                kept += (kept.empty() ? "" : " ") + call;
+        return kept;
     }
     void showTurtle(bool shown) override { calls.push_back(shown ? "show" : "hide"); }
     void drawTurtle() override { calls.push_back("draw"); }
@@ -80,16 +62,18 @@ public:
     void setTextStyle(std::int16_t style) override { calls.push_back(Str("style ", style)); }
     bool obeyCommand(CommandT command, void*) override {
         calls.push_back(Str("command ", command));
-        if (onCommand)
-            onCommand(command);
+        if (const auto hook = onCommand) // a copy: the hook may delete this view
+            hook(command);
         return true;
     }
+    std::function<void(CommandT)> onCommand;
     void invalidateView() override { calls.push_back("invalidate"); }
     void markDocumentModified() override { ++modifiedMarks; }
 
 private:
     void moveOrLine(std::string_view what, Point p, float heading) {
         mTurtle = p;
+        ++strokes;
         calls.push_back(Str(what, ' ', p.h, ',', p.v, " h", heading));
     }
 };
@@ -100,16 +84,15 @@ public:
     std::int32_t heading = 0;
     Calls calls;
     int keysReceived = 0;
-    std::function<void()> onSelect;
+    const RecordingTurtleView* watched = nullptr; // its strokes are noted with each selection
 
     std::string_view programText() const override { return text; }
     std::int32_t runHeading() const override { return heading; }
     void setRunHeading(std::int32_t h) override { heading = h; }
     void scrollToOrigin() override { calls.push_back("scroll"); }
     void selectRange(std::int32_t start, std::int32_t end) override {
-        if (onSelect)
-            onSelect();
-        calls.push_back(Str("select ", start, "..", end));
+        const std::string after = watched ? Str(" after ", watched->strokes, " lines") : "";
+        calls.push_back(Str("select ", start, "..", end, after));
     }
     void redrawNow() override { calls.push_back("redraw"); }
     void alignWithFrame() override { calls.push_back("align"); }
@@ -121,13 +104,9 @@ protected:
     void keyPressEvent(QKeyEvent*) override { ++keysReceived; }
 };
 
-// Every test starts with the shipped English words; the fixture is the application, recording
-// the palette marks and the commands it is asked for.
+// The fixture is the application, recording the palette marks and the commands it is asked for.
 class InterpreterTest : public ::testing::Test, public RunHost {
 protected:
-    static void SetUpTestSuite() {
-        InitLanguageTablesFrom(ResourceChain(LoadApplicationResources()));
-    }
     void SetUp() override { RunHost::SetCurrent(this); }
     void TearDown() override { RunHost::SetCurrent(nullptr); }
 
@@ -151,9 +130,6 @@ protected:
         ExecuteRun(*context);
         return context;
     }
-    // The lines and moves the view was asked for.
-    Calls strokes() const { return view.only({"line", "move"}); }
-
     RecordingTurtleView view;
     RecordingEditor editor;
     std::int32_t penButton = 2000, colourButton = 3000, symmetryButton = 4000;
