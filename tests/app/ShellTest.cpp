@@ -96,7 +96,8 @@ TEST_F(ApplicationTest, PalettesMenusColourPickerAndAboutBoxAsTheUserSeesThem) {
         << shown.toStdString();
 }
 
-TEST_F(ApplicationTest, OpenFileTakesImagesAsUnfiledPicturesAndRefusesWhatItCannotRead) {
+TEST_F(ApplicationTest,
+       OpenFileTakesImagesAsUnfiledPicturesRefusesWhatItCannotReadDialogsAndDrops) {
     QImage image(40, 30, QImage::Format_RGB32);
     image.fill(Qt::red);
     // Qt writes no GIF: a one-pixel one by hand.
@@ -125,19 +126,16 @@ TEST_F(ApplicationTest, OpenFileTakesImagesAsUnfiledPicturesAndRefusesWhatItCann
     SetFileAlertHandler(nullptr);
     ASSERT_TRUE(writeFile(path("broken.png"), "\x89PNG\r\n\x1a\n but nothing more"));
     QStringList shown;
-    ModalAnswers user({readThenPress(shown, QMessageBox::Ok)});
+    ModalAnswers user({readThenPress(shown, QMessageBox::Ok), fileName(path("dot.png")),
+                       fileName(path("out.png"))});
     EXPECT_FALSE(application->OpenFile(FileLocation(path("broken.png"))));
     EXPECT_TRUE(shown.join("").contains(QStringLiteral("broken.png")))
         << shown.join("|").toStdString();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(application->FrontCPaintWindow(), nullptr) << "no empty window stays";
-}
 
-TEST_F(ApplicationTest, OpenDialogDropsExportAndCopyMoveWholePictures) {
-    QImage image(8, 6, QImage::Format_RGB32);
-    image.fill(Qt::blue);
+    // The Open dialog, a dropped file, Copy and Export move whole pictures.
     ASSERT_TRUE(image.save(path("dot.png")));
-    ModalAnswers user({fileName(path("dot.png")), fileName(path("out.png"))});
     application->ObeyCommand(cmd_Open, nullptr);
     ASSERT_EQ(application->GetDocuments().size(), 1u);
 
