@@ -18,17 +18,14 @@ namespace {
 
 // The application's tests place a real picture window with it.
 TEST(PaintWindowPlacement, TheLargestPictureBesideThePalettesOnEachScreen) {
-    struct Case {
-        Rect screen;
-        Rect content;
-    };
-    const Case cases[] = {
+    const std::pair<Rect, Rect> cases[] = {
+        // screen, content
         {{0, 0, 1024, 1280}, {44, 83, 44 + 768, 83 + 1024}},            // capped at 1024 x 768
         {{0, 0, 768, 1024}, {44, 83, 768 - 8, 1024 - 8}},               // what is left
         {{100, 1280, 1124, 2560}, {144, 1363, 144 + 768, 1363 + 1024}}, // the screen's origin
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(paintWindowContentRect(c.screen), c.content) << c.screen.left;
+    for (const auto& [screen, content] : cases)
+        EXPECT_EQ(paintWindowContentRect(screen), content) << screen.left;
 }
 
 class PaintViewWindow : public PaintViewTest {};
