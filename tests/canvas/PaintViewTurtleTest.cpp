@@ -86,13 +86,11 @@ TEST_F(PaintViewTurtle, EveryStrokeSinceTheLastVisitIsRepaintedAtTheNext) {
         const QImage before = picture();
         const QRegion region = repainted(scribble, 1).first;
         const QImage after = picture();
-        int changed = 0, unseen = 0;
+        int changed = 0, unseen = 0; // changed pixels inside the region and outside it
         for (int y = 0; y < kHeight; ++y)
             for (int x = 0; x < kWidth; ++x)
-                if (after.pixel(x, y) != before.pixel(x, y)) {
-                    ++changed;
-                    unseen += region.contains(QPoint(x, y)) ? 0 : 1;
-                }
+                if (after.pixel(x, y) != before.pixel(x, y))
+                    ++(region.contains(QPoint(x, y)) ? changed : unseen);
         EXPECT_EQ(unseen, 0) << "pen " << width;
         EXPECT_GT(changed, 1000);
     }
@@ -122,10 +120,8 @@ TEST_F(PaintViewTurtle, TheIconShowsTheColourCommand) {
     QImage blank(32, 32, QImage::Format_RGB32);
     blank.fill(Qt::white);
     for (const std::int32_t command : {3008, 3002}) {
-        if (command == 3008)
-            view->setColorCycling(true);
-        else
-            view->setPenColor(RGBColour{0, 0xFFFF, 0}, command);
+        command == 3008 ? view->setColorCycling(true)
+                        : view->setPenColor(RGBColour{0, 0xFFFF, 0}, command);
         settle();
         QImage expected = blank.copy();
         QPainter(&expected).drawImage(
