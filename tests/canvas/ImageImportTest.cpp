@@ -1,6 +1,7 @@
 #include "ImageImport.h"
 
 #include "CGWorld.h"
+#include "CanvasTestSupport.h"
 #include "PictTestSupport.h"
 #include "PictWriter.h"
 #include "PictureFile.h"
@@ -24,12 +25,6 @@ QImage halves(int width, int height) {
     QPainter(&image).fillRect(0, 0, width / 2, height, QColor(255, 0, 0));
     image.setPixel(0, 0, qRgb(0, 255, 0));
     return image;
-}
-
-int inkedPixels(const QImage& image) {
-    const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
-    return int(image.width() * image.height() -
-               std::count(pixels, pixels + image.width() * image.height(), 0xFFFFFFFFU));
 }
 
 QByteArray bigEndian(std::uint32_t value, int bytes) {
@@ -217,7 +212,7 @@ TEST_F(ImageImportTest, ImagesLandUprightAndFittedWhateverTheirSize) {
         ASSERT_EQ(readPictureFile(path(name), kBounds, remake()), 0);
         const QRgb r = mWorld.image().pixel(red), b = mWorld.image().pixel(blue);
         EXPECT_TRUE(qRed(r) > 200 && qBlue(r) < 60 && qBlue(b) > 200 && qRed(b) < 60);
-        EXPECT_EQ(inkedPixels(mWorld.image()), drawnPixels);
+        EXPECT_EQ(400 * 300 - canvas_test::countOf(mWorld, kWhite), drawnPixels);
     };
     // 200 x 100 into 400 x 300: doubled into (50, 0, 250, 400).
     check("wide.tif", encoded(halves(200, 100), "TIFF"), {200, 100}, {200, 100}, 400 * 200,

@@ -86,36 +86,20 @@ TEST_F(PaintUndo, AnActionOutlivingItsViewDoesNothing) {
     EXPECT_TRUE(undo()); // answered, nothing to exchange
 }
 
-class PaintDocument : public PaintViewTest {
-protected:
-    void SetUp() override {
-        PaintViewTest::SetUp();
-        document = std::make_unique<LDocument>(root.get());
-        // A commander between the view and the document, as a window is.
-        between = std::make_unique<LCommander>(document.get());
-        view->SetSuperCommander(between.get());
-    }
-    void TearDown() override {
-        view.reset();
-        between.reset();
-        document.reset();
-        PaintViewTest::TearDown();
-    }
-    std::unique_ptr<LDocument> document;
-    std::unique_ptr<LCommander> between;
-};
-
-TEST_F(PaintDocument, AStrokeMarksTheDocumentModifiedAtItsEndAFillAtOnce) {
+TEST_F(PaintUndo, AStrokeMarksTheDocumentModifiedAtItsEndAFillAtOnce) {
+    LDocument document(root.get());
+    LCommander between(&document); // between the view and the document, as a window is
+    view->SetSuperCommander(&between);
     press({50, 50});
     drag({100, 50});
-    EXPECT_FALSE(document->IsModified());
+    EXPECT_FALSE(document.IsModified());
     release({100, 50});
-    EXPECT_TRUE(document->IsModified());
-
-    document->SetModified(false);
+    EXPECT_TRUE(document.IsModified());
+    document.SetModified(false);
     view->setFillMode(true);
     QTest::mouseClick(view.get(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
-    EXPECT_TRUE(document->IsModified());
+    EXPECT_TRUE(document.IsModified());
+    view.reset(); // before the commanders it answers to
 }
 
 } // namespace

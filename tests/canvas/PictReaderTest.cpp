@@ -186,33 +186,14 @@ TEST(PictReader, Version1PicturesUseByteOpcodesWithoutAlignment) {
     EXPECT_EQ(rowOf(image, 1), bitsRow("1111111100000001"));
 }
 
-TEST(PictReader, PlainVersion2HeaderAndFramesAwayFromTheOrigin) {
-    PictBuilder b(rect(100, 200, 102, 208), false);
-    b.op(0x0C00).u32(0xFFFFFFFF).zeros(20);
-    addIndexed(b, rect(100, 200, 102, 208), 8, 8, {qRgb(1, 1, 1), qRgb(90, 90, 90)},
-               {{1, 0, 0, 0, 0, 0, 0, 1}, {0, 0, 0, 0, 0, 0, 0, 1}});
-    const QImage image = decodePicture(b.end()).image;
-    EXPECT_EQ(rowOf(image, 0), bitsRow("10000001", qRgb(90, 90, 90), qRgb(1, 1, 1)));
-    EXPECT_EQ(rowOf(image, 1), bitsRow("00000001", qRgb(90, 90, 90), qRgb(1, 1, 1)));
-}
-
 TEST(PictReader, ExtendedHeaderAtHigherResolutionScalesIntoTheFrame) {
     // Frame 2 x 4 at 72 dpi; the opcodes address a 4 x 8 space at 144 dpi.
     const Rect space = rect(0, 0, 4, 8);
-    PictBuilder b(rect(0, 0, 2, 4), true, 0x00900000, &space);
+    PictBuilder b(rect(0, 0, 2, 4), 0x00900000, &space);
     addDirect(b, space, Rows(4, planesOf({R, R, B, B, R, R, B, B})), space, space);
     const QImage image = decodePicture(b.end()).image;
     EXPECT_EQ(image.size(), QSize(4, 2));
     EXPECT_EQ(rowOf(image, 1), (Px{R, B, R, B}));
-}
-
-TEST(PictReader, EmptyFrameDrawsNothingAndSucceeds) {
-    PictBuilder b(rect(5, 5, 5, 40));
-    addIndexed(b, rect(0, 0, 1, 8), 8, 8, {qRgb(1, 1, 1)}, {Bytes(8, 0)});
-    const PictDecodeResult r = decodePicture(b.end());
-    EXPECT_EQ(r.status, 0);
-    EXPECT_TRUE(r.image.isNull());
-    EXPECT_EQ(r.frame, rect(5, 5, 5, 40));
 }
 
 TEST(PictReader, EveryTruncationIsAnErrorAndNoCrash) {

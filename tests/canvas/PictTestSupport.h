@@ -28,13 +28,10 @@ inline Rect rect(int top, int left, int bottom, int right) {
 class PictBuilder {
 public:
     // The extended header gives the resolution (16.16 dpi) of the space the opcodes address.
-    explicit PictBuilder(const Rect& frame, bool extendedHeader = true,
-                         std::uint32_t resolution = 0x00480000, const Rect* source = nullptr) {
-        u16(0).rect(frame).u16(0x0011).u16(0x02FF);
-        if (extendedHeader) {
-            u16(0x0C00).u16(0xFFFE).u16(0).u32(resolution).u32(resolution);
-            rect(source ? *source : frame).u32(0);
-        }
+    explicit PictBuilder(const Rect& frame, std::uint32_t resolution = 0x00480000,
+                         const Rect* source = nullptr) {
+        u16(0).rect(frame).u16(0x0011).u16(0x02FF).u16(0x0C00).u16(0xFFFE).u16(0);
+        u32(resolution).u32(resolution).rect(source ? *source : frame).u32(0);
     }
 
     // `n` bytes of `v`, `times` times.

@@ -97,21 +97,6 @@ TEST(StretchBits, OnlyPixelsWithASourceInsideTheImageAreWritten) {
     EXPECT_EQ(untouched, filled(4, 4, kWhitePx));
 }
 
-TEST(StretchBits, VeryLargeDestinationBoxesMapWithoutOverflow) {
-    // A picture's scaled coordinates can reach a billion; the canvas sees a small window.
-    QImage source(2, 1, QImage::Format_RGB32);
-    source.setPixel(0, 0, qRgb(255, 0, 0));
-    source.setPixel(1, 0, qRgb(0, 0, 255));
-    QImage dest = filled(4, 1, kWhitePx);
-    const PixelBox huge{0, -1000000000, 1, 1000000000};
-    EXPECT_EQ(stretchBits(dest, source, Stretch{PixelBox::of(source), huge, PixelBox::of(dest)},
-                          kSrcCopy, {}),
-              (PixelBox{0, 0, 1, 4}));
-    EXPECT_EQ(rowOf(dest, 0), Px(4, qRgb(0, 0, 255))) << "right of the middle";
-    EXPECT_EQ((PixelBox{0, -2000000000, 2000000000, 2000000000}.area()),
-              std::int64_t{4000000000} * 2000000000);
-}
-
 TEST(StretchBits, FastPathsMatchTheGeneralPath) {
     // A 32-bit ARGB destination never takes a fast path; the results must agree.
     const QImage colour = gradient(23, 5);
@@ -140,29 +125,6 @@ TEST(StretchBits, FastPathsMatchTheGeneralPath) {
             stretchBits(general, *c.source, stretch, c.mode, c.colours);
             EXPECT_EQ(fast, general.convertToFormat(QImage::Format_RGB32)) << "shift " << shift;
         }
-    }
-}
-
-TEST(CopyBits, ShiftedAndScaledCopiesWithinOneBufferReadTheOldPixels) {
-    constexpr Rect kBounds{0, 0, 24, 24};
-    const RGBColour tint{0xFFFF, 0, 0};
-    struct Case {
-        Rect from;
-        Rect to;
-        RGBColour fore;
-    };
-    // Down-right overlaps: a plain row copy, a tinted copy, and a doubling.
-    for (const Case& c :
-         {Case{{0, 0, 12, 12}, {3, 2, 15, 14}, kBlack}, Case{{0, 0, 12, 12}, {3, 2, 15, 14}, tint},
-          Case{{0, 0, 10, 10}, {4, 4, 24, 24}, kBlack}}) {
-        CGWorld world(kBounds, 32), copy(kBounds, 32);
-        world.image() = gradient(24, 24);
-        copy.image() = world.image().copy();
-        world.getPort()->foreColour = copy.getPort()->foreColour = c.fore;
-        const PixMap separate = *copy.getPixMap();
-        ASSERT_EQ(CopyBits(*world.getPixMap(), *world.getPort(), c.from, c.to, kSrcCopy), 0);
-        ASSERT_EQ(CopyBits(separate, *copy.getPort(), c.from, c.to, kSrcCopy), 0);
-        EXPECT_EQ(world.image(), copy.image()) << "to " << c.to.left << "," << c.to.top;
     }
 }
 

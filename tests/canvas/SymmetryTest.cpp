@@ -88,23 +88,27 @@ TEST_F(BrushTest, StrokesHaveEndDotsAndATurnedPenThinOnesNoDots) {
         Point from, to;
         std::int16_t width;
         bool strokeStart;
+        int symmetry;
         Rect extent;
         int count; // unchecked when negative
     };
     // A 1 x 16 pen centred on v = 100 from h = 20 to 80, capped by the end dot and, at a
     // stroke's start, by a first dot; a short stroke only stamps the 16 x 16 end dot. A thin
-    // pen paints a plain band.
+    // pen paints a plain band. Six-fold images turn their own pens, eight-fold ones exchange it.
     const Case cases[] = {
-        {Point::at(10, 10), Point::at(20, 10), 3, true, {9, 9, 12, 22}, 3 * 13},
-        {Point::at(20, 100), Point::at(80, 100), 16, false, {92, 20, 108, 88}, -1},
-        {Point::at(20, 100), Point::at(80, 100), 16, true, {92, 12, 108, 88}, -1},
-        {Point::at(50, 50), Point::at(52, 50), 16, true, {42, 44, 58, 60}, 208},
+        {Point::at(40, 60), Point::at(70, 75), 12, false, 6, {55, 32, 173, 167}, 2609},
+        {Point::at(20, 60), Point::at(70, 60), 12, false, 8, {20, 20, 181, 181}, 4720},
+        {Point::at(10, 10), Point::at(20, 10), 3, true, 1, {9, 9, 12, 22}, 3 * 13},
+        {Point::at(20, 100), Point::at(80, 100), 16, false, 1, {92, 20, 108, 88}, -1},
+        {Point::at(20, 100), Point::at(80, 100), 16, true, 1, {92, 12, 108, 88}, -1},
+        {Point::at(50, 50), Point::at(52, 50), 16, true, 1, {42, 44, 58, 60}, 208},
     };
     for (const Case& c : cases) {
         eraseWhite(canvas);
         state.penWidth = c.width;
         state.turtlePoint = c.from;
         state.strokeStart = c.strokeStart;
+        state.symmetry = c.symmetry;
         drawStroke(state, c.to, kCentre);
         EXPECT_EQ(extentOf(canvas, kBlack), c.extent) << c.from.h;
         EXPECT_TRUE(c.count < 0 || countOf(canvas, kBlack) == c.count) << c.from.h;
