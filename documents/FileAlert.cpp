@@ -64,8 +64,13 @@ void AlertFileProblem(FileProblem problem, const QString& path, const QString& w
         return;
     }
     const StFloatingWindowsSuspended suspended;
+    // The last active window may be a closed one whose deletion is still pending: the alert's
+    // own event loop would run it and take the alert along with it. Such a window is hidden.
+    QWidget* parent = QApplication::activeWindow();
+    if (parent != nullptr && !parent->isVisible())
+        parent = nullptr;
     QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(), what,
-                    QMessageBox::Ok, QApplication::activeWindow());
+                    QMessageBox::Ok, parent);
     box.setInformativeText(why);
     box.exec();
 }

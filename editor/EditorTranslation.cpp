@@ -60,13 +60,8 @@ bool TranslateEditorText(CTextEditView& editor, int item) {
 
     // The program may be written in any of the languages; the one in use is tried first.
     const std::vector<LanguageChoice> choices = languages();
-    std::vector<std::unique_ptr<Vocabulary>> owned;
-    std::vector<const Vocabulary*> candidates{&ProcessVocabulary()};
-    for (const LanguageChoice& choice : choices) {
-        owned.push_back(LoadVocabulary(choice));
-        candidates.push_back(owned.back().get());
-    }
-    const int source = FirstParsingVocabulary(text, candidates);
+    const CandidateVocabularies candidates = LoadCandidateVocabularies(choices);
+    const int source = FirstParsingVocabulary(text, candidates.inOrder);
     if (source < 0) {
         ParseContext context;
         ParseProgram(context, text);
@@ -80,7 +75,7 @@ bool TranslateEditorText(CTextEditView& editor, int item) {
                                static_cast<qsizetype>(context.errorMessage.view().size()))));
         return false;
     }
-    const Vocabulary& sourceWords = *candidates[static_cast<std::size_t>(source)];
+    const Vocabulary& sourceWords = *candidates.inOrder[static_cast<std::size_t>(source)];
 
     const Vocabulary* target = &sourceWords;
     TargetLists lists = TargetLists::kSameAsSource;
@@ -90,11 +85,11 @@ bool TranslateEditorText(CTextEditView& editor, int item) {
         targetName = keywordSetName(item);
     } else {
         const auto index = static_cast<std::size_t>(item - kLanguageItems);
-        if (index >= choices.size() || owned[index] == nullptr) {
+        if (index >= choices.size() || candidates.owned[index] == nullptr) {
             refuse(editor, EditorTranslation::tr("That language file cannot be read any more."));
             return false;
         }
-        target = owned[index].get();
+        target = candidates.owned[index].get();
         targetName = choices[index].name;
     }
 

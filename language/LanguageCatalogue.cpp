@@ -96,3 +96,13 @@ std::unique_ptr<Vocabulary> LoadVocabulary(const LanguageChoice& choice) {
     vocabulary->Fill(chain);
     return vocabulary;
 }
+
+CandidateVocabularies LoadCandidateVocabularies(const std::vector<LanguageChoice>& choices) {
+    CandidateVocabularies vocabularies;
+    vocabularies.inOrder.push_back(&ProcessVocabulary());
+    for (const LanguageChoice& choice : choices) {
+        vocabularies.owned.push_back(LoadVocabulary(choice));
+        vocabularies.inOrder.push_back(vocabularies.owned.back().get());
+    }
+    return vocabularies;
+}

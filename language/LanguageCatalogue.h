@@ -25,3 +25,11 @@ std::vector<LanguageChoice> ListLanguages(const QString& languagesFolder,
 // The vocabulary of a choice: its file's lists in front of the application's own. Null when the
 // file cannot be read any more.
 std::unique_ptr<Vocabulary> LoadVocabulary(const LanguageChoice& choice);
+
+// The vocabularies a program may be written in: the one in use first, then each choice's in
+// order (null where its file cannot be read any more).
+struct CandidateVocabularies {
+    std::vector<std::unique_ptr<Vocabulary>> owned; // one per choice
+    std::vector<const Vocabulary*> inOrder;
+};
+CandidateVocabularies LoadCandidateVocabularies(const std::vector<LanguageChoice>& choices);

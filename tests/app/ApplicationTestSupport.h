@@ -1,60 +1,118 @@
 #pragma once
 
-// The application object on the offscreen platform, with a colour picker that counts its calls
-// and file alerts that are collected, and a way to answer the real modal dialogs.
+// The application object on the offscreen platform with its settings and files in a temporary
+// folder, a colour picker that counts its calls and file alerts that are collected; a program
+// window for the editor; and a user who answers the real modal dialogs.
 
+#include "ApplicationCommands.h"
 #include "CApplication.h"
 #include "CDocument.h"
+#include "CHideWindow.h"
 #include "CPaintWindow.h"
+#include "CProgramWindow.h"
+#include "CTextEditView.h"
+#include "EditorCommands.h"
 #include "FileAlert.h"
-#include "LWindow.h"
+#include "KeywordMenus.h"
+#include "LanguageTables.h"
+#include "ResourceChain.h"
 #include "WidgetTestApplication.h"
 
 #include <QAbstractButton>
-#include <QApplication>
-#include <QFile>
+#include <QClipboard>
 #include <QFileDialog>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
-#include <QStringList>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <functional>
-#include <gtest/gtest.h>
-#include <memory>
+#include <QTest>
 
-namespace app_test {
-
-// Once a modal dialog of type Dialog is open, hands it to answer (from the dialog's own loop).
-template <typename Dialog>
-void whenModal(std::function<void(Dialog*)> answer, int triesLeft = 200) {
-    QTimer::singleShot(10, [answer = std::move(answer), triesLeft] {
-        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget()))
-            answer(dialog);
-        else if (triesLeft > 0)
-            whenModal<Dialog>(answer, triesLeft - 1);
-    });
+// Texts in failure messages as text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
 }
 
-// Answers the next file dialog with path (or cancels it when empty).
-inline void answerFileDialog(const QString& path) {
-    whenModal<QFileDialog>([path](QFileDialog* dialog) {
-        if (path.isEmpty()) {
-            dialog->reject();
-            return;
-        }
-        // Typed into the name field, as a user does.
-        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        ASSERT_NE(name, nullptr);
-        name->setText(path);
+using Answer = std::function<void(QWidget*)>;
+
+// Answers the modal dialogs that come up while it lives, one answer each in order, and counts
+// them; an answer left unused at its end fails the test. A dialog too many, or one its answer
+// does not end, fails the test and is closed, so that a fault never hangs it.
+class ModalAnswers {
+public:
+    explicit ModalAnswers(std::vector<Answer> answers) : mAnswers(std::move(answers)) {
+        mTimer.callOnTimeout([this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal == nullptr || !modal->isVisible())
+                return;
+            if (modal != mAnswered && shown < static_cast<int>(mAnswers.size())) {
+                mAnswered = modal;
+                mWaits = 0;
+                // Later, so that a dialog the answer opens is answered in its turn.
+                QTimer::singleShot(
+                    0, modal, [modal, answer = mAnswers[std::size_t(shown++)]] { answer(modal); });
+            } else if (++mWaits > 50) {
+                ADD_FAILURE() << "unanswered: " << modal->metaObject()->className();
+                if (auto* dialog = qobject_cast<QDialog*>(modal))
+                    dialog->done(QDialog::Rejected);
+            }
+        });
+        mTimer.start(10);
+    }
+    ~ModalAnswers() { EXPECT_EQ(shown, static_cast<int>(mAnswers.size())) << "dialogs shown"; }
+    int shown = 0;
+
+private:
+    std::vector<Answer> mAnswers;
+    QTimer mTimer;
+    QPointer<QWidget> mAnswered;
+    int mWaits = 0;
+};
+
+// Notes a message box's texts, then presses the button (none: the Return key, as for an alert).
+inline Answer readThenPress(QStringList& texts,
+                            QMessageBox::StandardButton button = QMessageBox::NoButton) {
+    return [&texts, button](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr) << "the standard alert form";
+        texts << box->text() << box->informativeText();
+        if (button == QMessageBox::NoButton)
+            return QTest::keyClick(box, Qt::Key_Return);
+        ASSERT_NE(box->button(button), nullptr);
+        QTest::mouseClick(box->button(button), Qt::LeftButton);
+    };
+}
+
+inline Answer press(QMessageBox::StandardButton button) {
+    return [button](QWidget* modal) {
+        QStringList texts;
+        readThenPress(texts, button)(modal);
+    };
+}
+
+// Types path into a file dialog's name field, as a user does, and accepts; empty cancels.
+inline Answer fileName(const QString& path) {
+    return [path](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        if (path.isEmpty())
+            return dialog->reject();
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
         static_cast<QDialog*>(dialog)->accept(); // as its Save button does
-    });
+    };
 }
-// Replaces the file at path with bytes; false when it cannot be written.
+
 inline bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
            file.write(bytes) == bytes.size();
+}
+
+inline QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 class ApplicationTest : public ::testing::Test {
@@ -62,7 +120,8 @@ protected:
     void SetUp() override {
         QStandardPaths::setTestModeEnabled(true);
         widgetTestApplication();
-        ASSERT_TRUE(settingsFolder.isValid());
+        ASSERT_TRUE(folder.isValid());
+        InitLanguageTablesFrom(ResourceChain(LoadApplicationResources()));
         makeApplication();
         SetFileAlertHandler(
             [this](const QString& what, const QString& why) { alerts << what + why; });
@@ -76,7 +135,7 @@ protected:
     // A new application on the settings file, with the counting colour picker.
     void makeApplication() {
         application.reset();
-        application = std::make_unique<CApplication>(settingsPath());
+        application = std::make_unique<CApplication>(path("settings.json"));
         application->SetColourPicker([this](const RGBColour&) {
             ++pickerCalls;
             return std::optional<RGBColour>();
@@ -91,21 +150,28 @@ protected:
         auto documents = application->GetDocuments();
         return documents.empty() ? nullptr : static_cast<CDocument*>(documents.back());
     }
+    QString path(const char* name) const { return folder.filePath(QString::fromUtf8(name)); }
 
-    // A palette button's click passes a pointer to the button's value.
-    bool clickButton(CommandT command) {
-        int value = 1;
-        return application->ObeyCommand(command, &value);
-    }
-
-    QString settingsPath() const {
-        return settingsFolder.filePath(QStringLiteral("settings.json"));
-    }
-
-    QTemporaryDir settingsFolder;
+    QTemporaryDir folder;
     std::unique_ptr<CApplication> application;
     int pickerCalls = 0;
     QStringList alerts;
 };
 
-} // namespace app_test
+// A program window in front, its text view the target.
+class EditorTest : public ApplicationTest {
+protected:
+    void SetUp() override {
+        ApplicationTest::SetUp();
+        window = CProgramWindow::MakeProgramWindow(application.get());
+        ASSERT_NE(window, nullptr);
+        editor = window->TextView();
+    }
+    void setText(const QString& text) {
+        editor->SetTextQuietly(text);
+        editor->moveCursor(QTextCursor::End);
+    }
+
+    CProgramWindow* window = nullptr;
+    CTextEditView* editor = nullptr;
+};

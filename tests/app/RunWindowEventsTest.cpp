@@ -1,85 +1,46 @@
 // A run in a real picture window while the window system closes, resizes or reorders windows.
 
 #include "ApplicationTestSupport.h"
-#include "LanguageTables.h"
 #include "MessageBoxAnswerer.h"
-#include "ResourceChain.h"
 #include "RunControl.h"
-#include "RunEditor.h"
 
-#include <QPointer>
-#include <QTimer>
 #include <qpa/qwindowsysteminterface.h>
 
-namespace {
-
-using app_test::ApplicationTest;
-
-constexpr RGBColour kRed{0xFFFF, 0, 0};
-
-class ProgramDouble : public RunEditor {
-public:
-    std::string text;
-    std::int32_t heading = 0;
-
-    std::string_view programText() const override { return text; }
-    std::int32_t runHeading() const override { return heading; }
-    void setRunHeading(std::int32_t h) override { heading = h; }
-    void scrollToOrigin() override {}
-    void selectRange(std::int32_t, std::int32_t) override {}
-    void redrawNow() override {}
-    void alignWithFrame() override {}
-    void reportParseError(const RunContext&) override { ADD_FAILURE() << "parse error"; }
-};
-
-class RunWindowEvents : public ApplicationTest {
-protected:
-    void SetUp() override {
-        ApplicationTest::SetUp();
-        InitLanguageTablesFrom(ResourceChain(LoadApplicationResources()));
-    }
-
-    static bool isWhite(const CPaintWindow& view) {
-        QImage white(view.canvas().image().size(), view.canvas().image().format());
-        white.fill(Qt::white);
-        return view.canvas().image() == white;
-    }
-
-    ProgramDouble program;
-};
+static bool isWhite(const CPaintWindow& view) {
+    QImage white(view.canvas().image().size(), view.canvas().image().format());
+    white.fill(Qt::white);
+    return view.canvas().image() == white;
+}
 
 // The title bar's close box: the run stops, and only then is the Save question asked, which the
 // user can answer.
-TEST_F(RunWindowEvents, ACloseFromTheTitleBarStopsTheRunThenAsksToSave) {
-    CPaintWindow* view = newPicture();
-    ASSERT_NE(view, nullptr);
-    const QPointer<QWidget> window = view->window();
+TEST_F(EditorTest, ACloseFromTheTitleBarStopsTheRunThenAsksToSave) {
+    const QPointer<QWidget> window = newPicture()->window();
     MessageBoxAnswerer answerer(QMessageBox::Discard);
-    program.text = "delay 3\nrepeat 60 [ forward 1\nright 5 ]";
+    setText(QStringLiteral("delay 3\nrepeat 60 [ forward 1\nright 5 ]"));
     QTimer::singleShot(60,
                        [&] { QWindowSystemInterface::handleCloseEvent(window->windowHandle()); });
-    RunProgram(program);
-    EXPECT_LT(program.heading, 300) << "stopped before its end";
+    RunProgram(*editor);
+    EXPECT_LT(editor->runHeading(), 300) << "stopped before its end";
     EXPECT_EQ(answerer.shown, 0) << "no question while the run went on";
     for (int i = 0; i < 100 && window && window->isVisible(); ++i)
         QTest::qWait(20);
-    EXPECT_EQ(answerer.shown, 1);
-    EXPECT_EQ(answerer.stuck, 0) << "the question took its click";
-    EXPECT_TRUE(!window || !window->isVisible());
-    EXPECT_EQ(application->FrontCPaintWindow(), nullptr);
+    EXPECT_EQ(std::tuple(answerer.shown, answerer.stuck, !window || !window->isVisible(),
+                         application->FrontCPaintWindow()),
+              std::tuple(1, 0, true, nullptr))
+        << "the question took its click, and the window closed";
 }
 
 // The window manager's resize: the run must not go on drawing into the new canvas from its old
 // turtle position.
-TEST_F(RunWindowEvents, AResizeStopsTheRunBeforeTheCanvasChanges) {
+TEST_F(EditorTest, AResizeStopsTheRunBeforeTheCanvasChanges) {
     CPaintWindow* view = newPicture();
-    ASSERT_NE(view, nullptr);
     QWidget* const window = view->window();
     const QRect smaller(window->geometry().topLeft(), window->size() - QSize(100, 80));
-    program.text = "delay 3\nrepeat 40 [ forward 3 ]";
+    setText(QStringLiteral("delay 3\nrepeat 40 [ forward 3 ]"));
     QTimer::singleShot(
         60, [&] { QWindowSystemInterface::handleGeometryChange(window->windowHandle(), smaller); });
-    RunProgram(program);
+    RunProgram(*editor);
     EXPECT_EQ(window->size(), smaller.size());
     EXPECT_EQ(view->canvas().getBounds().width(), view->width());
     EXPECT_TRUE(isWhite(*view)) << "nothing drawn after the resize";
@@ -88,20 +49,16 @@ TEST_F(RunWindowEvents, AResizeStopsTheRunBeforeTheCanvasChanges) {
 
 // Another picture comes to the front without a press (here the window list changes in the
 // middle of the run): the run's colour and clear commands still go to its own picture.
-TEST_F(RunWindowEvents, ARunsCommandsGoToItsOwnPicture) {
+TEST_F(EditorTest, ARunsCommandsGoToItsOwnPicture) {
     CPaintWindow* other = newPicture();
     CPaintWindow* mine = newPicture();
     ASSERT_TRUE(other && mine && other != mine);
     other->lineTurtleTo(Point::at(10, 10), 0);
     const QImage otherPicture = other->canvas().image().copy();
-    program.text = "delay 5\nforward 10\nforward 10\ncolour red\nforward 10\nclear";
+    setText(QStringLiteral("delay 5\nforward 10\nforward 10\ncolour red\nforward 10\nclear"));
     QTimer::singleShot(20, [&] { static_cast<LWindow*>(other->window())->Select(); });
-    RunProgram(program);
-    EXPECT_EQ(application->FrontCPaintWindow(), other);
-    EXPECT_EQ(mine->getPenColor(), kRed);
-    EXPECT_TRUE(isWhite(*mine)) << "cleared";
-    EXPECT_EQ(other->getPenColor(), kBlack);
-    EXPECT_EQ(other->canvas().image(), otherPicture);
+    RunProgram(*editor);
+    EXPECT_EQ(std::tuple(application->FrontCPaintWindow(), mine->getPenColor(), isWhite(*mine),
+                         other->getPenColor(), other->canvas().image() == otherPicture),
+              std::tuple(other, (RGBColour{0xFFFF, 0, 0}), true, kBlack, true));
 }
-
-} // namespace

@@ -1,17 +1,9 @@
 #include "ColourModel.h"
 
-#include "HueCycling.h"
-
 #include <cstdlib>
 #include <gtest/gtest.h>
-#include <random>
 
 namespace {
-
-int distance(const RGBColour& a, const RGBColour& b) {
-    return std::max(
-        {std::abs(a.red - b.red), std::abs(a.green - b.green), std::abs(a.blue - b.blue)});
-}
 
 TEST(ColourModelTest, PrimariesSitAtSixthsOfTheTurnGreysHaveNoHue) {
     const std::pair<RGBColour, HSVColour> table[] = {
@@ -22,45 +14,14 @@ TEST(ColourModelTest, PrimariesSitAtSixthsOfTheTurnGreysHaveNoHue) {
     };
     for (const auto& [rgb, hsv] : table) {
         EXPECT_EQ(RGB2HSV(rgb), hsv) << rgb.red << " " << rgb.green << " " << rgb.blue;
-        EXPECT_TRUE(hsv.hue % 32768 != 0 || HSV2RGB(hsv) == rgb) << hsv.hue; // exact at 0 and 1/2
+        // Back again within the rounding of the hue, exact at 0 and 1/2.
+        const RGBColour back = HSV2RGB(hsv);
+        EXPECT_LE(std::abs(back.red - rgb.red) + std::abs(back.green - rgb.green) +
+                      std::abs(back.blue - rgb.blue),
+                  hsv.hue % 32768 ? 2 : 0)
+            << hsv.hue;
     }
     EXPECT_EQ(HSV2RGB({1234, 0, 0x4000}), (RGBColour{0x4000, 0x4000, 0x4000}));
-}
-
-TEST(ColourModelTest, RoundTripsStayWithinTheHueResolution) {
-    std::mt19937 random(11);
-    std::uniform_int_distribution<int> channel(0, 0xFFFF);
-    for (int i = 0; i < 20000; ++i) {
-        const RGBColour colour{std::uint16_t(channel(random)), std::uint16_t(channel(random)),
-                               std::uint16_t(channel(random))};
-        // One hue unit moves a channel by up to 6 / 65536 of its range.
-        ASSERT_LE(distance(HSV2RGB(RGB2HSV(colour)), colour), 4)
-            << colour.red << " " << colour.green << " " << colour.blue;
-    }
-}
-
-TEST(ColourModelTest, AdvanceHueRotatesThePenColour) {
-    PaintState state;
-    state.penColour = {0xFFFF, 0, 0};
-    advanceHue(state, 21845);
-    EXPECT_LE(distance(state.penColour, {0, 0xFFFF, 0}), 8);
-    advanceHue(state, 21845);
-    EXPECT_LE(distance(state.penColour, {0, 0, 0xFFFF}), 8);
-    // Small steps move the hue by the step (give or take the rounding of the channels)
-    // and wrap around from the last sixth back to red.
-    state.penColour = {0xFFFF, 0, 0};
-    std::uint16_t expected = 0;
-    for (int i = 0; i < 400; ++i) {
-        advanceHue(state, kHueStepPerTurtleLine);
-        expected = std::uint16_t(expected + kHueStepPerTurtleLine);
-        const int drift = std::abs(int(std::int16_t(RGB2HSV(state.penColour).hue - expected)));
-        ASSERT_LE(drift, 8) << i;
-    }
-    EXPECT_EQ(RGB2HSV(state.penColour).value, 0xFFFF);
-    // Greys have no hue to turn.
-    state.penColour = {0x7000, 0x7000, 0x7000};
-    advanceHue(state, kHueStepPerFill);
-    EXPECT_EQ(state.penColour, (RGBColour{0x7000, 0x7000, 0x7000}));
 }
 
 } // namespace

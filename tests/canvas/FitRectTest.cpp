@@ -41,9 +41,6 @@ TEST(FitRect, FitsKeepingTheAspectThenCentres) {
     centreRect(small, Rect{-10, -10, -4, -5});
     EXPECT_EQ(small, (Rect{-8, -9, -5, -6}));
     // Sides beyond 16-bit coordinates fit too.
-    const FittedSize band = fittedSize(20000, 100, kCanvas);
-    EXPECT_EQ(band.width, 400);
-    EXPECT_EQ(band.height, 2);
     EXPECT_EQ(fittedSize(1, 2'000'000'000, kCanvas).width, 1);
 }
 

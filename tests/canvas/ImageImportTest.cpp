@@ -1,6 +1,7 @@
 #include "ImageImport.h"
 
 #include "CGWorld.h"
+#include "CanvasTestSupport.h"
 #include "PictTestSupport.h"
 #include "PictWriter.h"
 #include "PictureFile.h"
@@ -24,12 +25,6 @@ QImage halves(int width, int height) {
     QPainter(&image).fillRect(0, 0, width / 2, height, QColor(255, 0, 0));
     image.setPixel(0, 0, qRgb(0, 255, 0));
     return image;
-}
-
-int inkedPixels(const QImage& image) {
-    const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
-    return int(image.width() * image.height() -
-               std::count(pixels, pixels + image.width() * image.height(), 0xFFFFFFFFU));
 }
 
 QByteArray bigEndian(std::uint32_t value, int bytes) {
@@ -116,14 +111,12 @@ TEST_F(ImageImportTest, TypeComesFromContentFirstThenTheExtension) {
         {"png.dat", encoded(image, "PNG"), kFileTypePNG},
         {"jpeg.pict", encoded(image, "JPEG"), kFileTypeJPEG}, // content wins over the name
         {"gif.bin", fileBytes(kHalvesGif), kFileTypeGIF},
-        {"tiff", encoded(image, "TIFF"), kFileTypeTIFF},
         {"doc", QByteArray(512, '\0') + bare, kFileTypePICT},
         {"bare", bare, kFileTypePICT},
         {"broken.PCT", "short", kFileTypePICT},
         {"program.turtle", "forward 10", kFileTypeTEXT},
         {"notes", "forward 10", kFileTypeUnknown},
         {"does-not-exist.txt", {}, kFileTypeTEXT},
-        {"bmp.dat", encoded(image, "BMP"), kFileTypeBMP}, // recognised by Qt's readers
         {"cut.bmp", "BM", kFileTypeBMP},
         {"pixmap.turtle", "P3 2 1 255\n0 0 0 9 9 9\n", kFileTypeTEXT}, // a pixmap by content too
         {"a.webp", {}, FourCC("WEBP")},
@@ -135,19 +128,12 @@ TEST_F(ImageImportTest, TypeComesFromContentFirstThenTheExtension) {
     }
 }
 
-TEST_F(ImageImportTest, DecodesEveryOfferedFormatWithItsPixelsTransparencyOnWhite) {
-    const QImage image = halves(40, 20);
-    for (const char* format : {"PNG", "TIFF", "GIF"}) {
-        const QString file = path(QString("image.") + format);
-        if (format == std::string_view("GIF"))
-            writeBytes(file, fileBytes(kHalvesGif));
-        else
-            writeBytes(file, encoded(image, format));
-        const ImportedImage imported = importImageFile(file);
-        ASSERT_TRUE(imported.decoded) << format;
-        EXPECT_EQ(imported.status, 0) << format;
-        EXPECT_EQ(firstDifference(imported.image, image), "") << format;
-    }
+// PNG, TIFF, JPEG and BMP land fitted below; a GIF decodes to its exact pixels, transparency on
+// white.
+TEST_F(ImageImportTest, DecodesAGifExactlyAndTransparencyOnWhite) {
+    const ImportedImage gif = importImageFile(kHalvesGif);
+    EXPECT_TRUE(gif.decoded && gif.status == 0);
+    EXPECT_EQ(firstDifference(gif.image, halves(40, 20)), "");
     QImage alpha(2, 1, QImage::Format_ARGB32);
     alpha.setPixel(0, 0, qRgba(0, 0, 0, 0));
     alpha.setPixel(1, 0, qRgba(0, 0, 0, 128));
@@ -156,19 +142,12 @@ TEST_F(ImageImportTest, DecodesEveryOfferedFormatWithItsPixelsTransparencyOnWhit
               (std::vector<QRgb>{kWhitePx, qRgb(127, 127, 127)}));
 }
 
-TEST_F(ImageImportTest, PicturesReopenWithTheirPixelsAndAnEmptyOneClearsTheCanvas) {
-    const QImage image = patternImage(400, 300, 9);
-    ASSERT_EQ(writePictureFile(image, path("same.pict")), 0);
-    paintCanvasGrey();
-    ASSERT_EQ(readPictureFile(path("same.pict"), kBounds, remake()), 0);
-    EXPECT_EQ(mRemakes, 1);
-    EXPECT_EQ(firstDifference(mWorld.image(), image), "");
-
+TEST_F(ImageImportTest, AnEmptyPictureClearsTheCanvas) {
     paintCanvasGrey();
     const auto empty = PictBuilder(rect(0, 0, 0, 50)).end();
     writeBytes(path("empty.pict"), QByteArray(512, '\0') + asBytes(empty));
     EXPECT_EQ(readPictureFile(path("empty.pict"), kBounds, remake()), 0);
-    EXPECT_EQ(mRemakes, 2);
+    EXPECT_EQ(mRemakes, 1);
     EXPECT_EQ(mWorld.image().pixel(200, 150), kWhitePx);
     // A canvas that cannot be made is an error.
     writeBytes(path("small.png"), encoded(halves(4, 4), "PNG"));
@@ -233,14 +212,11 @@ TEST_F(ImageImportTest, ImagesLandUprightAndFittedWhateverTheirSize) {
         ASSERT_EQ(readPictureFile(path(name), kBounds, remake()), 0);
         const QRgb r = mWorld.image().pixel(red), b = mWorld.image().pixel(blue);
         EXPECT_TRUE(qRed(r) > 200 && qBlue(r) < 60 && qBlue(b) > 200 && qRed(b) < 60);
-        EXPECT_EQ(inkedPixels(mWorld.image()), drawnPixels);
+        EXPECT_EQ(400 * 300 - canvas_test::countOf(mWorld, kWhite), drawnPixels);
     };
-    // 200 x 100 into 400 x 300: doubled into (50, 0, 250, 400); 100 x 100: tripled into
-    // (0, 50, 300, 350).
-    check("wide.png", encoded(halves(200, 100), "PNG"), {200, 100}, {200, 100}, 400 * 200,
+    // 200 x 100 into 400 x 300: doubled into (50, 0, 250, 400).
+    check("wide.tif", encoded(halves(200, 100), "TIFF"), {200, 100}, {200, 100}, 400 * 200,
           {199, 50}, {200, 249});
-    check("square.tif", encoded(halves(100, 100), "TIFF"), {100, 100}, {100, 100}, 300 * 300,
-          {199, 0}, {200, 299});
     const QImage small = halves(40, 20);
     check("turned3.jpg", jpegWithOrientation(small, 3), {40, 20}, {40, 20}, 400 * 200, {300, 150},
           {100, 150});

@@ -23,8 +23,8 @@ TEST_F(PaintViewPainting, DragPaintsAStrokeAndLeavesTheTurtleAtItsEnd) {
     release({200, 100});
 
     // A band 8 high from dot to dot (radius 4).
-    for (int h = 100; h <= 200; h += 10)
-        EXPECT_TRUE(isInk(h, 100)) << h;
+    EXPECT_EQ(canvas_test::spansOf(view->canvas(), kWhite, true).at(100),
+              (std::vector<std::pair<int, int>>{{96, 204}}));
     EXPECT_EQ(canvas_test::extentOf(view->canvas(), kWhite, true), (Rect{96, 96, 104, 204}));
     EXPECT_EQ(view->turtlePoint(), Point::at(200, 100));
     EXPECT_EQ(view->heading(), 0.0f);
@@ -33,28 +33,23 @@ TEST_F(PaintViewPainting, DragPaintsAStrokeAndLeavesTheTurtleAtItsEnd) {
 // Shift keeps the stroke on the line through the anchor along which the pointer moved further;
 // without Shift the anchor follows the pointer.
 TEST_F(PaintViewPainting, ShiftKeepsTheStrokeOnTheLineOfTheLongerMove) {
-    struct Case {
+    constexpr auto shift = Qt::ShiftModifier;
+    const struct {
         std::vector<std::pair<QPoint, Qt::KeyboardModifiers>> drags;
-        std::vector<QPoint> ink, blank;
+        std::vector<QPoint> probes;
+        std::string ink;
+    } cases[] = {
+        {{{{150, 120}, shift}}, {{125, 100}, {150, 100}, {150, 120}, {125, 110}}, "1100"},
+        {{{{110, 160}, shift}}, {{100, 160}, {100, 130}, {110, 160}}, "110"},
+        {{{{150, 100}, {}}, {{160, 140}, shift}}, {{150, 140}, {150, 120}, {100, 140}}, "110"},
     };
-    const Case cases[] = {
-        {{{{150, 120}, Qt::ShiftModifier}}, {{125, 100}, {150, 100}}, {{150, 120}, {125, 110}}},
-        {{{{110, 160}, Qt::ShiftModifier}}, {{100, 160}, {100, 130}}, {{110, 160}}},
-        {{{{150, 100}, {}}, {{160, 140}, Qt::ShiftModifier}},
-         {{150, 140}, {150, 120}},
-         {{100, 140}}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(&c - cases);
+    for (const auto& c : cases) {
         view->clearPicture();
         press({100, 100});
         for (const auto& [to, modifiers] : c.drags)
             drag(to, modifiers);
         release(c.drags.back().first, c.drags.back().second);
-        for (const QPoint& p : c.ink)
-            EXPECT_TRUE(isInk(p.x(), p.y())) << p.x() << ',' << p.y();
-        for (const QPoint& p : c.blank)
-            EXPECT_FALSE(isInk(p.x(), p.y())) << p.x() << ',' << p.y();
+        EXPECT_EQ(inkAt(c.probes), c.ink) << &c - cases;
     }
     EXPECT_EQ(view->turtlePoint(), Point::at(150, 140));
 }
@@ -94,15 +89,12 @@ TEST_F(PaintViewPainting, ReleaseModeStartsAtReleaseAndAnyPressEndsItAndIsConsum
         press({50, 50});
         EXPECT_FALSE(isInk(50, 50)) << "nothing until the button goes up";
         release({150, 50});
-        EXPECT_TRUE(isInk(50, 50) && isInk(150, 50));
-        EXPECT_EQ(isInk(100, 50), connect);
         EXPECT_EQ(view->turtlePoint(), Point::at(150, 50));
         hover({150, 100});
-        EXPECT_TRUE(isInk(150, 100));
+        EXPECT_EQ(inkAt({{50, 50}, {100, 50}, {150, 50}, {150, 100}}), connect ? "1111" : "1011");
         endingClick();
         hover({250, 250});
-        EXPECT_FALSE(isInk(end.x(), end.y())) << "the ending click paints nothing";
-        EXPECT_FALSE(isInk(250, 250)) << "painting has stopped";
+        EXPECT_EQ(inkAt({end, {250, 250}}), "00") << "the ending click paints nothing, then none";
         EXPECT_TRUE(undo()) << "the ending click posted no action of its own";
         EXPECT_EQ(picture(), before);
     }
@@ -124,8 +116,8 @@ TEST_F(PaintViewPainting, ReleaseModePaintingFollowsThePointerOutsideTheView) {
     press({380, 250});
     release({380, 250});
     EXPECT_FALSE(isInk(380, 150)) << "no chord";
-    EXPECT_TRUE(isInk(399, 62) || isInk(399, 61) || isInk(399, 63));
-    EXPECT_TRUE(isInk(399, 213) || isInk(399, 214) || isInk(399, 215));
+    EXPECT_NE(inkAt({{399, 61}, {399, 62}, {399, 63}}), "000");
+    EXPECT_NE(inkAt({{399, 213}, {399, 214}, {399, 215}}), "000");
 }
 
 // Keys wait for the end of a held stroke (then act), and are dropped in release mode.
@@ -146,13 +138,9 @@ TEST_F(PaintViewPainting, KeysDoNotActInTheMiddleOfAStroke) {
             press({150, 50});
         release({150, 50});
         QCoreApplication::processEvents();
-        EXPECT_EQ(isInk(75, 50), releaseMode);
-        EXPECT_EQ(isInk(125, 50), releaseMode);
-        if (!releaseMode) {
-            // The held Backspace cleared after the stroke: Undo brings the whole stroke back.
-            EXPECT_TRUE(undo());
-            EXPECT_TRUE(isInk(75, 50) && isInk(125, 50));
-        }
+        EXPECT_EQ(inkAt({{75, 50}, {125, 50}}), releaseMode ? "11" : "00");
+        // The held Backspace cleared after the stroke: Undo brings the whole stroke back.
+        EXPECT_TRUE(releaseMode || (undo() && inkAt({{75, 50}, {125, 50}}) == "11"));
     }
 }
 
@@ -192,30 +180,25 @@ TEST_F(PaintViewPainting, FillClicksFillWithoutMovingTheTurtleEachUndoable) {
     EXPECT_EQ(at(200, 50), kRed);
 }
 
-// One sample at the click and one per move; while the pointer rests, one every tick.
+// One sample at the click and one per move; while the pointer rests, one every tick (a tick may
+// also fall between the moves on a busy machine: the hue counts whole samples either way).
 TEST_F(PaintViewPainting, ColourCyclingMovesTheHueOnWithEverySample) {
+    const auto samples = [&] {
+        const int hue = RGB2HSV(view->getPenColor()).hue;
+        const int n = (hue + kHueStepPerMouseSample / 2) / kHueStepPerMouseSample;
+        EXPECT_NEAR(hue, n * kHueStepPerMouseSample, 1);
+        return n;
+    };
     view->setColorCycling(true);
     press({50, 50});
     drag({100, 50});
     drag({150, 50});
     EXPECT_EQ(at(50, 50), kRed);
-    EXPECT_NEAR(int(RGB2HSV(view->getPenColor()).hue), 3 * kHueStepPerMouseSample, 1);
+    const int moved = samples();
+    EXPECT_GE(moved, 3);
     QTest::qWait(150);
     release({150, 50});
-    EXPECT_GT(int(RGB2HSV(view->getPenColor()).hue), 4 * kHueStepPerMouseSample);
-}
-
-TEST_F(PaintViewPainting, PointsFarOutsideTheViewPaintOnlyInside) {
-    view->setPenSize(32);
-    view->setSymmetry(8);
-    press({200, 150});
-    drag({30000, -30000});
-    drag({-30000, 30000});
-    release({-30000, 30000});
-
-    EXPECT_EQ(view->canvas().getBounds(), (Rect{0, 0, kHeight, kWidth}));
-    EXPECT_TRUE(isInk(200, 150));
-    EXPECT_TRUE(isInk(3, 3)); // the line h + v = 0 passes the corner
+    EXPECT_GT(samples(), moved);
 }
 
 } // namespace

@@ -12,13 +12,10 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace paint_view_test {
-
-inline bool ensureWidgetApplication() {
-    widgetTestApplication();
-    return true;
-}
 
 // The painting flags the views of a test read at each click.
 inline PaintingModes& testModes() {
@@ -37,8 +34,7 @@ protected:
     static constexpr int kHeight = 300;
 
     void SetUp() override {
-        if (!ensureWidgetApplication())
-            GTEST_SKIP() << "another test made a non-widget application first";
+        widgetTestApplication();
         testModes() = PaintingModes{};
         CPaintWindow::SetModesSource(&readTestModes);
         CPaintWindow::SetPaletteSource(nullptr);
@@ -78,12 +74,29 @@ protected:
 
     RGBColour at(int h, int v) const { return view->canvas().pixel(h, v); }
     bool isInk(int h, int v) const { return !(at(h, v) == kWhite); }
+    // '1' for each point with ink, '0' for each white one.
+    std::string inkAt(const std::vector<QPoint>& points) const {
+        std::string marks;
+        for (const QPoint& p : points)
+            marks += isInk(p.x(), p.y()) ? '1' : '0';
+        return marks;
+    }
 
     // The canvas pixels as they stand, to compare whole pictures.
     QImage picture() const { return view->canvas().image().copy(); }
 
     // The view as the screen shows it.
     QImage screen() { return view->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    // Screen pixels [x0, x1) of row y: 'b' black, 'r' red, '.' white, 'x' anything else.
+    std::string screenRow(int y, int x0, int x1) {
+        const QImage shown = screen();
+        std::string row;
+        for (int x = x0; x < x1; ++x) {
+            const QRgb c = shown.pixel(x, y) & 0xFFFFFFU;
+            row += c == 0 ? 'b' : c == 0xFF0000U ? 'r' : c == 0xFFFFFFU ? '.' : 'x';
+        }
+        return row;
+    }
 
     std::unique_ptr<LCommander> root;
     std::unique_ptr<CPaintWindow> view;

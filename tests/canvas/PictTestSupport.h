@@ -28,17 +28,10 @@ inline Rect rect(int top, int left, int bottom, int right) {
 class PictBuilder {
 public:
     // The extended header gives the resolution (16.16 dpi) of the space the opcodes address.
-    explicit PictBuilder(const Rect& frame, bool extendedHeader = true,
-                         std::uint32_t resolution = 0x00480000, const Rect* source = nullptr) {
-        u16(0).rect(frame).u16(0x0011).u16(0x02FF);
-        if (extendedHeader)
-            u16(0x0C00)
-                .u16(0xFFFE)
-                .u16(0)
-                .u32(resolution)
-                .u32(resolution)
-                .rect(source ? *source : frame)
-                .u32(0);
+    explicit PictBuilder(const Rect& frame, std::uint32_t resolution = 0x00480000,
+                         const Rect* source = nullptr) {
+        u16(0).rect(frame).u16(0x0011).u16(0x02FF).u16(0x0C00).u16(0xFFFE).u16(0);
+        u32(resolution).u32(resolution).rect(source ? *source : frame).u32(0);
     }
 
     // `n` bytes of `v`, `times` times.
@@ -74,11 +67,8 @@ public:
     PictBuilder& colourTable(const std::vector<QRgb>& colours, bool device = false,
                              std::uint16_t firstValue = 0) {
         u32(0).u16(device ? 0x8000 : 0).u16(static_cast<std::uint16_t>(colours.size() - 1));
-        for (std::size_t i = 0; i < colours.size(); ++i)
-            u16(device ? 0 : firstValue + i)
-                .u16(qRed(colours[i]) * 257)
-                .u16(qGreen(colours[i]) * 257)
-                .u16(qBlue(colours[i]) * 257);
+        for (std::uint16_t value = firstValue; const QRgb c : colours)
+            u16(device ? 0 : value++).u16(qRed(c) * 257).u16(qGreen(c) * 257).u16(qBlue(c) * 257);
         return *this;
     }
     // Rows with byte or word counts, each packed on its own.
@@ -106,16 +96,13 @@ private:
 inline QImage patternImage(int width, int height, unsigned seed = 1) {
     QImage image(width, height, QImage::Format_RGB32);
     unsigned state = seed * 2654435761U + 1U;
-    for (int y = 0; y < height; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
             state = state * 1664525U + 1013904223U;
             const bool flat = ((x / 5 + y / 3) % 3) == 0;
-            row[x] = flat ? qRgb(255, 255, 255)
-                          : qRgb(static_cast<int>(state >> 24),
-                                 static_cast<int>((state >> 16) & 255U), (x * 7 + y) & 255);
+            image.setPixel(x, y,
+                           flat ? 0xFFFFFFFFU : (state >> 8 & 0xFFFF00U) | ((x * 7 + y) & 255));
         }
-    }
     return image;
 }
 

@@ -16,19 +16,12 @@ using namespace picttest;
 class PictureFileTest : public TempFolderTest {};
 
 TEST_F(PictureFileTest, FileIs512ZeroBytesThenThePictureAndSavingAgainLeavesOnlyTheNew) {
-    const QImage image = patternImage(400, 300);
     const QString file = path("a.pict");
-    ASSERT_EQ(writePictureFile(image, file), 0);
-    const auto picture = recordPicture(image);
-    EXPECT_EQ(fileBytes(file), QByteArray(512, '\0') + asBytes(picture));
-    const PictDecodeResult back = readPictureFileData(file);
-    EXPECT_EQ(back.frame, (Rect{0, 0, 300, 400}));
-    EXPECT_EQ(firstDifference(back.image, image), "");
-
-    QImage white(20, 10, QImage::Format_RGB32);
-    white.fill(qRgb(255, 255, 255));
-    ASSERT_EQ(writePictureFile(white, file), 0);
-    EXPECT_EQ(fileBytes(file).size(), static_cast<qsizetype>(512 + recordPicture(white).size()));
+    ASSERT_EQ(writePictureFile(patternImage(400, 300), file), 0);
+    const QImage small = patternImage(20, 10);
+    ASSERT_EQ(writePictureFile(small, file), 0);
+    EXPECT_EQ(fileBytes(file), QByteArray(512, '\0') + asBytes(recordPicture(small)));
+    EXPECT_EQ(firstDifference(readPictureFileData(file).image, small), "");
     EXPECT_EQ(entries(), QStringList{"a.pict"}) << "no temporary file is left behind";
 }
 

@@ -70,23 +70,6 @@ TEST(StretchBits, EveryModeOnBlackAndWhiteSourcePixels) {
     }
 }
 
-TEST(StretchBits, ShrinkingTakesThePixelUnderEachCentre) {
-    // 5 x 5 onto 3 x 3 takes source pixels 0, 2 and 4 each way: the outer ones and the middle,
-    // the same picture mirrored as unmirrored.
-    const QImage source = gradient(5, 5);
-    QImage dest = filled(3, 3, kWhitePx);
-    EXPECT_EQ(stretchBits(dest, source, wholeOnto(source, PixelBox{0, 0, 3, 3}), kSrcCopy, {}),
-              (PixelBox{0, 0, 3, 3}));
-    for (int y = 0; y < 3; ++y)
-        EXPECT_EQ(rowOf(dest, y),
-                  (Px{source.pixel(0, 2 * y), source.pixel(2, 2 * y), source.pixel(4, 2 * y)}));
-    // 3 onto 2: the two outer pixels.
-    QImage two = filled(2, 1, kWhitePx);
-    stretchBits(two, source, Stretch{PixelBox{0, 0, 1, 3}, PixelBox{0, 0, 1, 2}, PixelBox::of(two)},
-                kSrcCopy, {});
-    EXPECT_EQ(rowOf(two, 0), (Px{source.pixel(0, 0), source.pixel(2, 0)}));
-}
-
 TEST(StretchBits, OnlyPixelsWithASourceInsideTheImageAreWritten) {
     const QImage source = gradient(4, 4);
     // The source box reaches two pixels past each side of the 4-wide image.
@@ -106,30 +89,12 @@ TEST(StretchBits, OnlyPixelsWithASourceInsideTheImageAreWritten) {
                d = source.pixel(3, 3);
     EXPECT_EQ(rowOf(doubled, 7), (Px{W, W, W, W, W, a, b, b, c, c, d, d, W, W, W, W}));
 
-    // Empty boxes and a clip off the image write nothing.
+    // An empty source and a clip off the image write nothing.
     QImage untouched = filled(4, 4, kWhitePx);
-    EXPECT_TRUE(
-        stretchBits(untouched, source, Stretch{{}, {0, 0, 4, 4}, {0, 0, 4, 4}}, kSrcCopy, {})
-            .isEmpty());
-    EXPECT_TRUE(stretchBits(untouched, source, Stretch{{0, 0, 4, 4}, {0, 0, 4, 4}, {4, 4, 9, 9}},
-                            kSrcCopy, {})
-                    .isEmpty());
+    for (const Stretch& none : {Stretch{{}, {0, 0, 4, 4}, {0, 0, 4, 4}},
+                                Stretch{{0, 0, 4, 4}, {0, 0, 4, 4}, {4, 4, 9, 9}}})
+        EXPECT_TRUE(stretchBits(untouched, source, none, kSrcCopy, {}).isEmpty());
     EXPECT_EQ(untouched, filled(4, 4, kWhitePx));
-}
-
-TEST(StretchBits, VeryLargeDestinationBoxesMapWithoutOverflow) {
-    // A picture's scaled coordinates can reach a billion; the canvas sees a small window.
-    QImage source(2, 1, QImage::Format_RGB32);
-    source.setPixel(0, 0, qRgb(255, 0, 0));
-    source.setPixel(1, 0, qRgb(0, 0, 255));
-    QImage dest = filled(4, 1, kWhitePx);
-    const PixelBox huge{0, -1000000000, 1, 1000000000};
-    EXPECT_EQ(stretchBits(dest, source, Stretch{PixelBox::of(source), huge, PixelBox::of(dest)},
-                          kSrcCopy, {}),
-              (PixelBox{0, 0, 1, 4}));
-    EXPECT_EQ(rowOf(dest, 0), Px(4, qRgb(0, 0, 255))) << "right of the middle";
-    EXPECT_EQ((PixelBox{0, -2000000000, 2000000000, 2000000000}.area()),
-              std::int64_t{4000000000} * 2000000000);
 }
 
 TEST(StretchBits, FastPathsMatchTheGeneralPath) {
@@ -163,31 +128,6 @@ TEST(StretchBits, FastPathsMatchTheGeneralPath) {
     }
 }
 
-TEST(CopyBits, ShiftedAndScaledCopiesWithinOneBufferReadTheOldPixels) {
-    constexpr Rect kBounds{0, 0, 24, 24};
-    const RGBColour tint{0xFFFF, 0, 0};
-    struct Case {
-        Rect from;
-        Rect to;
-        RGBColour fore;
-    };
-    // Down-right overlaps: a plain row copy, a tinted copy, and a doubling.
-    for (const Case& c :
-         {Case{{0, 0, 12, 12}, {3, 2, 15, 14}, kBlack}, Case{{0, 0, 12, 12}, {3, 2, 15, 14}, tint},
-          Case{{0, 0, 10, 10}, {4, 4, 24, 24}, kBlack}}) {
-        CGWorld world(kBounds, 32);
-        world.image() = gradient(24, 24);
-        CGWorld copy(kBounds, 32);
-        copy.image() = world.image().copy();
-        world.getPort()->foreColour = c.fore;
-        copy.getPort()->foreColour = c.fore;
-        const PixMap separate = *copy.getPixMap();
-        ASSERT_EQ(CopyBits(*world.getPixMap(), *world.getPort(), c.from, c.to, kSrcCopy), 0);
-        ASSERT_EQ(CopyBits(separate, *copy.getPort(), c.from, c.to, kSrcCopy), 0);
-        EXPECT_EQ(world.image(), copy.image()) << "to " << c.to.left << "," << c.to.top;
-    }
-}
-
 TEST(CopyBits, DeepSourcesAreColourisedAndShallowTargetsTakeTheNearestValue) {
     CGWorld source(Rect{0, 0, 1, 4}, 32);
     const QRgb pixels[] = {qRgb(0x33, 0x66, 0x99), qRgb(20, 20, 20), qRgb(230, 230, 230),
@@ -205,11 +145,8 @@ TEST(CopyBits, DeepSourcesAreColourisedAndShallowTargetsTakeTheNearestValue) {
     };
     EXPECT_EQ(copied(32, {0xFFFF, 0, 0}, {0, 0, 0xFFFF})->image().pixel(0, 0), qRgb(0xCC, 0, 0x99))
         << "(s & back) | (~s & fore)";
-    const auto mono = copied(1);
-    EXPECT_EQ(mono->pixel(1, 0), kBlack);
-    EXPECT_EQ(mono->pixel(2, 0), kWhite);
+    EXPECT_EQ(copied(1)->pixel(1, 0), kBlack);
     EXPECT_EQ(copied(8)->pixel(3, 0), (RGBColour{0xFFFF, 0, 0})) << "nearest entry of the cube";
-    EXPECT_EQ(copied(24)->image().pixel(0, 0), pixels[0]);
 }
 
 TEST(CopyBits, DamageCoversOnlyWhatWasWritten) {

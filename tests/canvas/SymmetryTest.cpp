@@ -37,7 +37,6 @@ TEST(ReflectionTest, EveryModeGivesItsImagesInOrder) {
         {{150, 100}, 6, {{150, 100}, {50, 100}, {125, 143}, {75, 56}, {74, 143}, {124, 55}}},
         {{100, 50}, 6, {{100, 50}, {100, 50}, {56, 125}, {56, 125}, {143, 125}, {143, 124}}},
         {{1, 2}, 0, {}},
-        {{1, 2}, -4, {}},
         {{1, 2}, 3, P(3, {1, 2})},
         {{1, 2}, 1000000, P(8, {1, 2})},
     };
@@ -89,23 +88,27 @@ TEST_F(BrushTest, StrokesHaveEndDotsAndATurnedPenThinOnesNoDots) {
         Point from, to;
         std::int16_t width;
         bool strokeStart;
+        int symmetry;
         Rect extent;
         int count; // unchecked when negative
     };
     // A 1 x 16 pen centred on v = 100 from h = 20 to 80, capped by the end dot and, at a
     // stroke's start, by a first dot; a short stroke only stamps the 16 x 16 end dot. A thin
-    // pen paints a plain band.
+    // pen paints a plain band. Six-fold images turn their own pens, eight-fold ones exchange it.
     const Case cases[] = {
-        {Point::at(10, 10), Point::at(20, 10), 3, true, {9, 9, 12, 22}, 3 * 13},
-        {Point::at(20, 100), Point::at(80, 100), 16, false, {92, 20, 108, 88}, -1},
-        {Point::at(20, 100), Point::at(80, 100), 16, true, {92, 12, 108, 88}, -1},
-        {Point::at(50, 50), Point::at(52, 50), 16, true, {42, 44, 58, 60}, 208},
+        {Point::at(40, 60), Point::at(70, 75), 12, false, 6, {55, 32, 173, 167}, 2609},
+        {Point::at(20, 60), Point::at(70, 60), 12, false, 8, {20, 20, 181, 181}, 4720},
+        {Point::at(10, 10), Point::at(20, 10), 3, true, 1, {9, 9, 12, 22}, 3 * 13},
+        {Point::at(20, 100), Point::at(80, 100), 16, false, 1, {92, 20, 108, 88}, -1},
+        {Point::at(20, 100), Point::at(80, 100), 16, true, 1, {92, 12, 108, 88}, -1},
+        {Point::at(50, 50), Point::at(52, 50), 16, true, 1, {42, 44, 58, 60}, 208},
     };
     for (const Case& c : cases) {
         eraseWhite(canvas);
         state.penWidth = c.width;
         state.turtlePoint = c.from;
         state.strokeStart = c.strokeStart;
+        state.symmetry = c.symmetry;
         drawStroke(state, c.to, kCentre);
         EXPECT_EQ(extentOf(canvas, kBlack), c.extent) << c.from.h;
         EXPECT_TRUE(c.count < 0 || countOf(canvas, kBlack) == c.count) << c.from.h;
@@ -113,69 +116,31 @@ TEST_F(BrushTest, StrokesHaveEndDotsAndATurnedPenThinOnesNoDots) {
     EXPECT_EQ(GetPort().penSize, Point::at(1, 16));
 }
 
-TEST_F(BrushTest, DiagonalMirrorImagesUseTheExchangedPen) {
-    state.penWidth = 16;
-    state.symmetry = 8;
-    state.turtlePoint = Point::at(120, 130);
-    drawSegment(state, Point::at(160, 130), kCentre, 1, 8);
-    const Spans spans = spansOf(canvas, kBlack);
-    using Row = std::vector<std::pair<int, int>>;
-    // Images 0 and 1, horizontal with the 1 x 8 pen (halves 0, 4): rows 126 .. 133.
-    EXPECT_EQ(spans.at(126), (Row{{40, 81}, {120, 161}}));
-    EXPECT_EQ(spans.at(125), (Row{{66, 74}, {126, 134}})); // only the vertical images
-    // Images 4 to 7 cross the diagonal: vertical segments at h = 70 and 130 drawn with the
-    // exchanged 8 x 1 pen and exchanged halves, so they are 8 pixels wide around their axis.
-    EXPECT_EQ(spans.at(50), (Row{{66, 74}, {126, 134}}));
-    EXPECT_EQ(spans.at(150), (Row{{66, 74}, {126, 134}}));
-    EXPECT_EQ(spans.at(40), (Row{{66, 74}, {126, 134}}));
-    EXPECT_EQ(spans.count(161), 0u);
-    EXPECT_EQ(GetPort().penSize, Point::at(8, 1));
-}
-
-TEST(GuidesTest, SixFoldGuidesReachTheLargerSideFromTheCentre) {
+// Guides of a 400 x 300 frame through its centre (200, 150): mirror lines across the frame for 2
+// and 4, diagonals as long as the larger side for 8; for six-fold, from v = -250 to 550 (800 long)
+// and diagonals +-692 by +-400, on a screen big enough to show them whole.
+TEST(GuidesTest, GuidesFollowTheModeAndReachTheLargerSideFromTheCentre) {
     ResetCurrentPort();
-    // A screen big enough to show whole guides: frame 400 x 300 at the middle of it.
+    constexpr RGBColour grey{0xDDDD, 0xDDDD, 0xDDDD};
     CGWorld screen(Rect{-500, -500, 900, 900}, 32);
-    eraseWhite(screen);
     GrafPort& port = *screen.getPort();
     port.foreColour = kRed;
-    port.penSize = Point::at(5, 5);
-    GrafPort& before = GetPort();
-    const Rect frame{0, 0, 300, 400};
-    drawGuides(port, frame, 6);
-    EXPECT_EQ(&GetPort(), &before);
-    EXPECT_EQ(port.foreColour, kRed);
-    EXPECT_EQ(port.penSize, Point::at(5, 5));
-    constexpr RGBColour grey{0xDDDD, 0xDDDD, 0xDDDD};
-    // Centre (200, 150): vertical from v = -250 to 550 (800 long), diagonals +-692 by +-400.
-    EXPECT_EQ(extentOf(screen, grey), (Rect{-250, 200 - 692, 551, 200 + 693}));
-    for (int v = -250; v <= 550; v += 50)
-        EXPECT_EQ(screen.pixel(200, v), grey) << v;
+    const auto guides = [&](int mode) {
+        eraseWhite(screen);
+        drawGuides(port, Rect{0, 0, 300, 400}, mode);
+        return std::pair{countOf(screen, grey), extentOf(screen, grey)};
+    };
+    EXPECT_EQ(guides(1).first + guides(3).first, 0);
+    EXPECT_EQ(guides(2), (std::pair{301, Rect{0, 200, 301, 201}}));
+    EXPECT_EQ(guides(4), (std::pair{701, Rect{0, 0, 301, 401}}));
+    EXPECT_EQ(guides(8).second, (Rect{-250, -200, 551, 601}));
+    EXPECT_TRUE(screen.pixel(50, 0) == grey && screen.pixel(0, 0) == kWhite);
+    EXPECT_EQ(guides(6).second, (Rect{-250, 200 - 692, 551, 200 + 693}));
     for (const int dh : {-692, 692})
         for (const int dv : {-400, 400})
             EXPECT_EQ(screen.pixel(200 + dh, 150 + dv), grey) << dh << "," << dv;
-}
-
-TEST(GuidesTest, MirrorGuidesFollowTheMode) {
-    ResetCurrentPort();
-    CGWorld screen(Rect{0, 0, 300, 400}, 32);
-    const Rect frame{0, 0, 300, 400};
-    constexpr RGBColour grey{0xDDDD, 0xDDDD, 0xDDDD};
-    eraseWhite(screen);
-    drawGuides(*screen.getPort(), frame, 2);
-    EXPECT_EQ(describe(spansOf(screen, grey)).substr(0, 20), "0:[200,201) 1:[200,2");
-    EXPECT_EQ(countOf(screen, grey), 300);
-    eraseWhite(screen);
-    drawGuides(*screen.getPort(), frame, 4);
-    EXPECT_EQ(countOf(screen, grey), 300 + 400 - 1);
-    eraseWhite(screen);
-    drawGuides(*screen.getPort(), frame, 8);
-    EXPECT_EQ(screen.pixel(0, 0), kWhite);
-    EXPECT_EQ(screen.pixel(50, 0), grey); // (200 - 150, 150 - 150) on the falling diagonal
-    eraseWhite(screen);
-    drawGuides(*screen.getPort(), frame, 1);
-    drawGuides(*screen.getPort(), frame, 3);
-    EXPECT_EQ(countOf(screen, grey), 0);
+    EXPECT_EQ(screen.pixel(200, 549), grey);
+    EXPECT_EQ(port.foreColour, kRed);
 }
 
 } // namespace

@@ -1,21 +1,12 @@
 // Inserting command words from the menus and the palette, answering the real argument dialogs.
 
+#include "../app/ApplicationTestSupport.h"
 #include "CommandPalette.h"
-#include "EditorTestSupport.h"
-#include "KeywordMenus.h"
 #include "LanguageFile.h"
 #include "StDialogHandler.h"
 
-#include <QAbstractButton>
-#include <QLineEdit>
-#include <QPushButton>
-
-using namespace editor_test;
-
-namespace {
-
 // Types into pane 3 (when given) and clicks the button with the message.
-std::function<void(QWidget*)> answerDialog(const QString& typed, MessageT message) {
+static Answer answerDialog(const QString& typed, MessageT message) {
     return [typed, message](QWidget* dialog) {
         if (!typed.isNull()) {
             auto* field = qobject_cast<QLineEdit*>(FindPaneBelow(dialog, 3));
@@ -24,74 +15,47 @@ std::function<void(QWidget*)> answerDialog(const QString& typed, MessageT messag
             QTest::keyClicks(field, typed);
         }
         for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
-            if (messageOf(button) == message) {
-                QTest::mouseClick(button, Qt::LeftButton);
-                return;
-            }
+            if (messageOf(button) == message)
+                return QTest::mouseClick(button, Qt::LeftButton);
         }
         ADD_FAILURE() << "no button sends " << message;
     };
 }
 
-int menuItemOf(MenuIDT menu, const QString& word) {
-    const std::vector<QString> items = KeywordMenuItems(menu);
-    const auto it = std::find(items.begin(), items.end(), word);
-    return it == items.end() ? 0 : static_cast<int>(it - items.begin()) + 1;
-}
-
-} // namespace
-
-TEST_F(EditorTest, MenuWordsAreInsertedWithTheirArguments) {
-    struct Case {
-        MenuIDT menu;
-        QString word;
-        QString typed;    // null: click only
-        MessageT message; // 0: no dialog expected
-        QString expected; // | marks the caret
-    };
-    const Case cases[] = {
+TEST_F(EditorTest, MenuAndPaletteWordsAreInsertedWithTheirArguments) {
+    // The menu and its word, what is typed into the dialog (null: nothing), the message of the
+    // button pressed (0: no dialog), and the text after, | marking the caret.
+    const std::tuple<MenuIDT, QString, QString, MessageT, QString> cases[] = {
         {kCommandsMenuID, "repeat", "4", 900, "one\nrepeat 4\n|\nend\nthree"},
         {kColoursMenuID, "comment", "hi there", 900, "one\n-- hi there\n|three"},
         {kCommandsMenuID, "forward", {}, 50000, "one\nforward 50\n|three"},
         {kCommandsMenuID, "pensize", {}, -1, "one\npensize 0\n|three"},
         {kCommandsMenuID, "color", {}, 3000, "one\ncolor red\n|three"},
-        {kCommandsMenuID, "left", "90", 901, "one\n|two\nthree"},
+        {kCommandsMenuID, "left", "90", 901, "one\n|two\nthree"}, // cancelled
         {kColoursMenuID, "blue", {}, 0, "one\nblue\n|three"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.expected.toStdString());
+    for (const auto& [menu, word, typed, message, expected] : cases) {
+        SCOPED_TRACE(expected.toStdString());
         setText(QStringLiteral("one\ntwo\nthree"));
-        QTextCursor selection = editor->textCursor();
-        selection.setPosition(4);
-        selection.setPosition(8, QTextCursor::KeepAnchor); // "two\n"
-        editor->setTextCursor(selection);
-        const int item = menuItemOf(c.menu, c.word);
-        ASSERT_GT(item, 0);
-        ModalAnswer answer(answerDialog(c.typed, c.message));
-        EXPECT_TRUE(LCommander::DispatchCommand(SyntheticCommand(c.menu, item)));
-        EXPECT_EQ(answer.calls, c.message == 0 ? 0 : 1);
+        editor->selectRange(4, 8); // "two\n"
+        const std::vector<QString> items = KeywordMenuItems(menu);
+        const auto item = std::find(items.begin(), items.end(), word) - items.begin() + 1;
+        ASSERT_LE(item, static_cast<std::ptrdiff_t>(items.size()));
+        ModalAnswers user(message == 0 ? std::vector<Answer>()
+                                       : std::vector{answerDialog(typed, message)});
+        EXPECT_TRUE(LCommander::DispatchCommand(SyntheticCommand(menu, static_cast<int>(item))));
         QString shown = editor->toPlainText();
-        if (c.message != 901)
-            shown.insert(editor->textCursor().position(), QLatin1Char('|'));
-        else
-            shown = shown.insert(4, QLatin1Char('|'));
-        EXPECT_EQ(shown, c.expected);
+        shown.insert(message == 901 ? 4 : editor->textCursor().position(), QLatin1Char('|'));
+        EXPECT_EQ(shown, expected);
     }
-}
 
-TEST_F(EditorTest, AGermanLanguageFileGivesGermanMenusAndPaletteWords) {
+    // A German language file: a palette button inserts its word through command 1000, with the
+    // word's own dialog.
     ResourceChain chain(LoadApplicationResources());
     ASSERT_TRUE(InstallLanguageFile(
         chain, QStringLiteral(TURTLESCOPE_SOURCE_DIR "/resources/Languages"), 3));
     InitLanguageTablesFrom(chain);
-    const std::vector<QString> commands = KeywordMenuItems(kCommandsMenuID);
-    ASSERT_FALSE(commands.empty());
-    EXPECT_EQ(commands.front(), QStringLiteral("figur"));
-    EXPECT_NE(std::find(commands.begin(), commands.end(), QStringLiteral("wiederhole")),
-              commands.end());
     EXPECT_EQ(KeywordMenuItems(kColoursMenuID).at(1), QStringLiteral("weiß"));
-
-    // A palette button inserts its word through command 1000, with the word's own dialog.
     CCommandPaletteView palette;
     QPushButton* repeat = nullptr;
     for (QPushButton* button : palette.findChildren<QPushButton*>()) {
@@ -101,9 +65,8 @@ TEST_F(EditorTest, AGermanLanguageFileGivesGermanMenusAndPaletteWords) {
     ASSERT_NE(repeat, nullptr);
     setText(QString());
     editor->BecomeTarget();
-    ModalAnswer answer(answerDialog(QStringLiteral("3"), 900));
+    ModalAnswers user({answerDialog(QStringLiteral("3"), 900)});
     QTest::mouseClick(repeat, Qt::LeftButton);
-    EXPECT_EQ(answer.calls, 1);
     EXPECT_EQ(editor->toPlainText(), QStringLiteral("wiederhole 3\n\nende"));
     InitLanguageTablesFrom(ResourceChain(LoadApplicationResources()));
 }

@@ -1,74 +1,17 @@
-// Runs from the editor into a real picture: undo of a whole run, parse errors with their alert,
-// the running instruction's selection, stopping with a key, the heading between runs.
+// Runs from the editor into a real picture: the running instruction's selection, stopping with a
+// key, the heading between runs, parse errors with their alert, undo of a whole run.
 
-#include "EditorCommands.h"
-#include "EditorTestSupport.h"
-#include "RunControl.h"
+#include "../app/ApplicationTestSupport.h"
 
-#include <QLabel>
-#include <QMessageBox>
-
-using namespace editor_test;
-
-namespace {
-
-QImage pixels(CPaintWindow* view) {
-    return view->canvas().image().copy();
-}
-
-} // namespace
-
-TEST_F(EditorTest, UndoAndRedoOfARunRestoreTheExactPixels) {
+TEST_F(EditorTest, ASlowRunSelectsEachInstructionAKeyStopsItParseErrorsAndUndoOfRuns) {
     CPaintWindow* view = newPicture();
     ASSERT_NE(view, nullptr);
-    setText(QStringLiteral("speed 100\nrepeat 36 [ forward 120 right 100 ]"));
-    editor->ObeyCommand(EditorCommand::kRunProgram,
-                        nullptr); // the first run: something to undo back to
-    const QImage before = pixels(view);
-    editor->BecomeTarget();
-    setText(QStringLiteral("speed 100\ncolor red\nrepeat 5 [ forward 90 left 144 ]"));
-    LCommander::DispatchCommand(EditorCommand::kRunProgram);
-    const QImage after = pixels(view);
-    ASSERT_NE(after, before);
-    EXPECT_EQ(LCommander::DispatchCommandStatus(cmd_Undo).name.view(), "Undo Program Run");
-    LCommander::DispatchCommand(cmd_Undo);
-    EXPECT_EQ(pixels(view), before);
-    EXPECT_EQ(LCommander::DispatchCommandStatus(cmd_Undo).name.view(), "Redo Program Run");
-    LCommander::DispatchCommand(cmd_Undo);
-    EXPECT_EQ(pixels(view), after);
-    // Typing makes Undo the editor's again.
-    QTest::keyClick(editor, Qt::Key_X);
-    EXPECT_EQ(LCommander::DispatchCommandStatus(cmd_Undo).name.view(), "Undo Typing");
-}
-
-TEST_F(EditorTest, AParseErrorSelectsTheTokenAndShowsTheAlert) {
-    ASSERT_NE(newPicture(), nullptr);
-    editor->BecomeTarget();
-    // Two-byte, three-byte and four-byte characters before the error.
-    setText(QStringLiteral("-- grüße € 🐢\nforward 10\nforwrd 20\n"));
-    QString message, explanation;
-    ModalAnswer answer([&](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        ASSERT_NE(box, nullptr) << "the standard alert form";
-        message = box->text();
-        explanation = box->informativeText();
-        QTest::keyClick(box, Qt::Key_Return);
-    });
-    editor->ObeyCommand(EditorCommand::kRunProgram, nullptr);
-    EXPECT_EQ(answer.calls, 1);
-    EXPECT_EQ(editor->textCursor().selectedText(), QStringLiteral("forwrd"));
-    EXPECT_EQ(message, QStringLiteral("Unknown word: forwrd"));
-    EXPECT_EQ(explanation, QStringLiteral("Line 3, column 1. Did you mean “forward”?"));
-}
-
-TEST_F(EditorTest, ASlowRunSelectsEachInstructionAndAKeyStopsIt) {
-    ASSERT_NE(newPicture(), nullptr);
     editor->BecomeTarget();
     setText(QStringLiteral("delay 12\nforward 10\nright 90\nforward 20\nright 45\nforward 5"));
     QStringList seen;
     bool pressed = false;
-    QTimer sampler;
-    QObject::connect(&sampler, &QTimer::timeout, [&] {
+    // Each selection as the run makes it, so that none is missed however busy the machine.
+    const auto watch = QObject::connect(editor, &QPlainTextEdit::selectionChanged, editor, [&] {
         const QString selected = editor->textCursor().selectedText();
         if (!selected.isEmpty() && (seen.isEmpty() || seen.back() != selected))
             seen.append(selected);
@@ -78,10 +21,9 @@ TEST_F(EditorTest, ASlowRunSelectsEachInstructionAndAKeyStopsIt) {
                                                               Qt::NoModifier, QStringLiteral("q")));
         }
     });
-    sampler.start(15);
     const QString text = editor->toPlainText();
     QTest::keyClick(editor, Qt::Key_R, Qt::ControlModifier);
-    sampler.stop();
+    QObject::disconnect(watch);
     EXPECT_EQ(seen, (QStringList{"forward 10", "right 90", "forward 20"}));
     EXPECT_EQ(editor->toPlainText(), text) << "the stopping key is not typed";
     EXPECT_EQ(editor->runHeading(), 90);
@@ -90,4 +32,29 @@ TEST_F(EditorTest, ASlowRunSelectsEachInstructionAndAKeyStopsIt) {
     setText(QStringLiteral("right 30"));
     editor->ObeyCommand(EditorCommand::kRunProgram, nullptr);
     EXPECT_EQ(editor->runHeading(), 120);
+
+    // A parse error selects its word, after two-, three- and four-byte characters, and says why.
+    setText(QStringLiteral("-- grüße € 🐢\nforward 10\nforwrd 20\n"));
+    QStringList shown;
+    ModalAnswers user({readThenPress(shown)});
+    editor->ObeyCommand(EditorCommand::kRunProgram, nullptr);
+    EXPECT_EQ(editor->textCursor().selectedText(), QStringLiteral("forwrd"));
+    EXPECT_EQ(shown,
+              (QStringList{"Unknown word: forwrd", "Line 3, column 1. Did you mean “forward”?"}));
+
+    // Undo and Redo of a whole run restore the exact pixels: the slow run's lines come back.
+    const QImage before = view->canvas().image();
+    setText(QStringLiteral("speed 100\ncolor red\nrepeat 5 [ forward 90 left 144 ]"));
+    LCommander::DispatchCommand(EditorCommand::kRunProgram);
+    const QImage after = view->canvas().image();
+    ASSERT_NE(after, before);
+    EXPECT_EQ(LCommander::DispatchCommandStatus(cmd_Undo).name.view(), "Undo Program Run");
+    LCommander::DispatchCommand(cmd_Undo);
+    EXPECT_EQ(view->canvas().image(), before);
+    EXPECT_EQ(LCommander::DispatchCommandStatus(cmd_Undo).name.view(), "Redo Program Run");
+    LCommander::DispatchCommand(cmd_Undo);
+    EXPECT_EQ(view->canvas().image(), after);
+    // Typing makes Undo the editor's again.
+    QTest::keyClick(editor, Qt::Key_X);
+    EXPECT_EQ(LCommander::DispatchCommandStatus(cmd_Undo).name.view(), "Undo Typing");
 }

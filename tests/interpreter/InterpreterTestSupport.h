@@ -1,27 +1,23 @@
 #pragma once
 
-// Doubles for the interpreter's seams: a paint view and an application that record every call,
-// and an editor widget that records what it is asked and which keys reach it.
+// Doubles for the interpreter's seams: a paint view and an application (the fixture) that
+// record every call, and an editor widget that records what it is asked and which keys reach it.
+// The tests' main installs the shipped English words.
 
-#include "Geometry.h"
-#include "LanguageTables.h"
-#include "ResourceChain.h"
+#include "NullTurtleView.h"
 #include "RunContext.h"
 #include "RunControl.h"
 #include "RunEditor.h"
 #include "RunHost.h"
 #include "Ticks.h"
-#include "TurtleView.h"
 
 #include <QKeyEvent>
 #include <QWidget>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
-#include <memory>
 #include <sstream>
-#include <string>
-#include <string_view>
-#include <vector>
+#include <tuple>
 
 using Calls = std::vector<std::string>;
 
@@ -31,76 +27,88 @@ template <typename... T> std::string Str(const T&... parts) {
     return out.str();
 }
 
-// The calls whose text starts with one of the prefixes.
-inline Calls Only(const Calls& calls, std::initializer_list<std::string_view> prefixes) {
-    Calls kept;
-    for (const std::string& call : calls)
-        for (std::string_view prefix : prefixes)
-            if (call.starts_with(prefix)) {
-                kept.push_back(call);
-                break;
-            }
-    return kept;
-}
-
-class RecordingTurtleView : public TurtleView {
+// Starts at (100, 100) in a 768 by 1024 picture; counts the lines and moves it is asked for.
+class RecordingTurtleView : public NullTurtleView {
 public:
+    RecordingTurtleView() { mTurtle = Point::at(100, 100); }
     Calls calls;
-    Point turtle = Point::at(100, 100);
-    Rect frame{0, 0, 768, 1024};
-    int modifiedMarks = 0;
-    std::function<void(CommandT)> onCommand; // called by obeyCommand after it is recorded
+    int modifiedMarks = 0, strokes = 0;
 
-    Calls only(std::initializer_list<std::string_view> prefixes) const {
-        return Only(calls, prefixes);
+    void placeTurtle(std::int16_t h, std::int16_t v) { mTurtle = Point::at(h, v); }
+    // The calls that start with one of the prefixes, blank-separated.
+    std::string only(std::initializer_list<std::string_view> prefixes) const {
+        std::string kept;
+        for (const std::string& call : calls)
+            if (std::ranges::any_of(prefixes, [&](auto p) { return call.starts_with(p); }))
+                kept += (kept.empty() ? "" : " ") + call;
+        return kept;
     }
-    Point turtlePoint() const override { return turtle; }
-    void showTurtle(bool shown) override { record(shown ? "show" : "hide"); }
-    void drawTurtle() override { record("draw"); }
-    void eraseTurtle() override { record("erase"); }
-    void setHeading(float degrees) override { record("heading", degrees); }
-    void setPenIconFlag(bool penUp) override { record(penUp ? "icon up" : "icon down"); }
+    void showTurtle(bool shown) override { calls.push_back(shown ? "show" : "hide"); }
+    void drawTurtle() override { calls.push_back("draw"); }
+    void eraseTurtle() override { calls.push_back("erase"); }
+    void setHeading(float degrees) override { calls.push_back(Str("heading ", degrees)); }
+    void setPenIconFlag(bool up) override { calls.push_back(up ? "icon up" : "icon down"); }
     void lineTurtleTo(Point p, float heading) override { moveOrLine("line", p, heading); }
     void moveTurtleTo(Point p, float heading) override { moveOrLine("move", p, heading); }
     void writeText(const LStr255& text, std::int16_t h, std::int16_t v) override {
-        record(Str("text '", text.view(), "' ", h, ',', v));
+        calls.push_back(Str("text '", text.view(), "' ", h, ',', v));
     }
-    void fillAt(Point p) override { record(Str("fill ", p.h, ',', p.v)); }
-    void clearPicture() override { record("clearPicture"); }
-    void setPenSize(std::int16_t width) override { record("pensize", width); }
-    void setSymmetry(std::int32_t mode) override { record("symmetry", mode); }
-    void setTextFont(std::int16_t font) override { record("font", font); }
-    void setTextSize(std::int16_t size) override { record("size", size); }
-    void setTextStyle(std::int16_t style) override { record("style", style); }
+    void fillAt(Point p) override { calls.push_back(Str("fill ", p.h, ',', p.v)); }
+    void clearPicture() override { calls.push_back("clearPicture"); }
+    void setPenSize(std::int16_t width) override { calls.push_back(Str("pensize ", width)); }
+    void setSymmetry(std::int32_t mode) override { calls.push_back(Str("symmetry ", mode)); }
+    void setTextFont(std::int16_t font) override { calls.push_back(Str("font ", font)); }
+    void setTextSize(std::int16_t size) override { calls.push_back(Str("size ", size)); }
+    void setTextStyle(std::int16_t style) override { calls.push_back(Str("style ", style)); }
     bool obeyCommand(CommandT command, void*) override {
-        record("command", command);
-        if (onCommand)
-            onCommand(command);
+        calls.push_back(Str("command ", command));
+        if (const auto hook = onCommand) // a copy: the hook may delete this view
+            hook(command);
         return true;
     }
-    void invalidateView() override { record("invalidate"); }
-    Rect localFrame() const override { return frame; }
+    std::function<void(CommandT)> onCommand;
+    void invalidateView() override { calls.push_back("invalidate"); }
     void markDocumentModified() override { ++modifiedMarks; }
 
 private:
-    template <typename... T> void record(std::string_view what, const T&... parts) {
-        calls.push_back(Str(what, (Str(' ', parts))...));
-    }
     void moveOrLine(std::string_view what, Point p, float heading) {
-        turtle = p;
+        mTurtle = p;
+        ++strokes;
         calls.push_back(Str(what, ' ', p.h, ',', p.v, " h", heading));
     }
 };
 
-class RecordingHost : public RunHost {
+class RecordingEditor : public QWidget, public RunEditor {
 public:
-    std::int32_t penButton = 2000;
-    std::int32_t colourButton = 3000;
-    std::int32_t symmetryButton = 4000;
-    TurtleView* front = nullptr;
-    Calls marks;
-    std::vector<CommandT> commands;
-    std::uint32_t sleepTime = 0;
+    std::string text;
+    std::int32_t heading = 0;
+    Calls calls;
+    int keysReceived = 0;
+    const RecordingTurtleView* watched = nullptr; // its strokes are noted with each selection
+
+    std::string_view programText() const override { return text; }
+    std::int32_t runHeading() const override { return heading; }
+    void setRunHeading(std::int32_t h) override { heading = h; }
+    void scrollToOrigin() override { calls.push_back("scroll"); }
+    void selectRange(std::int32_t start, std::int32_t end) override {
+        const std::string after = watched ? Str(" after ", watched->strokes, " lines") : "";
+        calls.push_back(Str("select ", start, "..", end, after));
+    }
+    void redrawNow() override { calls.push_back("redraw"); }
+    void alignWithFrame() override { calls.push_back("align"); }
+    void reportParseError(const RunContext& c) override {
+        calls.push_back(Str("error ", c.messageNumber));
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent*) override { ++keysReceived; }
+};
+
+// The fixture is the application, recording the palette marks and the commands it is asked for.
+class InterpreterTest : public ::testing::Test, public RunHost {
+protected:
+    void SetUp() override { RunHost::SetCurrent(this); }
+    void TearDown() override { RunHost::SetCurrent(nullptr); }
 
     std::int32_t SelectedPenButton() const override { return penButton; }
     std::int32_t SelectedColourButton() const override { return colourButton; }
@@ -114,48 +122,6 @@ public:
         return true;
     }
     void SetSleepTime(std::uint32_t ticks) override { sleepTime = ticks; }
-};
-
-class RecordingEditor : public QWidget, public RunEditor {
-public:
-    std::string text;
-    std::int32_t heading = 0;
-    Calls calls;
-    int keysReceived = 0;
-    std::vector<std::uint32_t> selectionTicks; // the tick count at each selection
-    std::function<void()> onSelect;
-
-    std::string_view programText() const override { return text; }
-    std::int32_t runHeading() const override { return heading; }
-    void setRunHeading(std::int32_t h) override { heading = h; }
-    void scrollToOrigin() override { calls.push_back("scroll"); }
-    void selectRange(std::int32_t start, std::int32_t end) override {
-        selectionTicks.push_back(TickCount());
-        if (onSelect)
-            onSelect();
-        calls.push_back(Str("select ", start, "..", end));
-    }
-    void redrawNow() override { calls.push_back("redraw"); }
-    void alignWithFrame() override { calls.push_back("align"); }
-    void reportParseError(const RunContext& context) override {
-        calls.push_back(Str("error ", context.messageNumber));
-    }
-
-protected:
-    void keyPressEvent(QKeyEvent*) override { ++keysReceived; }
-};
-
-// Every test starts with the shipped English words and a registered host double.
-class InterpreterTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        InitLanguageTablesFrom(ResourceChain(LoadApplicationResources()));
-    }
-    void SetUp() override {
-        host.front = &view;
-        RunHost::SetCurrent(&host);
-    }
-    void TearDown() override { RunHost::SetCurrent(nullptr); }
 
     // Parses and runs text on the view; the context is kept so the run's end can be checked.
     std::unique_ptr<RunContext> run(std::string_view text, std::int32_t heading = 0) {
@@ -164,12 +130,13 @@ protected:
         ExecuteRun(*context);
         return context;
     }
-    // The lines and moves the view was asked for.
-    Calls strokes() const { return view.only({"line", "move"}); }
-
     RecordingTurtleView view;
-    RecordingHost host;
     RecordingEditor editor;
+    std::int32_t penButton = 2000, colourButton = 3000, symmetryButton = 4000;
+    TurtleView* front = &view;
+    Calls marks;
+    std::vector<CommandT> commands;
+    std::uint32_t sleepTime = 0;
 };
 
 // The run's variables as "name=value", blank-separated in the order they were made.

@@ -1,14 +1,20 @@
 #include "LanguageFile.h"
 
+#include "LanguageTables.h"
 #include "RegionCode.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <cstring>
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <map>
+#include <memory>
+#include <set>
 #include <sstream>
+#include <string>
 #include <sys/stat.h>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -16,9 +22,13 @@ namespace {
 std::unique_ptr<ResourceFile> versioned(int major, int minor, int bugfix, std::int16_t region) {
     auto file = std::make_unique<ResourceFile>();
     if (major >= 0)
-        file->put(
-            kVersionType, 1,
-            *EncodeVersion({.major = major, .minor = minor, .bugfix = bugfix, .region = region}));
+        file->put(kVersionType, 1,
+                  *EncodeVersion({.major = major,
+                                  .minor = minor,
+                                  .bugfix = bugfix,
+                                  .region = region,
+                                  .shortVersion = {},
+                                  .longVersion = {}}));
     return file;
 }
 
@@ -41,24 +51,16 @@ void place(const QString& languages, const std::string& items) {
         } else if (what.starts_with("{")) {
             ASSERT_TRUE(raw.open(QIODevice::WriteOnly) && raw.write(what.data()) > 0);
         } else {
-            std::istringstream parts(what);
-            std::string marker;
-            std::getline(parts, marker, ':');
-            int version[4] = {1, 0, 0, 3};
-            OSType type = kLanguageFileType, creator = kApplicationCreator;
-            for (std::string option; std::getline(parts, option, ':');) {
-                const char* const names[] = {"major", "minor", "fix", "region"};
-                for (int i = 0; i < 4; ++i)
-                    if (option.starts_with(names[i]))
-                        version[i] = std::stoi(option.substr(std::strlen(names[i])));
-                version[0] = option == "noversion" ? -1 : version[0];
-                type = option == "TEXT" ? FourCC("TEXT") : type;
-                creator = option == "ttxt" ? FourCC("ttxt") : creator;
-            }
-            auto file = versioned(version[0], version[1], version[2], std::int16_t(version[3]));
-            file->setFileType(type);
-            file->setCreator(creator);
-            file->put(kStringListType, 130, EncodeStringList({marker}));
+            const auto option = [&what](const std::string& name, int otherwise) {
+                const std::size_t at = what.find(':' + name);
+                return at == std::string::npos ? otherwise : std::atoi(&what[at + 1 + name.size()]);
+            };
+            auto file =
+                versioned(option("noversion", 1) ? option("major", 1) : -1, option("minor", 0),
+                          option("fix", 0), std::int16_t(option("region", 3)));
+            file->setFileType(option("TEXT", 1) ? kLanguageFileType : FourCC("TEXT"));
+            file->setCreator(option("ttxt", 1) ? kApplicationCreator : FourCC("ttxt"));
+            file->put(kStringListType, 130, EncodeStringList({what.substr(0, what.find(':'))}));
             ASSERT_TRUE(file->save(path));
         }
     }
@@ -86,37 +88,24 @@ TEST(LanguageFileChoice, ChoosesTheDefaultOrTheFirstFileOfTheRegion) {
         bool withApplication = true;
     } cases[] = {
         {"an empty folder", "", 3, "(none)"},
-        {"a default of the same major and minor, whatever its region, fix and type",
-         "Default=default:fix7:region49:TEXT German.json=german", 3, "default"},
-        {"a default of another major", "Default=default:major2 German.json=german", 3, "german"},
-        {"a default of another minor", "Default=default:minor1 German.json=german", 3, "german"},
-        {"a default without version", "Default=default:noversion German.json=german", 3, "german"},
-        {"no application version: any default", "Default=default:major9 a.json=a", 3, "default",
-         false},
-        {"no application version: any region file", "x.json=region:major9", 3, "region", false},
-        {"an unreadable default",
-         "Default={\"format\":\"turtlescope-resources\",\"resources\":[ G=german", 3, "german"},
+        {"whatever its region, fix, type", "Default=d:fix7:region49:TEXT G.json=german", 3, "d"},
+        {"a default of another major", "Default=d:major2 G.json=german", 3, "german"},
+        {"a default of another minor", "Default=d:minor1 G.json=german", 3, "german"},
+        {"a default without version", "Default=d:noversion G.json=german", 3, "german"},
+        {"no application version", "Default=d:major9 a.json=a", 3, "d", false},
+        {"unreadable", "Default={\"format\":\"turtlescope-resources\",\"resources\":[ G=g", 3, "g"},
         {"a pipe as default", "Default=| German.json=german", 3, "german"},
-        {"a default linked twice",
-         "../e/Mine.json=target ../e/link=->Mine.json Default=->../e/link", 0, "target"},
+        {"linked twice", "../e/Mine.json=t ../e/link=->Mine.json Default=->../e/link", 0, "t"},
         {"the longest chain of links", aliasChain(kMaxAliasHops - 1), 0, "target"},
         {"one link more", aliasChain(kMaxAliasHops), 0, "(none)"},
-        {"link loops", "Default=->Other Other=->Default Loop=->. Self=->Self", 3, "(none)"},
-        {"link loops and a file", "Default=->O O=->Default Loop=->. S=->S Zz.json=german", 3,
-         "german"},
-        {"two levels deep", "A/B/Deep.json=deep", 3, "(none)"},
+        {"link loops", "Default=->O O=->Default Loop=->. S=->S Zz.json=german", 3, "german"},
         {"one level deep", "A/B/Deep.json=deep C/Shallow.json=shallow", 3, "shallow"},
         {"Austria", frenchAndGerman, 92, "german"},
-        {"German Switzerland", frenchAndGerman, 19, "german"},
         {"French Canada", frenchAndGerman, 11, "french"},
-        {"France", frenchAndGerman, 1, "french"},
         {"no file of the region", frenchAndGerman, 0, "(none)"},
-        {"wrong type, creator or version",
-         "a.json=a:TEXT b.json=b:ttxt c.json=c:major2 "
-         "d.json=d:minor1 e.json=e:noversion",
-         3, "(none)"},
-        {"the first match in name order", "m/Second.json=second b.json=first z.json=third", 3,
-         "first"},
+        {"wrong type or creator", "a.json=a:TEXT b.json=b:ttxt", 3, "(none)"},
+        {"wrong version", "c.json=c:major2 d.json=d:minor1 e.json=e:noversion", 3, "(none)"},
+        {"the first in name order", "m/Second.json=2 b.json=first z.json=third", 3, "first"},
     };
     const auto application = versioned(1, 0, 0, 0);
     for (const auto& c : cases) {
@@ -140,32 +129,147 @@ TEST(LanguageFileChoice, AFileInThePlaceOfTheFolderMeansNone) {
 
 TEST(RegionCodes, LocaleNamesMapToTheirRegions) {
     const std::pair<const char*, int> examples[] = {
-        {"de_DE.UTF-8", 3},  {"de_AT", 92},      {"de_CH", 19},
-        {"fr_CA", 11},       {"fr_BE", 98},      {"en_GB", 2},
-        {"en_CA", 82},       {"en_AU", 15},      {"pt_BR", 71},
-        {"es_MX", 86},       {"nl_BE", 6},       {"it_CH", 36},
-        {"el_GR", 20},       {"en_US", 0},       {"C", 0},
-        {"C.UTF-8", 0},      {"POSIX", 0},       {"", 0},
-        {"sr_RS@latin", 65}, {"nb_NO", 12},      {"no_NO", 12},
-        {"nn_NO", 101},      {"zh_HK", 53},      {"zh_SG", 52},
-        {"de_LU", 3},        {"pt_AO", 10},      {"es_ES", 8},
-        {"ca_AD", 73},       {"en_NZ", 0},       {"fr_SN", 1},
-        {"xx_YY", 0},        {"de-AT", 92},      {"DE_at.utf8", 92},
-        {"eo", 103},         {"fr_CA.utf8", 11}, {"iu", 78},
-        {"dz", 83},
+        {"de_DE.UTF-8", 3}, {"de_AT", 92},  {"de_CH", 19},      {"fr_CA", 11}, {"en_GB", 2},
+        {"en_US", 0},       {"C", 0},       {"POSIX", 0},       {"", 0},       {"sr_RS@latin", 65},
+        {"nb_NO", 12},      {"nn_NO", 101}, {"zh_HK", 53},      {"de_LU", 3},  {"fr_SN", 1},
+        {"xx_YY", 0},       {"de-AT", 92},  {"DE_at.utf8", 92}, {"eo", 103},   {"fr_CA.utf8", 11},
+        {"iu", 78},         {"dz", 83},
     };
     for (const auto& [name, region] : examples)
         EXPECT_EQ(RegionCodeOfLocaleName(name), region) << name;
 }
 
-TEST(RegionCodes, MapRegionCodeFoldsVariants) {
-    const std::pair<int, int> table[] = {
-        {6, 5},  {26, 5}, {102, 5}, {11, 1},  {18, 1},  {91, 1},  {98, 1},    {15, 2},  {37, 2},
-        {19, 3}, {92, 3}, {30, 10}, {71, 10}, {31, 12}, {32, 9},  {36, 4},    {40, 20}, {64, 20},
-        {82, 0}, {86, 8}, {0, 0},   {3, 3},   {49, 49}, {-1, -1}, {108, 108},
-    };
-    for (const auto& [system, wanted] : table)
-        EXPECT_EQ(MapRegionCode(static_cast<std::int16_t>(system)), wanted) << system;
+const QString kShippedLanguages =
+    QStringLiteral(TURTLESCOPE_TEST_DATA "/../../resources/Languages");
+
+// The code each keyword slot stands for; 0 for the comment and argument slots.
+constexpr TokenCode kSlotCodes[kKeywordSlots] = {
+    kShape,     kClear,     kPenSize,   kSymmetry,  kPenUp, kPenDown,   kForward,  kBack,
+    kBack,      kForward,   kForward,   kLeft,      kRight, kRepeat,    kEndBlock, kColor,
+    kColor,     kErase,     kHome,      kDelay,     kSpeed, kOtherWord, kPen,      kOtherWord,
+    kOtherWord, kColor,     kColor,     kAssign,    kWrite, kFont,      kTextSize, kTextStyle,
+    kOtherWord, kOtherWord, kOtherWord, kOtherWord, kFill};
+constexpr TokenCode kAbbreviationCodes[kAbbreviationSlots] = {
+    kShape,  kPenSize, kPenUp, kPenDown, kForward, kBack, kLeft, kRight,
+    kRepeat, kColor,   kErase, kHome,    kAssign,  kBack, kShape};
+
+// Each shipped file, chosen by a system region of its own, and the application's own English
+// words (no file): every word is whole, lower case, and classifies to its slot's code.
+TEST(ShippedWords, EveryWordClassifiesToItsSlotsCode) {
+    // One chain throughout: a file installed goes first in it; a region without a file (the
+    // English row, last) takes the file installed before out of it again.
+    ResourceChain chain;
+    chain.setApplicationResources(LoadApplicationResources());
+    ASSERT_TRUE(chain.applicationResources());
+    for (const auto& [fileName, region] :
+         {std::pair{"Deutsch.json", 92}, {"Francais.json", 11}, {"", 0}}) {
+        SCOPED_TRACE(fileName);
+        const bool shipped = *fileName != '\0';
+        EXPECT_EQ(InstallLanguageFile(chain, kShippedLanguages, std::int16_t(region)), shipped);
+        EXPECT_EQ(chain.hasLanguageFile(), shipped);
+        if (shipped) {
+            const auto direct = ResourceFile::open(kShippedLanguages + "/" + fileName);
+            ASSERT_TRUE(direct);
+            EXPECT_EQ(chain.languageFile()->toJson(), direct->toJson());
+        }
+        InitLanguageTablesFrom(chain);
+        std::set<std::string> argumentWords;
+
+        const auto check = [&](const auto& entry, TokenCode code, int list, int item) {
+            const std::string raw =
+                chain.GetIndString(kStringListType, std::int16_t(list), item).str();
+            SCOPED_TRACE(raw);
+            EXPECT_EQ(entry.str(), raw) << "cut or not lower case";
+            EXPECT_GT(entry.length(), 1u);
+            EXPECT_EQ(ClassifyWord(entry.view()), code);
+            if (code == kOtherWord) {
+                EXPECT_TRUE(argumentWords.insert(entry.str()).second) << "used twice";
+            }
+        };
+        for (int slot = 0; slot < kKeywordSlots; ++slot) {
+            check(KeywordSet1(slot), kSlotCodes[slot], 130, slot + 1);
+            // A word of set 1 repeated in set 2 in the same slot is the same word.
+            if (KeywordSet2(slot).view() != KeywordSet1(slot).view())
+                check(KeywordSet2(slot), kSlotCodes[slot], 134, slot + 1);
+        }
+        for (int slot = 0; slot < kAbbreviationSlots; ++slot) {
+            check(Abbreviation(0, slot), kAbbreviationCodes[slot], 131, slot + 1);
+            check(Abbreviation(1, slot), kAbbreviationCodes[slot], 132, slot + 1);
+        }
+        for (int slot = 0; slot < kColourSlots; ++slot) {
+            check(ColourName1(slot), kOtherWord, 129, slot + 1);
+            check(ColourName2(slot), kOtherWord, 133, slot + 1);
+        }
+        for (int n = 1; n <= kParserMessages; ++n)
+            EXPECT_FALSE(ParserMessageText(n).empty()) << n;
+        EXPECT_TRUE(ParserMessageText(2).view().ends_with(": "));
+    }
+    InitLanguageTablesFrom(ResourceChain(LoadApplicationResources()));
+}
+
+// Tables filled from a chain the test builds. Afterwards the application's own tables come
+// back, since other tests in this program read them through InitLanguageTables.
+class CustomVocabulary : public ::testing::Test {
+protected:
+    void TearDown() override { InitLanguageTablesFrom(ResourceChain(LoadApplicationResources())); }
+
+    // Each row puts a word into a slot of a list (130 and 134 the keyword sets, 131 and 132 the
+    // abbreviations; every other slot stays empty), then classifies a word.
+    using Row = std::tuple<std::int16_t, std::size_t, std::string, std::string, TokenCode>;
+    static void install(const std::vector<Row>& rows) {
+        std::map<std::int16_t, std::vector<std::string>> lists;
+        for (const std::int16_t id : {130, 134, 131, 132})
+            lists[id].resize(id == 130 || id == 134 ? 37 : 15);
+        for (const auto& [list, slot, word, probe, code] : rows)
+            if (list)
+                lists[list][slot] = word;
+        auto file = std::make_unique<ResourceFile>();
+        for (const auto& [id, items] : lists)
+            file->put(kStringListType, id, EncodeStringList(items));
+        InitLanguageTablesFrom(ResourceChain(std::move(file)));
+    }
+};
+
+TEST_F(CustomVocabulary, ClassifiesByTheFirstSlotThatHoldsTheWordAsStored) {
+    const std::string k28(28, 'k'), m16(16, 'm'), a16(16, 'a'), z27(27, 'z');
+    const std::vector<Row> rows = {
+        {130, 6, k28, k28, kOtherWord}, // one more than set 1 holds: cut
+        {130, 6, k28, k28.substr(0, 27), kForward},
+        {134, 7, m16, m16, kOtherWord}, // one more than set 2 and the abbreviations hold
+        {134, 7, m16, m16.substr(0, 15), kBack},
+        {131, 6, a16, a16.substr(0, 15), kLeft},
+        {130, 11, z27, z27, kLeft}, // exactly full: kept whole
+        {130, 12, "RIGHT", "right", kRight},
+        {130, 12, "RIGHT", "RIGHT", kOtherWord}, // the parser lower-cases first
+        {130, 12, "RIGHT", "rights", kOtherWord},
+        {130, 9, "VorW\xC3\x84rts", "vorw\xC3\x84rts", kForward}, // only A to Z are folded
+        {130, 9, "VorW\xC3\x84rts", "vorw\xC3\xA4rts", kOtherWord},
+        {130, 17, "ZAP@[`", "zap@[`", kErase},
+        {130, 36, "late", "late", kFill}, // set 1 before set 2
+        {134, 0, "late", "late", kFill},
+        {131, 0, "5x", "5x", kShape}, // a digit then a letter is a word like any other
+        {130, 8, "-", "-", kMinus},   // punctuation and numbers beat keywords
+        {130, 7, "007", "007", kNumber},
+        {0, 0, "", "--", kOtherWord},
+        {0, 0, "", "-5", kOtherWord},
+        {0, 0, "", "", kOtherWord}};
+    install(rows);
+    for (const auto& [list, slot, word, probe, code] : rows)
+        EXPECT_EQ(ClassifyWord(probe), code) << probe;
+}
+
+TEST_F(CustomVocabulary, MissingListsLeaveEmptyEntriesThatNeverMatch) {
+    InitLanguageTablesFrom(ResourceChain());
+    EXPECT_TRUE(KeywordSet1(kKeywordSlots - 1).empty() && ParserMessageText(2).empty());
+    EXPECT_EQ(ClassifyWord("forward"), kOtherWord);
+    EXPECT_EQ(ClassifyWord("["), kBeginBlock);
+    // A short list fills its first slots; the rest stay empty. InitLanguageTables does not refill.
+    auto file = std::make_unique<ResourceFile>();
+    file->put(kStringListType, 130, EncodeStringList({"to"}));
+    InitLanguageTablesFrom(ResourceChain(std::move(file)));
+    InitLanguageTables();
+    EXPECT_EQ(ClassifyWord("to"), kShape);
+    EXPECT_TRUE(KeywordSet1(1).empty());
 }
 
 } // namespace

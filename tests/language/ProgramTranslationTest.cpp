@@ -1,11 +1,11 @@
-#include "ProgramTranslation.h"
-
 #include "LanguageCatalogue.h"
+#include "ProgramTranslation.h"
 
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -58,71 +58,46 @@ TEST_F(ProgramTranslation, ShippedExamplesComeBackByteForByte) {
     }
 }
 
-struct WordCase {
-    const char* source;
-    TargetLists lists;
-    bool toGerman;
-    const char* expected;
-};
-
-class TranslatedWords : public ProgramTranslation,
-                        public ::testing::WithParamInterface<WordCase> {};
-
 // Comments, quoted text, names, numbers and blanks keep their bytes; keywords, abbreviations,
 // colour names and argument words change, with the case the program wrote them in.
-TEST_P(TranslatedWords, OnlyListedWordsChange) {
-    const WordCase& c = GetParam();
-    EXPECT_EQ(translated(c.source, *mEnglish, c.toGerman ? *mGerman : *mEnglish, c.lists),
-              c.expected);
+TEST_F(ProgramTranslation, OnlyListedWordsChange) {
+    constexpr auto kSecond = TargetLists::kSecond, kSame = TargetLists::kSameAsSource;
+    const std::tuple<const char*, TargetLists, bool, const char*> cases[] = {
+        {"-- forward right\nforward 10 ; right 90\n", kSecond, false,
+         "-- forward right\nfd 10 ; right 90\n"},
+        {"write \"forward repeat\"\n# pen up\n", kSecond, false,
+         "label \"forward repeat\"\n# pen up\n"},
+        {"Forward 5\tPENUP\r\nfwd 1 colour red pen up", kSecond, false,
+         "Fd 5\tPU\r\nforth 1 setcolour rd setpen raised"},
+        {"let x = 3*4\nrepeat x [ right x ] textstyle bold", kSame, true,
+         "setze x = 3*4\nwiederhole x [ rechts x ] schriftstil fett"},
+        {"setpc cycle\nto sq [ fd 1 ]\nsq", kSame, true, "farbwahl bunt\nlerne sq [ vw 1 ]\nsq"}};
+    for (const auto& [source, lists, toGerman, expected] : cases)
+        EXPECT_EQ(translated(source, *mEnglish, toGerman ? *mGerman : *mEnglish, lists), expected);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, TranslatedWords,
-    ::testing::Values(WordCase{"-- forward right\nforward 10 ; right 90\n", TargetLists::kSecond,
-                               false, "-- forward right\nfd 10 ; right 90\n"},
-                      WordCase{"write \"forward repeat\"\n# pen up\n", TargetLists::kSecond, false,
-                               "label \"forward repeat\"\n# pen up\n"},
-                      WordCase{"Forward 5\tPENUP\r\nfwd 1 colour red pen up", TargetLists::kSecond,
-                               false, "Fd 5\tPU\r\nforth 1 setcolour rd setpen raised"},
-                      WordCase{"let x = 3*4\nrepeat x [ right x ] textstyle bold",
-                               TargetLists::kSameAsSource, true,
-                               "setze x = 3*4\nwiederhole x [ rechts x ] schriftstil fett"},
-                      WordCase{"setpc cycle\nto sq [ fd 1 ]\nsq", TargetLists::kSameAsSource, true,
-                               "farbwahl bunt\nlerne sq [ vw 1 ]\nsq"}));
-
-struct RefusalCase {
-    const char* source;
-    Status status;
-    const char* word;
-    int line;
-};
-
-class RefusedTranslations : public ProgramTranslation,
-                            public ::testing::WithParamInterface<RefusalCase> {};
 
 // A refusal names the word and its line, and gives no text to put in the editor.
-TEST_P(RefusedTranslations, NameTheWordAndLine) {
-    const RefusalCase& c = GetParam();
-    const TranslationResult result =
-        TranslateProgram(c.source, *mEnglish, *mGerman, TargetLists::kSameAsSource);
-    EXPECT_EQ(result.status, c.status);
-    EXPECT_EQ(result.word, c.word);
-    EXPECT_EQ(result.line, c.line);
-    EXPECT_TRUE(result.text.empty() || result.status == Status::kTranslated);
-    if (c.status != Status::kParseFailed) {
-        const QString message = TranslationRefusalText(result, QStringLiteral("Deutsch"));
-        EXPECT_TRUE(message.contains(QString::fromUtf8(c.word)) &&
-                    message.contains(QString::number(c.line)))
-            << message.toStdString();
+TEST_F(ProgramTranslation, RefusalsNameTheWordAndLine) {
+    const std::tuple<const char*, Status, const char*, int> cases[] = {
+        {"repeat 2 [ fd 1 ]\nlinks = 5\nforward links\n", Status::kNameCollision, "links", 2},
+        {"rot = 2\n\ncolour rot\n", Status::kNameCollision, "rot", 1},
+        {"forward 1\nnowhere 3\n", Status::kParseFailed, "", 2}};
+    for (const auto& [source, status, word, line] : cases) {
+        SCOPED_TRACE(source);
+        const TranslationResult result =
+            TranslateProgram(source, *mEnglish, *mGerman, TargetLists::kSameAsSource);
+        EXPECT_EQ(result.status, status);
+        EXPECT_EQ(result.word, word);
+        EXPECT_EQ(result.line, line);
+        EXPECT_TRUE(result.text.empty());
+        if (status != Status::kParseFailed) {
+            const QString message = TranslationRefusalText(result, QStringLiteral("Deutsch"));
+            EXPECT_TRUE(message.contains(QString::fromUtf8(word)) &&
+                        message.contains(QString::number(line)))
+                << message.toStdString();
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, RefusedTranslations,
-    ::testing::Values(RefusalCase{"repeat 2 [ fd 1 ]\nlinks = 5\nforward links\n",
-                                  Status::kNameCollision, "links", 2},
-                      RefusalCase{"rot = 2\n\ncolour rot\n", Status::kNameCollision, "rot", 1},
-                      RefusalCase{"forward 1\nnowhere 3\n", Status::kParseFailed, "", 2}));
 
 TEST_F(ProgramTranslation, UnusedShapeNamedLikeAKeywordIsNoCollision) {
     EXPECT_EQ(

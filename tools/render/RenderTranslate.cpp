@@ -37,20 +37,15 @@ int TranslateForRender(const RenderOptions& options, const std::string& text) {
         ListLanguages(folder, TheResourceChain().applicationResources());
 
     // The program may be written in any of the languages; the one in use is tried first.
-    std::vector<std::unique_ptr<Vocabulary>> owned;
-    std::vector<const Vocabulary*> candidates{&ProcessVocabulary()};
-    for (const LanguageChoice& choice : choices) {
-        owned.push_back(LoadVocabulary(choice));
-        candidates.push_back(owned.back().get());
-    }
-    const int source = FirstParsingVocabulary(text, candidates);
+    const CandidateVocabularies candidates = LoadCandidateVocabularies(choices);
+    const int source = FirstParsingVocabulary(text, candidates.inOrder);
     if (source < 0) {
         ParseContext context;
         ParseProgram(context, text);
         PrintParseError(options, text, context);
         return kExitParseError;
     }
-    const Vocabulary& sourceWords = *candidates[static_cast<std::size_t>(source)];
+    const Vocabulary& sourceWords = *candidates.inOrder[static_cast<std::size_t>(source)];
 
     const Vocabulary* target = &sourceWords;
     TargetLists lists = TargetLists::kSameAsSource;
@@ -71,7 +66,7 @@ int TranslateForRender(const RenderOptions& options, const std::string& text) {
             return kExitUsage;
         }
         const auto index = static_cast<std::size_t>(choice - choices.data());
-        target = owned[index].get();
+        target = candidates.owned[index].get();
         targetName = choice->name;
         if (target == nullptr) {
             PrintRenderError(
