@@ -17,9 +17,6 @@
 
 namespace {
 
-using app_test::ApplicationTest;
-using app_test::whenModal;
-
 struct LanguageCase {
     const char* language;
     std::int16_t languageFileRegion;
@@ -95,27 +92,29 @@ TEST_P(InterfaceLanguageTest, MenusTheSaveQuestionAndTheParseErrorAlertSpeakTheL
     editor->InsertText(QStringLiteral("forward 10 qqq"));
     QStringList buttons;
     QString question;
-    whenModal<QMessageBox>([&](QMessageBox* box) {
-        question = box->text();
-        for (const auto which : {QMessageBox::Save, QMessageBox::Discard, QMessageBox::Cancel})
-            buttons << (box->button(which) ? withoutMnemonic(box->button(which)->text()) : "");
-        box->button(QMessageBox::Cancel)->click();
-    });
-    EXPECT_FALSE(editor->ConfirmSaveProgram()) << "cancelled";
+    {
+        const ModalAnswers answers({[&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            question = box->text();
+            for (const auto which : {QMessageBox::Save, QMessageBox::Discard, QMessageBox::Cancel})
+                buttons << (box->button(which) ? withoutMnemonic(box->button(which)->text()) : "");
+            box->button(QMessageBox::Cancel)->click();
+        }});
+        EXPECT_FALSE(editor->ConfirmSaveProgram()) << "cancelled";
+    }
     EXPECT_EQ(joined(buttons), joined(row.saveButtons));
     EXPECT_TRUE(question.contains(QString::fromUtf8(row.saveQuestionWord)))
         << question.toStdString();
 
-    QString alert;
-    whenModal<QDialog>([&alert](QDialog* dialog) {
-        alert = dialog->windowTitle();
-        for (const QLabel* label : dialog->findChildren<QLabel*>())
-            alert += QLatin1Char('|') + label->text();
-        dialog->accept();
-    });
-    editor->ObeyCommand(EditorCommand::kRunProgram, nullptr);
+    QStringList alert;
+    {
+        const ModalAnswers answers({readThenPress(alert)});
+        editor->ObeyCommand(EditorCommand::kRunProgram, nullptr);
+    }
+    const QString shown = alert.join(QLatin1Char('|'));
     for (const QString& text : row.parseAlertTexts)
-        EXPECT_TRUE(alert.contains(text)) << text.toStdString() << " in " << alert.toStdString();
+        EXPECT_TRUE(shown.contains(text)) << text.toStdString() << " in " << shown.toStdString();
     editor->SetTextQuietly(QString());
     EXPECT_TRUE(LanguageReferenceHtml().contains(QString::fromUtf8(row.referenceHeading)));
 }
