@@ -51,8 +51,7 @@ public:
 };
 
 // Counts its user events and its idle turns, or throws from them.
-class Counter : public QObject, public LPeriodical {
-public:
+struct Counter : QObject, LPeriodical {
     explicit Counter(bool throws = false) : mThrows(throws) {}
     bool event(QEvent* event) override {
         if (event->type() == QEvent::User)
@@ -64,8 +63,6 @@ public:
             throw std::runtime_error("handler failed");
     }
     int calls = 0;
-
-private:
     bool mThrows;
 };
 

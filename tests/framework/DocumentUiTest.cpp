@@ -51,17 +51,16 @@ protected:
 
 TEST_F(DocumentUiTest, CommandStatusFollowsModifiedAndHasFileAndPrintAsksFirst) {
     // Per state (filed, modified): Save, Revert, then what is always there.
-    for (const auto& [filed, modified, expected] : {std::tuple{false, false, "10111"},
-                                                    {false, true, "10111"},
-                                                    {true, false, "00111"},
-                                                    {true, true, "11111"}}) {
-        document->SetHasFile(filed);
-        document->SetModified(modified);
-        QString shown;
-        for (CommandT command : {cmd_Save, cmd_Revert, cmd_Close, cmd_SaveAs, cmd_PrintOne})
-            shown += enabled(command) ? '1' : '0';
-        EXPECT_EQ(shown, expected) << filed << modified;
-    }
+    QStringList shown;
+    for (const bool filed : {false, true})
+        for (const bool modified : {false, true}) {
+            document->SetHasFile(filed);
+            document->SetModified(modified);
+            shown << "";
+            for (CommandT command : {cmd_Save, cmd_Revert, cmd_Close, cmd_SaveAs, cmd_PrintOne})
+                shown.back() += enabled(command) ? '1' : '0';
+        }
+    EXPECT_EQ(shown, (QStringList{"10111", "10111", "00111", "11111"}));
     LCommander::DispatchCommand(cmd_Print);
     EXPECT_EQ(document->prints, 0);
     document->printAnswer = true;
