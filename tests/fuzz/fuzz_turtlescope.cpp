@@ -43,8 +43,7 @@ void require(bool holds) {
 }
 
 // The input's bytes read as numbers; past the end every byte reads 0.
-class FuzzInput {
-public:
+struct FuzzInput {
     explicit FuzzInput(std::span<const std::uint8_t> data) : mData(data) {}
     bool empty() const { return mPos >= mData.size(); }
     std::uint8_t byte() { return mPos < mData.size() ? mData[mPos++] : 0; }
@@ -59,8 +58,6 @@ public:
         using Result = decltype(far());
         return byte() < nearBelow ? static_cast<Result>(int(byte()) - 64) : far();
     }
-
-private:
     std::span<const std::uint8_t> mData;
     std::size_t mPos = 0;
 };
@@ -102,8 +99,7 @@ void fuzzParser(std::span<const std::uint8_t> bytes) {
 // Fails the run when a heading leaves a whole turn, or a stroke could reach far outside the
 // picture: either both ends are handed over as they are, or both lie on the square around the
 // picture (centre (200, 150), half side 464).
-class CheckingView : public NullTurtleView {
-public:
+struct CheckingView : NullTurtleView {
     CheckingView() : NullTurtleView(Rect{0, 0, 300, 400}) {}
     void setHeading(float degrees) override { require(degrees >= 0 && degrees < 360); }
     void lineTurtleTo(Point p, float heading) override {
