@@ -23,10 +23,7 @@ constexpr ClassIDT kTestViewClass = FourCC("Tvew"), kTestWindowClass = FourCC("T
 class TestView : public LView, public LCommander {
 public:
     TestView(QWidget* parent, LCommander* super) : LView(parent), LCommander(super) {}
-    void FinishCreateSelf() override {
-        ++finishCount;
-        windowAtFinish = window();
-    }
+    void FinishCreateSelf() override { ++finishCount, windowAtFinish = window(); }
     int finishCount = 0;
     QWidget* windowAtFinish = nullptr;
 };
