@@ -15,8 +15,7 @@
 
 namespace {
 
-class TestDocument : public LDocument {
-public:
+struct TestDocument : LDocument {
     explicit TestDocument(SaveChoice answer) : LDocument(nullptr), answer(answer) {}
     SaveChoice ConfirmCloseWithChanges(bool quitting) override { return asked += quitting, answer; }
     SaveChoice answer;
@@ -24,8 +23,7 @@ public:
 };
 
 // Answers the commands in `statuses` with their status and logs them when obeyed.
-class TestApplication : public LDocApplication {
-public:
+struct TestApplication : LDocApplication {
     bool ObeyCommand(CommandT command, void* ioParam) override {
         if (!statuses.contains(command))
             return LDocApplication::ObeyCommand(command, ioParam);

@@ -13,8 +13,7 @@
 namespace {
 
 // Logs its name for every command it sees; handles only its own commands.
-class RecordingCommander : public LCommander {
-public:
+struct RecordingCommander : LCommander {
     RecordingCommander(LCommander* super, std::vector<CommandT> handled, std::string& log,
                        char name)
         : LCommander(super), mHandled(std::move(handled)), mLog(log), mName(name) {}

@@ -13,13 +13,7 @@
 
 namespace {
 
-QByteArray contentsOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-class TestDocument : public LSingleDoc {
-public:
+struct TestDocument : LSingleDoc {
     using LSingleDoc::LSingleDoc;
     bool WriteFile() override { return ++writes, false; }
     std::optional<FileLocation> AskForSaveLocation(const QString&) override { return saveLocation; }
@@ -31,8 +25,7 @@ public:
     int writes = 0, prints = 0;
 };
 
-class DocumentUiTest : public UiTest {
-protected:
+struct DocumentUiTest : UiTest {
     void SetUp() override {
         UiTest::SetUp();
         ASSERT_TRUE(folder.isValid());
@@ -76,7 +69,8 @@ TEST_F(DocumentUiTest, FailedSaveAsKeepsTheFileItWouldHaveReplaced) {
     document->SetModified(true);
     document->saveLocation = FileLocation(path("keep.pict"));
     LCommander::DispatchCommand(cmd_SaveAs);
-    EXPECT_EQ(contentsOf(path("keep.pict")), "precious");
+    ASSERT_TRUE(keep.open(QIODevice::ReadOnly));
+    EXPECT_EQ(keep.readAll(), "precious");
     EXPECT_EQ(files(), (QStringList{"keep.pict"}));
     EXPECT_TRUE(document->IsModified() && !document->HasFile());
 }
