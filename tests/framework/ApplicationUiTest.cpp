@@ -27,8 +27,7 @@ struct TestApplication : LDocApplication {
     bool ObeyCommand(CommandT command, void* ioParam) override {
         if (!statuses.contains(command))
             return LDocApplication::ObeyCommand(command, ioParam);
-        log << QString::number(command);
-        return true;
+        return log << QString::number(command), true;
     }
     void FindCommandStatus(CommandT command, CommandStatus& status) override {
         LDocApplication::FindCommandStatus(command, status);

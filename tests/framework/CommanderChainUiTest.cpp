@@ -26,8 +26,7 @@ struct RecordingCommander : LCommander {
     void FindCommandStatus(CommandT command, CommandStatus& status) override {
         if (!std::ranges::count(mHandled, command))
             return LCommander::FindCommandStatus(command, status);
-        status.enabled = true;
-        status.mark = mark;
+        status.enabled = true, status.mark = mark;
     }
     void* lastParam = nullptr;
     std::uint16_t mark = 0;

@@ -33,9 +33,7 @@ struct DocumentUiTest : UiTest {
             root.AdoptSubCommander(std::make_unique<TestDocument>(nullptr)));
         LCommander::SwitchTarget(document);
     }
-    bool enabled(CommandT command) { return LCommander::DispatchCommandStatus(command).enabled; }
     QString path(const char* name) const { return folder.filePath(name); }
-    QStringList files() const { return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden); }
 
     QTemporaryDir folder;
     LCommander root;
@@ -51,7 +49,7 @@ TEST_F(DocumentUiTest, CommandStatusFollowsModifiedAndHasFileAndPrintAsksFirst) 
             document->SetModified(modified);
             shown << "";
             for (CommandT command : {cmd_Save, cmd_Revert, cmd_Close, cmd_SaveAs, cmd_PrintOne})
-                shown.back() += enabled(command) ? '1' : '0';
+                shown.back() += LCommander::DispatchCommandStatus(command).enabled ? '1' : '0';
         }
     EXPECT_EQ(shown, (QStringList{"10111", "10111", "00111", "11111"}));
     LCommander::DispatchCommand(cmd_Print);
@@ -71,7 +69,7 @@ TEST_F(DocumentUiTest, FailedSaveAsKeepsTheFileItWouldHaveReplaced) {
     LCommander::DispatchCommand(cmd_SaveAs);
     ASSERT_TRUE(keep.open(QIODevice::ReadOnly));
     EXPECT_EQ(keep.readAll(), "precious");
-    EXPECT_EQ(files(), (QStringList{"keep.pict"}));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"keep.pict"});
     EXPECT_TRUE(document->IsModified() && !document->HasFile());
 }
 
