@@ -15,8 +15,7 @@
 
 namespace {
 
-class TestDocument : public LDocument {
-public:
+struct TestDocument : LDocument {
     explicit TestDocument(SaveChoice answer) : LDocument(nullptr), answer(answer) {}
     SaveChoice ConfirmCloseWithChanges(bool quitting) override { return asked += quitting, answer; }
     SaveChoice answer;
@@ -24,13 +23,11 @@ public:
 };
 
 // Answers the commands in `statuses` with their status and logs them when obeyed.
-class TestApplication : public LDocApplication {
-public:
+struct TestApplication : LDocApplication {
     bool ObeyCommand(CommandT command, void* ioParam) override {
         if (!statuses.contains(command))
             return LDocApplication::ObeyCommand(command, ioParam);
-        log << QString::number(command);
-        return true;
+        return log << QString::number(command), true;
     }
     void FindCommandStatus(CommandT command, CommandStatus& status) override {
         LDocApplication::FindCommandStatus(command, status);
@@ -51,8 +48,7 @@ public:
 };
 
 // Counts its user events and its idle turns, or throws from them.
-class Counter : public QObject, public LPeriodical {
-public:
+struct Counter : QObject, LPeriodical {
     explicit Counter(bool throws = false) : mThrows(throws) {}
     bool event(QEvent* event) override {
         if (event->type() == QEvent::User)
@@ -64,8 +60,6 @@ public:
             throw std::runtime_error("handler failed");
     }
     int calls = 0;
-
-private:
     bool mThrows;
 };
 

@@ -14,14 +14,11 @@ namespace {
 class RecordingListener : public LListener {
 public:
     void ListenToMessage(MessageT message, void* ioParam) override {
-        heard.push_back(message);
-        lastParam = ioParam;
-        if (onHear)
-            onHear();
+        heard.push_back(message), lastParam = ioParam, onHear();
     }
     std::vector<MessageT> heard;
     void* lastParam = nullptr;
-    std::function<void()> onHear;
+    std::function<void()> onHear = [] {};
 };
 
 TEST(BroadcasterUiTest, ListenersHearInOrderMayLeaveWhileListeningAndEitherSideMayDieFirst) {

@@ -13,46 +13,34 @@
 namespace {
 
 // Logs its name for every command it sees; handles only its own commands.
-class RecordingCommander : public LCommander {
-public:
+struct RecordingCommander : LCommander {
     RecordingCommander(LCommander* super, std::vector<CommandT> handled, std::string& log,
                        char name)
         : LCommander(super), mHandled(std::move(handled)), mLog(log), mName(name) {}
     bool ObeyCommand(CommandT command, void* ioParam) override {
         mLog += mName;
-        if (!handles(command))
+        if (!std::ranges::count(mHandled, command))
             return LCommander::ObeyCommand(command, ioParam);
         return lastParam = ioParam, true;
     }
     void FindCommandStatus(CommandT command, CommandStatus& status) override {
-        if (!handles(command))
+        if (!std::ranges::count(mHandled, command))
             return LCommander::FindCommandStatus(command, status);
-        status.enabled = true;
-        status.mark = mark;
+        status.enabled = true, status.mark = mark;
     }
     void* lastParam = nullptr;
     std::uint16_t mark = 0;
-
-private:
-    bool handles(CommandT command) const {
-        return std::find(mHandled.begin(), mHandled.end(), command) != mHandled.end();
-    }
     std::vector<CommandT> mHandled;
     std::string& mLog;
     char mName;
 };
 
 // Counts its undos, redos and its own death in one tally.
-class CountingAction : public LAction {
-public:
+struct CountingAction : LAction {
     explicit CountingAction(std::vector<int>& counts) : LAction(150, 2), mCounts(counts) {}
     ~CountingAction() override { ++mCounts[2]; }
-
-protected:
     void UndoSelf() override { ++mCounts[0]; }
     void RedoSelf() override { ++mCounts[1]; }
-
-private:
     std::vector<int>& mCounts;
 };
 
@@ -77,9 +65,7 @@ TEST_F(CommanderChainUiTest, CommandTravelsFromTargetUpAndFirstHandlerWins) {
     EXPECT_EQ(root.lastParam, &value);
     EXPECT_TRUE(LCommander::DispatchCommand(cmd_Save));
     EXPECT_FALSE(LCommander::DispatchCommand(9999)); // nobody knows it: ignored
-    EXPECT_EQ(log, "lmr"
-                   "lm"
-                   "lmr");
+    EXPECT_EQ(log, "lmrlmlmr");
 
     // Status too is answered by the first commander that knows the command.
     middle.mark = kCheckMark;

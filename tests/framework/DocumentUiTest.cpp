@@ -13,13 +13,7 @@
 
 namespace {
 
-QByteArray contentsOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-class TestDocument : public LSingleDoc {
-public:
+struct TestDocument : LSingleDoc {
     using LSingleDoc::LSingleDoc;
     bool WriteFile() override { return ++writes, false; }
     std::optional<FileLocation> AskForSaveLocation(const QString&) override { return saveLocation; }
@@ -31,8 +25,7 @@ public:
     int writes = 0, prints = 0;
 };
 
-class DocumentUiTest : public UiTest {
-protected:
+struct DocumentUiTest : UiTest {
     void SetUp() override {
         UiTest::SetUp();
         ASSERT_TRUE(folder.isValid());
@@ -40,9 +33,7 @@ protected:
             root.AdoptSubCommander(std::make_unique<TestDocument>(nullptr)));
         LCommander::SwitchTarget(document);
     }
-    bool enabled(CommandT command) { return LCommander::DispatchCommandStatus(command).enabled; }
     QString path(const char* name) const { return folder.filePath(name); }
-    QStringList files() const { return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden); }
 
     QTemporaryDir folder;
     LCommander root;
@@ -51,17 +42,16 @@ protected:
 
 TEST_F(DocumentUiTest, CommandStatusFollowsModifiedAndHasFileAndPrintAsksFirst) {
     // Per state (filed, modified): Save, Revert, then what is always there.
-    for (const auto& [filed, modified, expected] : {std::tuple{false, false, "10111"},
-                                                    {false, true, "10111"},
-                                                    {true, false, "00111"},
-                                                    {true, true, "11111"}}) {
-        document->SetHasFile(filed);
-        document->SetModified(modified);
-        QString shown;
-        for (CommandT command : {cmd_Save, cmd_Revert, cmd_Close, cmd_SaveAs, cmd_PrintOne})
-            shown += enabled(command) ? '1' : '0';
-        EXPECT_EQ(shown, expected) << filed << modified;
-    }
+    QStringList shown;
+    for (const bool filed : {false, true})
+        for (const bool modified : {false, true}) {
+            document->SetHasFile(filed);
+            document->SetModified(modified);
+            shown << "";
+            for (CommandT command : {cmd_Save, cmd_Revert, cmd_Close, cmd_SaveAs, cmd_PrintOne})
+                shown.back() += LCommander::DispatchCommandStatus(command).enabled ? '1' : '0';
+        }
+    EXPECT_EQ(shown, (QStringList{"10111", "10111", "00111", "11111"}));
     LCommander::DispatchCommand(cmd_Print);
     EXPECT_EQ(document->prints, 0);
     document->printAnswer = true;
@@ -77,8 +67,9 @@ TEST_F(DocumentUiTest, FailedSaveAsKeepsTheFileItWouldHaveReplaced) {
     document->SetModified(true);
     document->saveLocation = FileLocation(path("keep.pict"));
     LCommander::DispatchCommand(cmd_SaveAs);
-    EXPECT_EQ(contentsOf(path("keep.pict")), "precious");
-    EXPECT_EQ(files(), (QStringList{"keep.pict"}));
+    ASSERT_TRUE(keep.open(QIODevice::ReadOnly));
+    EXPECT_EQ(keep.readAll(), "precious");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"keep.pict"});
     EXPECT_TRUE(document->IsModified() && !document->HasFile());
 }
 

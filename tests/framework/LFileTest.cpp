@@ -12,26 +12,21 @@ namespace {
 TEST(LFile, FailuresCarryTheirCodeAndARewriteReplacesTheContent) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    const struct {
-        QString path;
-        bool write;
-        int code;
-    } cases[] = {
+    const std::tuple<QString, bool, int> cases[] = {
         {folder.filePath("absent"), false, kFileNotFound},
         {folder.filePath("no/such/x"), true, kFileNotFound},
         {folder.path(), false, kIOError},
         {folder.path(), true, kIOError},
-        {QString(), false, kFileNotFound},
-    };
-    for (const auto& c : cases) {
-        LFile file{FileLocation(c.path)};
+        {QString(), false, kFileNotFound}};
+    for (const auto& [path, write, expected] : cases) {
+        LFile file{FileLocation(path)};
         int code = 0;
         try {
-            c.write ? file.WriteDataFork("x") : (void)file.ReadDataFork();
+            write ? file.WriteDataFork("x") : (void)file.ReadDataFork();
         } catch (const LException& e) {
             code = e.code();
         }
-        EXPECT_EQ(code, c.code) << c.path.toStdString() << c.write;
+        EXPECT_EQ(code, expected) << path.toStdString() << write;
         EXPECT_FALSE(file.IsOpen());
     }
     LFile file(FileLocation(folder.filePath("data.bin")));

@@ -31,11 +31,9 @@ TEST(ResourceChain, LanguageFileComesFirstAndMissingItemsComeFromTheApplication)
     chain.setLanguageFile(std::move(language));
     EXPECT_EQ(items(chain, 128), (std::vector<std::string>{"vorw\xC3\xA4rts", "", "left", "-"}));
     EXPECT_EQ(items(chain, 999), (std::vector<std::string>{"-", "-", "-", "-"}));
-    std::vector<ResourceBytes> found;
-    for (std::int16_t id : {1, 2, 3})
-        found.push_back(chain.get(FourCC("abcd"), id) ? *chain.get(FourCC("abcd"), id)
-                                                      : ResourceBytes{});
-    EXPECT_EQ(found, (std::vector<ResourceBytes>{{9}, {2}, {}}));
+    EXPECT_EQ(std::pair(*chain.get(FourCC("abcd"), 1), *chain.get(FourCC("abcd"), 2)),
+              std::pair(ResourceBytes{9}, ResourceBytes{2}));
+    EXPECT_EQ(chain.get(FourCC("abcd"), 3), nullptr);
 
     ResourceChain languageOnly;
     languageOnly.setLanguageFile(fileWithList(131, {"sh"}));

@@ -1,6 +1,5 @@
 #include "ResourceFile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -58,37 +57,34 @@ TEST(ResourceFile, RefusesMalformedAndHostileInput) {
     for (int id = 1; id < 5000; ++id)
         tooManyResources += R"(,{"type":"abcd","hex":"","id":)" + std::to_string(id) + "}";
     const std::string deep = std::string(100000, '[') + std::string(100000, ']');
-    const std::vector<std::string> bad = {
+    const std::string padded = R"({"format":"turtlescope-resources","version":1,"pad":")" +
+                               std::string(kMaxResourceFileBytes, ' ') + "\"}";
+    std::vector<std::string> bad = {
+        R"({"format":"other","version":1})",
+        R"({"format":"turtlescope-resources","version":2})",
+        R"({"format":"turtlescope-resources","version":1.5})",
+        R"({"format":"turtlescope-resources","version":1,"fileType":"L\u00e5n"})",
+        R"({"format":"turtlescope-resources","version":1,"creator":1234})",
+        R"({"format":"turtlescope-resources","version":1,"finderFlags":65536})",
+        R"({"format":"turtlescope-resources","version":1,"resources":{}})",
+        padded,
         "not json",
         "[]",
-        deep,
-        R"({"format": "other", "version": 1})",
-        R"({"format": "turtlescope-resources", "version": 2})",
-        R"({"format": "turtlescope-resources", "version": 1.5})",
-        R"({"format": "turtlescope-resources", "version": 1, "fileType": "L\u00e5n"})",
-        R"({"format": "turtlescope-resources", "version": 1, "creator": 1234})",
-        R"({"format": "turtlescope-resources", "version": 1, "finderFlags": 65536})",
-        R"({"format": "turtlescope-resources", "version": 1, "resources": {}})",
-        fileWith("1"),
-        fileWith(R"({"id": 1, "hex": ""})"),
-        fileWith(R"({"type": "abcd", "hex": ""})"),
-        fileWith(R"({"type": "abcd", "id": 32768, "hex": ""})"),
-        fileWith(R"({"type": "abcd", "id": -32769, "hex": ""})"),
-        fileWith(R"({"type": "abc", "id": 1, "hex": ""})"),
-        fileWith(R"({"type": "abcd", "id": 1})"),
-        fileWith(R"({"type": "abcd", "id": 1, "hex": "0"})"),
-        fileWith(R"({"type": "abcd", "id": 1, "hex": "0G"})"),
-        fileWith(R"({"type": "abcd", "id": 1, "hex": "0:"})"),
-        fileWith(R"({"type": "STR#", "id": 1, "hex": "0000", "strings": []})"),
-        fileWith(R"({"type": "STR#", "id": 1, "strings": ["a", 2]})"),
-        fileWith(hugeList),
-        fileWith(tooManyResources),
-        fileWith(R"({"type": "vers", "id": 1, "vers": {"major": 1, "minor": 10}})"),
-        fileWith(R"({"type": "vers", "id": 1, "vers": {"major": 1, "stage": "gamma"}})"),
-        fileWith(R"({"type": "vers", "id": 1, "vers": {"major": 1, "minor": 0, "region": 40000}})"),
-        fileWith(R"({"type": "abcd", "id": 1, "hex": ""}, {"type": "abcd", "id": 1, "hex": "00"})"),
-        "{\"format\": \"turtlescope-resources\", \"version\": 1, \"pad\": \"" +
-            std::string(kMaxResourceFileBytes, ' ') + "\"}"};
+        deep};
+    // Each a single bad resource in an otherwise good file.
+    for (const std::string& resource : std::vector<std::string>{
+             "1", R"({"id":1,"hex":""})", R"({"type":"abcd","hex":""})",
+             R"({"type":"abcd","id":32768,"hex":""})", R"({"type":"abcd","id":-32769,"hex":""})",
+             R"({"type":"abc","id":1,"hex":""})", R"({"type":"abcd","id":1})",
+             R"({"type":"abcd","id":1,"hex":"0"})", R"({"type":"abcd","id":1,"hex":"0G"})",
+             R"({"type":"abcd","id":1,"hex":"0:"})",
+             R"({"type":"STR#","id":1,"hex":"0000","strings":[]})",
+             R"({"type":"STR#","id":1,"strings":["a", 2]})", hugeList, tooManyResources,
+             R"({"type":"vers","id":1,"vers":{"major":1,"minor":10}})",
+             R"({"type":"vers","id":1,"vers":{"major":1,"stage":"gamma"}})",
+             R"({"type":"vers","id":1,"vers":{"major":1,"minor":0,"region":40000}})",
+             R"({"type":"abcd","id":1,"hex":""},{"type":"abcd","id":1,"hex":"00"})"})
+        bad.push_back(fileWith(resource));
     for (std::size_t i = 0; i < bad.size(); ++i) {
         QString why;
         EXPECT_EQ(ResourceFile::fromJson(QByteArray::fromStdString(bad[i]), &why), nullptr) << i;

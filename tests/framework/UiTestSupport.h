@@ -12,14 +12,7 @@ inline void flushDeferredDeletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-class UiTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        widgetTestApplication();
-        LCommander::SwitchTarget(nullptr);
-    }
-    void TearDown() override {
-        flushDeferredDeletes();
-        LCommander::SwitchTarget(nullptr);
-    }
+struct UiTest : ::testing::Test {
+    void SetUp() override { widgetTestApplication(), LCommander::SwitchTarget(nullptr); }
+    void TearDown() override { flushDeferredDeletes(), LCommander::SwitchTarget(nullptr); }
 };

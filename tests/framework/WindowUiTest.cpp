@@ -20,32 +20,25 @@ namespace {
 constexpr ResIDT kTestWindowID = 9001, kFloatingWindowID = 9002, kBrokenWindowID = 9003;
 constexpr ClassIDT kTestViewClass = FourCC("Tvew"), kTestWindowClass = FourCC("Twin");
 
-class TestView : public LView, public LCommander {
-public:
+struct TestView : LView, LCommander {
     TestView(QWidget* parent, LCommander* super) : LView(parent), LCommander(super) {}
-    void FinishCreateSelf() override {
-        ++finishCount;
-        windowAtFinish = window();
-    }
+    void FinishCreateSelf() override { ++finishCount, windowAtFinish = window(); }
     int finishCount = 0;
     QWidget* windowAtFinish = nullptr;
 };
 
-class TestWindow : public LWindow {
-public:
+struct TestWindow : LWindow {
     explicit TestWindow(LCommander* super) : LWindow(super) {}
     void FinishCreateSelf() override { ++finishCount; }
     int finishCount = 0;
 };
 
-class RefusingCommander : public LCommander {
-public:
+struct RefusingCommander : LCommander {
     bool AllowSubRemoval(LCommander*) override { return ++asked, false; }
     int asked = 0;
 };
 
-class WindowUiTest : public UiTest {
-protected:
+struct WindowUiTest : UiTest {
     void SetUp() override {
         UiTest::SetUp();
         RegisterUiViewResource<Ui::TestWindowUi>(kTestWindowID);

@@ -43,8 +43,7 @@ void require(bool holds) {
 }
 
 // The input's bytes read as numbers; past the end every byte reads 0.
-class FuzzInput {
-public:
+struct FuzzInput {
     explicit FuzzInput(std::span<const std::uint8_t> data) : mData(data) {}
     bool empty() const { return mPos >= mData.size(); }
     std::uint8_t byte() { return mPos < mData.size() ? mData[mPos++] : 0; }
@@ -59,8 +58,6 @@ public:
         using Result = decltype(far());
         return byte() < nearBelow ? static_cast<Result>(int(byte()) - 64) : far();
     }
-
-private:
     std::span<const std::uint8_t> mData;
     std::size_t mPos = 0;
 };
@@ -102,8 +99,7 @@ void fuzzParser(std::span<const std::uint8_t> bytes) {
 // Fails the run when a heading leaves a whole turn, or a stroke could reach far outside the
 // picture: either both ends are handed over as they are, or both lie on the square around the
 // picture (centre (200, 150), half side 464).
-class CheckingView : public NullTurtleView {
-public:
+struct CheckingView : NullTurtleView {
     CheckingView() : NullTurtleView(Rect{0, 0, 300, 400}) {}
     void setHeading(float degrees) override { require(degrees >= 0 && degrees < 360); }
     void lineTurtleTo(Point p, float heading) override {
@@ -120,15 +116,22 @@ public:
     }
 };
 
+// Receives the key presses that stop runs. Never destroyed: at exit its children (the keyboard
+// device of the key events) would be torn down after the GUI state they refer to.
+QObject* keyTarget() {
+    static QObject* const target = new QObject;
+    return target;
+}
+
 // A run that goes on too long is stopped the way a user stops one: by a key press.
-void fuzzInterpreter(std::span<const std::uint8_t> bytes, QObject* keyTarget) {
+void fuzzInterpreter(std::span<const std::uint8_t> bytes) {
     CheckingView view;
     RunContext context(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
                        0, &view, nullptr);
     QObject thisRun; // ends the stop timer with the run
-    QTimer::singleShot(30, &thisRun, [keyTarget] {
+    QTimer::singleShot(30, &thisRun, [] {
         QCoreApplication::postEvent(
-            keyTarget, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+            keyTarget(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
     });
     ExecuteRun(context);
     require(context.runDepth == 0 && !RunInProgress());
@@ -173,7 +176,8 @@ std::int16_t nearCoordinate(FuzzInput& in) {
 
 // Raster operations with arbitrary 16-bit coordinates on a small canvas: the pixels outside the
 // clip stay white.
-void fuzzRaster(FuzzInput& in) {
+void fuzzRaster(std::span<const std::uint8_t> bytes) {
+    FuzzInput in(bytes);
     ResetCurrentPort();
     CGWorld canvas(Rect{0, 0, 48, 64}, 32);
     StGWorldDraw draw(canvas, kWhite);
@@ -246,12 +250,10 @@ QImage makeImage(FuzzInput& in) {
     constexpr QImage::Format kFormats[] = {QImage::Format_RGB32, QImage::Format_ARGB32,
                                            QImage::Format_Mono, QImage::Format_Indexed8,
                                            QImage::Format_RGB888};
-    const QImage::Format format = kFormats[in.byte() % 5];
-    const int width = 1 + in.byte() % 40;
-    QImage image(width, 1 + in.byte() % 40, format);
-    const int indexBits = format == QImage::Format_Mono       ? 1
-                          : format == QImage::Format_Indexed8 ? 2
-                                                              : 0;
+    constexpr int kIndexBits[] = {0, 0, 1, 2, 0};
+    const int kind = in.byte() % 5, width = 1 + in.byte() % 40;
+    QImage image(width, 1 + in.byte() % 40, kFormats[kind]);
+    const int indexBits = kIndexBits[kind];
     const QList<QRgb> palette = {qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(255, 0, 0),
                                  qRgb(0, 0, 255)};
     if (indexBits != 0)
@@ -268,7 +270,8 @@ QImage makeImage(FuzzInput& in) {
 // The block-copy engine with arbitrary boxes, formats, modes and colours, the source sometimes
 // the destination itself: the area reported is inside the clip, the destination box and the
 // image, and every pixel outside it keeps its value.
-void fuzzStretchBits(FuzzInput& in) {
+void fuzzStretchBits(std::span<const std::uint8_t> bytes) {
+    FuzzInput in(bytes);
     QImage dest = makeImage(in);
     const bool ontoItself = (in.byte() & 3) == 0;
     const QImage other = makeImage(in);
@@ -295,38 +298,18 @@ void fuzzStretchBits(FuzzInput& in) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static QObject* const keyTarget = [] {
+    static const bool ready = [] {
         static int argc = 1;
         static char name[] = "fuzz_turtlescope";
         static char* argv[] = {name, nullptr};
-        // Never destroyed: at exit its children (the keyboard device of the key events) would be
-        // torn down after the GUI state they refer to.
-        new QCoreApplication(argc, argv);
+        new QCoreApplication(argc, argv); // never destroyed, for the same reason as keyTarget()
         InitLanguageTablesFrom(ResourceChain(LoadApplicationResources()));
-        return new QObject;
+        return keyTarget() != nullptr;
     }();
-    if (size == 0)
-        return 0;
-    const std::span<const std::uint8_t> input(data + 1, size - 1);
-    FuzzInput in(input);
-    switch (data[0] % 6) {
-    case 0:
-        fuzzParser(input);
-        break;
-    case 1:
-        fuzzInterpreter(input, keyTarget);
-        break;
-    case 2:
-        fuzzPictReader(input);
-        break;
-    case 3:
-        fuzzResourceFile(input);
-        break;
-    case 4:
-        fuzzRaster(in);
-        break;
-    default:
-        fuzzStretchBits(in);
-    }
+    using Target = void (*)(std::span<const std::uint8_t>);
+    constexpr Target kTargets[] = {fuzzParser,       fuzzInterpreter, fuzzPictReader,
+                                   fuzzResourceFile, fuzzRaster,      fuzzStretchBits};
+    if (ready && size > 0)
+        kTargets[data[0] % 6](std::span<const std::uint8_t>(data + 1, size - 1));
     return 0;
 }

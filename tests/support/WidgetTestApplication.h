@@ -10,8 +10,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-class WidgetTestApplicationEnvironment : public ::testing::Environment {
-public:
+struct WidgetTestApplicationEnvironment : ::testing::Environment {
     LGuardedApplication& application() {
         if (!mApplication) {
             if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -21,8 +20,6 @@ public:
         return *mApplication;
     }
     void TearDown() override { mApplication.reset(); }
-
-private:
     int mArgc = 1;
     char mName[24] = "turtlescope-test";
     char* mArgv[2] = {mName, nullptr};
