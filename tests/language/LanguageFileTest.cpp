@@ -20,14 +20,10 @@ namespace {
 
 std::unique_ptr<ResourceFile> versioned(int major, int minor, int bugfix, std::int16_t region) {
     auto file = std::make_unique<ResourceFile>();
+    VersionRecord v;
+    std::tie(v.major, v.minor, v.bugfix, v.region) = std::tuple(major, minor, bugfix, region);
     if (major >= 0)
-        file->put(kVersionType, 1,
-                  *EncodeVersion({.major = major,
-                                  .minor = minor,
-                                  .bugfix = bugfix,
-                                  .region = region,
-                                  .shortVersion = {},
-                                  .longVersion = {}}));
+        file->put(kVersionType, 1, *EncodeVersion(v));
     return file;
 }
 

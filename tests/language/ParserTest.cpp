@@ -59,15 +59,8 @@ inline std::string Describe(const CInstruction* first) {
     return out;
 }
 
-inline std::string DescribeTree(const ParseContext& context) {
-    return Describe(context.firstInstruction.get());
-}
-
 inline std::string Offsets(std::int32_t start, std::int32_t end) {
     return std::to_string(start) + ".." + std::to_string(end);
-}
-inline std::string Offsets(const CInstruction* node) {
-    return Offsets(node->StartOffset(), node->EndOffset());
 }
 
 TEST_F(Parser, BuildsTheTreeOfEachText) {
@@ -146,7 +139,7 @@ TEST_F(Parser, BuildsTheTreeOfEachText) {
         SCOPED_TRACE(text);
         const auto context = Parse(text);
         EXPECT_TRUE(context->parseSucceeded) << context->errorMessage.str();
-        EXPECT_EQ(DescribeTree(*context), tree);
+        EXPECT_EQ(Describe(context->firstInstruction.get()), tree);
     }
 }
 
@@ -159,7 +152,7 @@ TEST_F(Parser, FontNamesAreLookedUpAsTyped) {
     };
     // A word that is a variable binds it, after the font name lookup saw it.
     const auto context = Parse("f = 1\nfont 3 font Courier font courier font F", hooks);
-    EXPECT_EQ(DescribeTree(*context), "21:0@f[31:1] 33:3 33:22 33:0 33:0@f");
+    EXPECT_EQ(Describe(context->firstInstruction.get()), "21:0@f[31:1] 33:3 33:22 33:0 33:0@f");
     EXPECT_EQ(asked, "Courier;courier;F;");
 }
 
@@ -168,11 +161,13 @@ TEST_F(Parser, NodesSpanTheirTextWithArguments) {
     ASSERT_TRUE(context->parseSucceeded);
     const CInstruction* repeat = context->firstInstruction->Next();
     const CInstruction* x = context->lastInstruction->FirstChild();
+    const auto spans = [](const auto*... nodes) {
+        return ((Offsets(nodes->StartOffset(), nodes->EndOffset()) + ' ') + ...);
+    };
     // Left spans its default and the blank; the + starts where x started.
-    EXPECT_EQ(Offsets(context->firstInstruction.get()) + ' ' + Offsets(repeat) + ' ' +
-                  Offsets(repeat->FirstChild()) + ' ' + Offsets(x) + ' ' + Offsets(x->Next()) +
-                  ' ' + Offsets(x->Next()->Next()),
-              "2..12 13..21 24..29 41..42 41..43 43..44");
+    EXPECT_EQ(spans(context->firstInstruction.get(), repeat, repeat->FirstChild(), x, x->Next(),
+                    x->Next()->Next()),
+              "2..12 13..21 24..29 41..42 41..43 43..44 ");
 }
 
 TEST_F(Parser, EveryMessageIsStoredWithTheRangeItSelects) {
