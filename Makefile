@@ -5,7 +5,7 @@ FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: deps configure build run test test-asan bench fuzz package format clean
+.PHONY: deps configure build run test test-asan bench fuzz package translations format clean
 
 deps:
 	@scripts/install-deps.sh
@@ -41,6 +41,10 @@ fuzz: deps
 # The Debian package, from the built tree: $(BUILD)/turtlescope_VERSION_ARCH.deb.
 package: build
 	@cd $(BUILD) && cpack -G DEB
+
+# Brings translations/*.ts up to date with the interface texts of the sources.
+translations: configure
+	@cmake --build $(BUILD) --target update_translations
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -187,7 +187,7 @@ void CApplication::buildPalettes() {
         } else {
             palette =
                 static_cast<CHideWindow*>(AdoptSubCommander(std::make_unique<CHideWindow>(this)));
-            palette->setWindowTitle(QStringLiteral("Commands"));
+            palette->setWindowTitle(QObject::tr("Commands"));
         }
         if (id > 0 && mPaletteWindows[id - 1])
             palette->PlaceBelow(*mPaletteWindows[id - 1]);

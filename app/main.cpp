@@ -2,6 +2,7 @@
 // the normal end does.
 
 #include "CApplication.h"
+#include "InterfaceLanguage.h"
 #include "LEventGuard.h"
 #include "LGrowZone.h"
 #include "LanguageFile.h"
@@ -25,6 +26,7 @@ int runTurtlescope(int argc, char* argv[]) {
     LGrowZone growZone;
     InstallLanguageFile(TheResourceChain(), DefaultLanguagesFolder(), SystemRegionCode());
     InitLanguageTables();
+    const auto translation = InstallInterfaceLanguage();
 
     CApplication application;
     // Files named on the command line are the platform's open-documents request.

@@ -89,6 +89,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # JPEG and GIF come with libqt6gui6, which the binaries name; TIFF, WebP and others with the
 # image-format plugins) and the fonts the turtle writes with.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-image-formats-plugins, fonts-dejavu-core")
+# Qt's own dialog texts (file dialogs, standard buttons) in German and French; ours are built in.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)
 
 # The sanitizer and fuzz builds are for the code, not for shipping.

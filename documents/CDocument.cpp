@@ -83,7 +83,7 @@ bool CDocument::WriteFile() {
 bool CDocument::ReloadFile() {
     CPaintWindow* view = GetPaintView();
     if (view == nullptr) {
-        mReadRefusal = QStringLiteral("the document has no picture to read into");
+        mReadRefusal = QObject::tr("the document has no picture to read into");
         return false;
     }
     return fileTransferDone(view->readPictureFile(GetFile().GetLocation().path(), &mReadRefusal));

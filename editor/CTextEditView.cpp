@@ -19,6 +19,7 @@
 #include "RunContext.h"
 #include "RunControl.h"
 #include "RunHost.h"
+#include "SaveQuestion.h"
 #include "TurtleView.h"
 
 #include <QApplication>
@@ -167,6 +168,7 @@ bool CTextEditView::ConfirmSaveProgram() {
                     tr("Do you want to save the changes to “%1”?").arg(window()->windowTitle()),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, window());
     box.setInformativeText(tr("Your changes will be lost if you don’t save them."));
+    LabelSaveQuestionButtons(box);
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {

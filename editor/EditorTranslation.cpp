@@ -19,20 +19,21 @@ namespace {
 
 constexpr int kLanguageItems = 3; // the first language's item
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("EditorTranslation", text);
-}
+struct EditorTranslation {
+    Q_DECLARE_TR_FUNCTIONS(EditorTranslation)
+};
 
 std::vector<LanguageChoice> languages() {
     return ListLanguages(DefaultLanguagesFolder(), TheResourceChain().applicationResources());
 }
 
 QString keywordSetName(int set) {
-    return set == 1 ? tr("the first keyword set") : tr("the second keyword set");
+    return set == 1 ? EditorTranslation::tr("the first keyword set")
+                    : EditorTranslation::tr("the second keyword set");
 }
 
 void refuse(CTextEditView& editor, const QString& text) {
-    QMessageBox::warning(editor.window(), tr("Translate Program"), text);
+    QMessageBox::warning(editor.window(), EditorTranslation::tr("Translate Program"), text);
 }
 
 } // namespace
@@ -43,8 +44,8 @@ std::vector<QString> TranslateMenuItems() {
         return QString::fromUtf8(word.data(), static_cast<qsizetype>(word.size()));
     };
     std::vector<QString> items{
-        tr("First Keyword Set (%1)").arg(example(KeywordSet1(6).view())),
-        tr("Second Keyword Set (%1)").arg(example(KeywordSet2(6).view())),
+        EditorTranslation::tr("First Keyword Set (%1)").arg(example(KeywordSet1(6).view())),
+        EditorTranslation::tr("Second Keyword Set (%1)").arg(example(KeywordSet2(6).view())),
     };
     for (const LanguageChoice& choice : languages())
         items.push_back(choice.name);
@@ -66,7 +67,8 @@ bool TranslateEditorText(CTextEditView& editor, int item) {
         ParseProgram(context, text);
         editor.selectRange(context.errorStart, context.errorEnd);
         editor.ensureCursorVisible();
-        refuse(editor, tr("The program cannot be translated until it can run: line %1: %2")
+        refuse(editor, EditorTranslation::tr(
+                           "The program cannot be translated until it can run: line %1: %2")
                            .arg(LineOfOffset(text, context.errorStart))
                            .arg(QString::fromUtf8(
                                context.errorMessage.view().data(),
@@ -84,7 +86,7 @@ bool TranslateEditorText(CTextEditView& editor, int item) {
     } else {
         const auto index = static_cast<std::size_t>(item - kLanguageItems);
         if (index >= choices.size() || candidates.owned[index] == nullptr) {
-            refuse(editor, tr("That language file cannot be read any more."));
+            refuse(editor, EditorTranslation::tr("That language file cannot be read any more."));
             return false;
         }
         target = candidates.owned[index].get();
@@ -103,7 +105,8 @@ bool TranslateEditorText(CTextEditView& editor, int item) {
     if (result.text == text)
         return false;
     if (result.text.size() > static_cast<std::size_t>(editor.MaxTextBytes())) {
-        refuse(editor, tr("The translated program would be too long for the editor."));
+        refuse(editor,
+               EditorTranslation::tr("The translated program would be too long for the editor."));
         return false;
     }
     // One edit, so one Undo brings the program back; the insertion point stays on its line.

@@ -3,6 +3,7 @@
 #include "LanguageTables.h"
 #include "ParamAlert.h"
 #include "ParseContext.h"
+#include "ResourceChain.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -10,8 +11,21 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ParseErrorReport", text);
+struct ParseErrorReport {
+    Q_DECLARE_TR_FUNCTIONS(ParseErrorReport)
+};
+
+// The parser's message in the interface language. Message 2 carries the unknown word after its
+// own text, which must stay as the program has it.
+QString messageText(const ParseContext& context) {
+    const std::string_view message = context.errorMessage.view();
+    if (context.messageNumber <= 0 || context.messageNumber > kParserMessages)
+        return InterfaceText(message);
+    const std::string_view own = ParserMessageText(context.messageNumber).view();
+    if (!message.starts_with(own))
+        return InterfaceText(message);
+    const std::string_view rest = message.substr(own.size());
+    return InterfaceText(own) + QString::fromUtf8(rest.data(), static_cast<qsizetype>(rest.size()));
 }
 
 constexpr int kMaxSuggestionEdits = 2;
@@ -102,10 +116,11 @@ QString ClosestKeyword(std::string_view word) {
 
 void ReportParseError(const ParseContext& context, std::string_view text) {
     ParamAlert alert(kParseErrorAlert);
-    alert.SetParameter(0, context.errorMessage);
+    alert.SetParameter(0, messageText(context));
     if (context.messageNumber != 0) {
         const TextPlace place = PlaceOfByte(text, context.errorStart);
-        alert.SetParameter(1, tr("Line %1, column %2.").arg(place.line).arg(place.column));
+        alert.SetParameter(
+            1, ParseErrorReport::tr("Line %1, column %2.").arg(place.line).arg(place.column));
     }
     if (context.messageNumber == kMsgUnknownWord) {
         const auto start = static_cast<std::size_t>(std::clamp<std::int32_t>(
@@ -115,7 +130,8 @@ void ReportParseError(const ParseContext& context, std::string_view text) {
                                      static_cast<std::int32_t>(text.size())));
         const QString suggestion = ClosestKeyword(text.substr(start, end - start));
         if (!suggestion.isEmpty())
-            alert.SetParameter(2, QLatin1Char(' ') + tr("Did you mean “%1”?").arg(suggestion));
+            alert.SetParameter(2, QLatin1Char(' ') +
+                                      ParseErrorReport::tr("Did you mean “%1”?").arg(suggestion));
     }
     alert.Show(nullptr, 0, 0);
 }

@@ -7,9 +7,9 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ProgramFiles", text);
-}
+struct ProgramFiles {
+    Q_DECLARE_TR_FUNCTIONS(ProgramFiles)
+};
 
 } // namespace
 
@@ -35,7 +35,7 @@ std::optional<QString> ReadProgramText(const QString& path, qint64 maxBytes, QSt
     }
     QString text = NormaliseLineBreaks(QString::fromUtf8(bytes));
     if (text.toUtf8().size() > maxBytes || !file.atEnd()) {
-        reason = tr("The program is longer than %1 bytes.").arg(maxBytes);
+        reason = ProgramFiles::tr("The program is longer than %1 bytes.").arg(maxBytes);
         return std::nullopt;
     }
     return text;

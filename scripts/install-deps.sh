@@ -11,6 +11,7 @@ packages=(
     fonts-dejavu-core
     imagemagick netpbm
     xvfb xdotool openbox x11-utils
+    qt6-l10n-tools qt6-translations-l10n # interface translations: lupdate/lrelease, Qt's own catalogues
     dpkg-dev file appstream desktop-file-utils man-db # the package and its checks
 )
 if [ "${TURTLESCOPE_WITH_CLANG:-0}" = 1 ]; then

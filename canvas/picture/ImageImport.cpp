@@ -6,12 +6,17 @@
 #include "PictureFile.h"
 #include "StretchBits.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <algorithm>
 
 namespace {
+
+struct ImageImport {
+    Q_DECLARE_TR_FUNCTIONS(ImageImport)
+};
 
 // A decoder that scales while reading holds only the fitted picture, but it still takes time, and
 // sometimes memory, in proportion to the size the header declares.
@@ -36,20 +41,20 @@ ImportedImage decodedImage(const QImage& image, QSize size) {
 }
 
 QString sizeText(QSize size) {
-    return QStringLiteral("%1 x %2 pixels").arg(size.width()).arg(size.height());
+    return ImageImport::tr("%1 x %2 pixels").arg(size.width()).arg(size.height());
 }
 
 ImportedImage refusedOpening(const QFile& file) {
     const QFileInfo info(file.fileName());
     if (!info.exists())
-        return refused(kFileNotFound, QStringLiteral("the file does not exist"));
+        return refused(kFileNotFound, ImageImport::tr("the file does not exist"));
     if (info.isDir())
-        return refused(kIOError, QStringLiteral("it is a folder, not a file"));
+        return refused(kIOError, ImageImport::tr("it is a folder, not a file"));
     if (!info.isFile())
-        return refused(kIOError, QStringLiteral("it is a device or a pipe, not a file"));
+        return refused(kIOError, ImageImport::tr("it is a device or a pipe, not a file"));
     if (file.error() == QFileDevice::PermissionsError || !info.isReadable())
-        return refused(kAccessDenied, QStringLiteral("permission to read it is denied"));
-    return refused(kIOError, QStringLiteral("it cannot be read (%1)").arg(file.errorString()));
+        return refused(kAccessDenied, ImageImport::tr("permission to read it is denied"));
+    return refused(kIOError, ImageImport::tr("it cannot be read (%1)").arg(file.errorString()));
 }
 
 QString formatName(const QImageReader& reader, FourCharCode type) {
@@ -89,12 +94,12 @@ ImportedImage importWithQt(const QString& path, FourCharCode type, const Rect& f
         if (stored.isEmpty())
             return refused(
                 kBadPictureData,
-                QStringLiteral("the image is %1: it has nothing to show").arg(sizeText(upright)));
+                ImageImport::tr("the image is %1: it has nothing to show").arg(sizeText(upright)));
         const std::int64_t limit = scaleWhileReading ? maxScaledPixels : limits.maxPixelBytes / 4;
         if (std::int64_t{stored.width()} * stored.height() > limit)
             return refused(kBadPictureData,
-                           QStringLiteral("the image is %1, more than can be opened (at most %2 "
-                                          "million pixels)")
+                           ImageImport::tr("the image is %1, more than can be opened (at most %2 "
+                                           "million pixels)")
                                .arg(sizeText(upright))
                                .arg(limit / 1'000'000));
     }
@@ -108,8 +113,8 @@ ImportedImage importWithQt(const QString& path, FourCharCode type, const Rect& f
         // holds nothing we can decode.
         if (type == kFileTypeUnknown)
             return refused(kNoError,
-                           QStringLiteral("no installed image reader recognises its content"));
-        return refused(kBadPictureData, QStringLiteral("its %1 data is damaged or cut short (%2)")
+                           ImageImport::tr("no installed image reader recognises its content"));
+        return refused(kBadPictureData, ImageImport::tr("its %1 data is damaged or cut short (%2)")
                                             .arg(formatName(reader, type), reader.errorString()));
     }
     return decodedImage(flattenOnWhite(image), scaleWhileReading ? upright : image.size());
@@ -121,7 +126,8 @@ ImportedImage importPicture(const QString& path) {
     case kNoError:
         return decodedImage(result.image, result.image.size());
     case kMemoryFull:
-        return refused(result.status, QStringLiteral("there is not enough memory for the picture"));
+        return refused(result.status,
+                       ImageImport::tr("there is not enough memory for the picture"));
     case kBadPictureData: {
         const PictLimits limits;
         const QSize frame(result.frame.width(), result.frame.height());
@@ -129,15 +135,15 @@ ImportedImage importPicture(const QString& path) {
             std::int64_t{frame.width()} * frame.height() * 4 > limits.maxPixelBytes)
             return refused(
                 result.status,
-                QStringLiteral("the picture is %1, more than can be opened").arg(sizeText(frame)));
-        return refused(result.status, QStringLiteral("its picture data is damaged or cut short"));
+                ImageImport::tr("the picture is %1, more than can be opened").arg(sizeText(frame)));
+        return refused(result.status, ImageImport::tr("its picture data is damaged or cut short"));
     }
     case kFileNotFound:
-        return refused(result.status, QStringLiteral("the file does not exist"));
+        return refused(result.status, ImageImport::tr("the file does not exist"));
     case kAccessDenied:
-        return refused(result.status, QStringLiteral("permission to read it is denied"));
+        return refused(result.status, ImageImport::tr("permission to read it is denied"));
     default:
-        return refused(result.status, QStringLiteral("it cannot be read"));
+        return refused(result.status, ImageImport::tr("it cannot be read"));
     }
 }
 
@@ -148,12 +154,12 @@ ImportedImage importImageFile(const QString& path, const Rect& fitInto) {
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return refusedOpening(file);
     if (file.size() == 0)
-        return refused(kNoError, QStringLiteral("the file is empty"));
+        return refused(kNoError, ImageImport::tr("the file is empty"));
     const FourCharCode type = fileTypeFromContent(file);
     if (type == kFileTypePICT)
         return importPicture(path);
     if (type == kFileTypeUnknown && fileTypeFromExtension(path) == kFileTypeTEXT)
-        return refused(kNoError, QStringLiteral("it is a program text, not a picture"));
+        return refused(kNoError, ImageImport::tr("it is a program text, not a picture"));
     const std::int64_t maxScaledPixels = scaledDecodeLimit(file, type);
     file.close();
     return importWithQt(path, type, fitInto, maxScaledPixels);

@@ -4,6 +4,7 @@
 #include "ImageImport.h"
 #include "PictWriter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +12,10 @@
 #include <new>
 
 namespace {
+
+struct PictureFile {
+    Q_DECLARE_TR_FUNCTIONS(PictureFile)
+};
 
 // Larger files cannot hold a picture within the pixel limits; refuse before reading them.
 constexpr qint64 kMaxPictureFileSize = qint64{512} << 20;
@@ -97,9 +102,9 @@ std::int16_t readPictureFile(const QString& path, const Rect& fitInto,
         return refuse(imported.status, imported.refusal);
     CGWorld* canvas = clearPicture ? clearPicture() : nullptr;
     if (canvas == nullptr || !canvas->isValid())
-        return refuse(kMemoryFull, QStringLiteral("there is not enough memory for the picture"));
+        return refuse(kMemoryFull, PictureFile::tr("there is not enough memory for the picture"));
     if (canvas->image().depth() != 32)
-        return refuse(kParamError, QStringLiteral("the picture cannot be made"));
+        return refuse(kParamError, PictureFile::tr("the picture cannot be made"));
     drawFittedImage(canvas->image(), canvas->getBounds(), imported.image, imported.size);
     return refuse(kNoError, QString());
 }

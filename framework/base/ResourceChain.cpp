@@ -1,5 +1,7 @@
 #include "ResourceChain.h"
 
+#include <QCoreApplication>
+
 const ResourceBytes* ResourceChain::get(ResType type, std::int16_t id) const {
     for (const ResourceFile* file : {mLanguage.get(), mApplication.get()}) {
         if (file == nullptr)
@@ -39,4 +41,14 @@ QString IndStringText(std::int16_t listID, int index, const QString& fallback) {
     if (text.empty())
         return fallback;
     return QString::fromUtf8(text.view().data(), static_cast<qsizetype>(text.length()));
+}
+
+QString InterfaceText(std::string_view text) {
+    const QByteArray bytes(text.data(), static_cast<qsizetype>(text.size()));
+    return QCoreApplication::translate("Resources", bytes.constData());
+}
+
+LStr255 InterfaceString(const LStr255& text) {
+    const QByteArray bytes = InterfaceText(text.view()).toUtf8();
+    return LStr255(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }

@@ -50,3 +50,9 @@ ResourceChain& TheResourceChain();
 // Item index of string list listID in the running chain as text; fallback when the item is
 // missing or empty.
 QString IndStringText(std::int16_t listID, int index, const QString& fallback = QString());
+
+// A text of the application's string lists as the interface shows it: translated (context
+// "Resources") where the interface language has a translation of it, else as it stands. A
+// language file's own text, having none, stays as the file has it.
+QString InterfaceText(std::string_view text);
+LStr255 InterfaceString(const LStr255& text);

@@ -2,6 +2,7 @@
 
 #include "LException.h"
 #include "LWindow.h"
+#include "SaveQuestion.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -165,11 +166,13 @@ bool LDocument::ChooseSaveLocation() {
 }
 
 bool LDocument::ConfirmRevert() {
-    const auto answer =
-        QMessageBox::question(GetDocumentWindow(), QString(),
-                              QObject::tr("Discard the changes to “%1”?").arg(GetDescriptor()),
-                              QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Cancel);
-    return answer == QMessageBox::Discard;
+    QMessageBox box(QMessageBox::Question, QString(),
+                    QObject::tr("Discard the changes to “%1”?").arg(GetDescriptor()),
+                    QMessageBox::Discard | QMessageBox::Cancel, GetDocumentWindow());
+    LabelSaveQuestionButtons(box);
+    box.button(QMessageBox::Discard)->setText(QObject::tr("&Discard"));
+    box.setDefaultButton(QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Discard;
 }
 
 LDocument::SaveChoice LDocument::ConfirmCloseWithChanges(bool /*quitting*/) {
@@ -178,8 +181,7 @@ LDocument::SaveChoice LDocument::ConfirmCloseWithChanges(bool /*quitting*/) {
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
                     GetDocumentWindow());
     box.setInformativeText(QObject::tr("If you don't save, your changes will be lost."));
-    box.button(QMessageBox::Save)->setText(QObject::tr("&Save"));
-    box.button(QMessageBox::Discard)->setText(QObject::tr("&Don't Save"));
+    LabelSaveQuestionButtons(box);
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     box.exec();

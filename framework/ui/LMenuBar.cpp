@@ -20,33 +20,33 @@ QString textOf(const LStr255& name) {
 
 LMenuBar LMenuBar::StandardMenuBar() {
     LMenuBar bar;
-    bar.AddMenu(kFileMenuID, QStringLiteral("&File"));
+    bar.AddMenu(kFileMenuID, tr("&File"));
     const LMenuItem fileItems[] = {
-        {cmd_New, QStringLiteral("New"), QKeySequence::New},
-        {cmd_Open, QStringLiteral("Open…"), QKeySequence::Open},
+        {cmd_New, tr("New"), QKeySequence::New},
+        {cmd_Open, tr("Open…"), QKeySequence::Open},
         {},
-        {cmd_Close, QStringLiteral("Close"), QKeySequence::Close},
-        {cmd_Save, QStringLiteral("Save"), QKeySequence::Save},
-        {cmd_SaveAs, QStringLiteral("Save As…"), QKeySequence::SaveAs},
-        {cmd_Revert, QStringLiteral("Revert"), {}},
+        {cmd_Close, tr("Close"), QKeySequence::Close},
+        {cmd_Save, tr("Save"), QKeySequence::Save},
+        {cmd_SaveAs, tr("Save As…"), QKeySequence::SaveAs},
+        {cmd_Revert, tr("Revert"), {}},
         {},
-        {cmd_PageSetup, QStringLiteral("Page Setup…"), {}},
-        {cmd_Print, QStringLiteral("Print…"), QKeySequence::Print},
-        {cmd_PrintOne, QStringLiteral("Print One"), {}},
+        {cmd_PageSetup, tr("Page Setup…"), {}},
+        {cmd_Print, tr("Print…"), QKeySequence::Print},
+        {cmd_PrintOne, tr("Print One"), {}},
         {},
-        {cmd_Quit, QStringLiteral("Quit"), QKeySequence::Quit},
+        {cmd_Quit, tr("Quit"), QKeySequence::Quit},
     };
     for (const LMenuItem& item : fileItems)
         bar.AddItem(kFileMenuID, item);
-    bar.AddMenu(kEditMenuID, QStringLiteral("&Edit"));
+    bar.AddMenu(kEditMenuID, tr("&Edit"));
     const LMenuItem editItems[] = {
-        {cmd_Undo, QStringLiteral("Undo"), QKeySequence::Undo},
+        {cmd_Undo, tr("Undo"), QKeySequence::Undo},
         {},
-        {cmd_Cut, QStringLiteral("Cut"), QKeySequence::Cut},
-        {cmd_Copy, QStringLiteral("Copy"), QKeySequence::Copy},
-        {cmd_Paste, QStringLiteral("Paste"), QKeySequence::Paste},
-        {cmd_Clear, QStringLiteral("Clear"), {}},
-        {cmd_SelectAll, QStringLiteral("Select All"), QKeySequence::SelectAll},
+        {cmd_Cut, tr("Cut"), QKeySequence::Cut},
+        {cmd_Copy, tr("Copy"), QKeySequence::Copy},
+        {cmd_Paste, tr("Paste"), QKeySequence::Paste},
+        {cmd_Clear, tr("Clear"), {}},
+        {cmd_SelectAll, tr("Select All"), QKeySequence::SelectAll},
     };
     for (const LMenuItem& item : editItems)
         bar.AddItem(kEditMenuID, item);

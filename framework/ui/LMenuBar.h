@@ -7,6 +7,7 @@
 
 #include "CommandNumbers.h"
 
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QString>
 #include <cstdint>
@@ -38,6 +39,8 @@ constexpr MenuIDT kFileMenuID = 129;
 constexpr MenuIDT kEditMenuID = 130;
 
 class LMenuBar {
+    Q_DECLARE_TR_FUNCTIONS(LMenuBar)
+
 public:
     // File (New, Open, Close, Save, Save As, Revert, Page Setup, Print, Print One, Quit) and
     // Edit (Undo, Cut, Copy, Paste, Clear, Select All).

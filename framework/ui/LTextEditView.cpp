@@ -153,13 +153,15 @@ void LTextEditView::FindCommandStatus(CommandT command, CommandStatus& status) {
         status.nameChanged = true;
         const ResourceChain& chain = TheResourceChain();
         if (!status.enabled) {
-            status.name = chain.GetIndString(kStringListType, kUndoStringsID, 1);
+            status.name = InterfaceString(chain.GetIndString(kStringListType, kUndoStringsID, 1));
             return;
         }
-        LStr255 text = chain.GetIndString(kStringListType, kUndoStringsID, canUndo ? 2 : 3);
+        LStr255 text =
+            InterfaceString(chain.GetIndString(kStringListType, kUndoStringsID, canUndo ? 2 : 3));
         text.append(" ");
-        text.append(
-            chain.GetIndString(kStringListType, kTypingStringsID, kTypingStringIndex).view());
+        text.append(InterfaceString(
+                        chain.GetIndString(kStringListType, kTypingStringsID, kTypingStringIndex))
+                        .view());
         status.name = text;
         return;
     }

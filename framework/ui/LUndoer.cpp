@@ -32,13 +32,15 @@ bool LUndoer::FindCommandStatus(CommandT command, CommandStatus& status) const {
         status.enabled = true;
         // 'STR#' 151 item 2 is the undo word, item 3 the redo word; the action names the change.
         const int wordIndex = mAction->CanUndo() ? 2 : 3;
-        LStr255 text = TheResourceChain().GetIndString(kStringListType, kUndoStringsID, wordIndex);
+        LStr255 text = InterfaceString(
+            TheResourceChain().GetIndString(kStringListType, kUndoStringsID, wordIndex));
         text.append(" ");
-        text.append(mAction->GetDescription().view());
+        text.append(InterfaceString(mAction->GetDescription()).view());
         status.name = text;
     } else {
         status.enabled = false;
-        status.name = TheResourceChain().GetIndString(kStringListType, kUndoStringsID, 1);
+        status.name =
+            InterfaceString(TheResourceChain().GetIndString(kStringListType, kUndoStringsID, 1));
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #include "RenderOptions.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <limits>
 
@@ -55,7 +56,8 @@ bool readSize(const QCommandLineParser& parser, RenderOptions& options, QString&
 } // namespace
 
 QString RenderUsage() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "RenderOptions",
         "Usage: turtlescope-render [options] PROGRAM   (PROGRAM \"-\" reads standard input)\n"
         "  --tree            print the parse result as JSON and exit\n"
         "  -o, --output F    run the program and save the picture (.pict or .png)\n"

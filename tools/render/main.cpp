@@ -4,6 +4,7 @@
 // translation refused.
 
 #include "FontTable.h"
+#include "InterfaceLanguage.h"
 #include "LEventGuard.h"
 #include "LanguageFile.h"
 #include "LanguageTables.h"
@@ -17,6 +18,7 @@
 #include "ResourceChain.h"
 #include "TreeJson.h"
 
+#include <QLocale>
 #include <cstdio>
 
 namespace {
@@ -43,10 +45,18 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietQtMessages);
     LGuardedApplication application(argc, argv);
+    // The usage text and the reasons a picture will not open speak the system's language; the
+    // parse messages come from the language file, and the JSON never changes.
+    const InterfaceTranslation translation(
+        ChooseInterfaceLanguage(std::nullopt, QLocale::system().uiLanguages()));
     const ParsedCommandLine commandLine = ParseRenderCommandLine(application.arguments());
     if (!commandLine.options) {
         PrintRenderError(commandLine.error);
-        std::fputs("Try 'turtlescope-render --help' for the options.\n", stderr);
+        std::fputs(QCoreApplication::translate("RenderOptions",
+                                               "Try 'turtlescope-render --help' for the options.\n")
+                       .toLocal8Bit()
+                       .constData(),
+                   stderr);
         return kExitUsage;
     }
     const RenderOptions& options = *commandLine.options;
