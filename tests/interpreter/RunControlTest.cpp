@@ -90,10 +90,8 @@ TEST_F(InterpreterTest, EmptyProgramsAndParseErrors) {
         if (text == longText)
             QTimer::singleShot(20, &runner, [&] { postKeyPress(&runner); });
         RunProgram(runner);
-        EXPECT_EQ(runner.calls, calls);
-        EXPECT_EQ(view.modifiedMarks, marks);
-        EXPECT_EQ(view.strokes, 0);
-        EXPECT_EQ(runner.keysReceived, 0);
+        EXPECT_EQ(std::tuple(runner.calls, view.modifiedMarks, view.strokes, runner.keysReceived),
+                  std::tuple(calls, marks, 0, 0));
     }
 }
 
