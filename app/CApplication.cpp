@@ -296,13 +296,14 @@ bool CApplication::OpenFile(const FileLocation& location) {
     }
     const FourCharCode type = detectFileType(path);
     if (type == kFileTypeTEXT) {
-        LWindow* programWindow = OpenProgramWindow(this, location);
-        if (programWindow == nullptr)
+        // A program always has a picture to draw in. It is made first, so that the program's
+        // window is mapped after it and comes up in front: a window manager puts the window
+        // it maps last on top, whatever was selected before.
+        LDocument* picture = FrontCPaintWindow() == nullptr ? MakeNewDocument() : nullptr;
+        if (OpenProgramWindow(this, location) == nullptr) {
+            if (picture != nullptr)
+                picture->Close();
             return false;
-        // A program always has a picture to draw in; the program stays in front.
-        if (FrontCPaintWindow() == nullptr) {
-            MakeNewDocument();
-            programWindow->Select();
         }
         return true;
     }

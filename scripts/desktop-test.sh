@@ -27,6 +27,9 @@ pids+=($app)
 
 find_window() { timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n1; }
 editor=$(find_window 'redline') || fail "no program window"
+# A program opened from the desktop comes up in front of the picture made for it.
+sleep 1
+[ "$(xdotool getactivewindow)" = "$editor" ] || fail "the program window is not in front"
 xdotool windowactivate --sync "$editor"
 xdotool key --clearmodifiers ctrl+r
 sleep 3
