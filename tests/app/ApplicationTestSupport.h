@@ -53,7 +53,7 @@ public:
                 // Later, so that a dialog the answer opens is answered in its turn.
                 QTimer::singleShot(
                     0, modal, [modal, answer = mAnswers[std::size_t(shown++)]] { answer(modal); });
-            } else if (++mWaits > 50) {
+            } else if (++mWaits > 500) { // five seconds: a loaded machine is slow
                 ADD_FAILURE() << "unanswered: " << modal->metaObject()->className();
                 if (auto* dialog = qobject_cast<QDialog*>(modal))
                     dialog->done(QDialog::Rejected);
