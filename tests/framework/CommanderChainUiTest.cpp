@@ -77,12 +77,12 @@ TEST_F(CommanderChainUiTest, CommandTravelsFromTargetUpAndFirstHandlerWins) {
 }
 
 TEST_F(CommanderChainUiTest, PostedActionReplacesTheHeldOneAndUndoRedoesIt) {
+    std::vector<int> first(3), second(3); // undone, redone, destroyed; outlive the undoer
     LCommander root;
     root.SetUndoer(std::make_unique<LUndoer>());
     LCommander view(&root);
     LCommander::SwitchTarget(&view);
     EXPECT_EQ(LCommander::DispatchCommandStatus(cmd_Undo).name.view(), "Can’t Undo");
-    std::vector<int> first(3), second(3); // undone, redone, destroyed
     view.PostAction(std::make_unique<CountingAction>(first));
     view.PostAction(std::make_unique<CountingAction>(second));
     // Undo, redo, undo: only the second action, each turn flipping it.
