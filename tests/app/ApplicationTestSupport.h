@@ -29,6 +29,7 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTest>
+#include <algorithm>
 
 // Texts in failure messages as text.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -47,13 +48,16 @@ public:
             QWidget* modal = QApplication::activeModalWidget();
             if (modal == nullptr || !modal->isVisible())
                 return;
-            if (modal != mAnswered && shown < static_cast<int>(mAnswers.size())) {
-                mAnswered = modal;
+            // A dialog answered before may come back to the front when one it opened closes.
+            const bool answered = std::ranges::any_of(
+                mAnswered, [modal](const QPointer<QWidget>& seen) { return seen == modal; });
+            if (!answered && shown < static_cast<int>(mAnswers.size())) {
+                mAnswered.emplace_back(modal);
                 mWaits = 0;
                 // Later, so that a dialog the answer opens is answered in its turn.
                 QTimer::singleShot(
                     0, modal, [modal, answer = mAnswers[std::size_t(shown++)]] { answer(modal); });
-            } else if (++mWaits > 500) { // five seconds: a loaded machine is slow
+            } else if (++mWaits > 200) { // two seconds: a loaded machine is slow
                 ADD_FAILURE() << "unanswered: " << modal->metaObject()->className();
                 if (auto* dialog = qobject_cast<QDialog*>(modal))
                     dialog->done(QDialog::Rejected);
@@ -67,7 +71,7 @@ public:
 private:
     std::vector<Answer> mAnswers;
     QTimer mTimer;
-    QPointer<QWidget> mAnswered;
+    std::vector<QPointer<QWidget>> mAnswered;
     int mWaits = 0;
 };
 
