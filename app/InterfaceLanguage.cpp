@@ -1,8 +1,8 @@
 #include "InterfaceLanguage.h"
 
+#include "LanguageFile.h"
 #include "RegionCode.h"
 #include "ResourceChain.h"
-#include "ResourceLayout.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr std::int16_t kVersionID = 1;
 constexpr std::int16_t kRegionUnitedStates = 0;
 constexpr std::int16_t kRegionFrance = 1;
 constexpr std::int16_t kRegionBritain = 2;
@@ -54,18 +53,6 @@ QString ChooseInterfaceLanguage(std::optional<std::int16_t> languageFileRegion,
             return *language;
     }
     return QStringLiteral("en");
-}
-
-std::optional<std::int16_t> LanguageFileRegion(const ResourceFile* languageFile) {
-    if (languageFile == nullptr)
-        return std::nullopt;
-    const ResourceBytes* version = languageFile->get(kVersionType, kVersionID);
-    if (version == nullptr)
-        return std::nullopt;
-    const auto key = ReadVersionKey(*version);
-    if (!key)
-        return std::nullopt;
-    return key->region;
 }
 
 InterfaceTranslation::InterfaceTranslation(const QString& language) {

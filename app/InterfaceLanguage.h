@@ -11,14 +11,9 @@
 #include <memory>
 #include <optional>
 
-class ResourceFile;
-
 // "de", "fr" or "en". systemLanguages in order of preference, as QLocale::uiLanguages gives them.
 QString ChooseInterfaceLanguage(std::optional<std::int16_t> languageFileRegion,
                                 const QStringList& systemLanguages);
-
-// The region a language file carries in its version resource; none without a readable one.
-std::optional<std::int16_t> LanguageFileRegion(const ResourceFile* languageFile);
 
 // The translations of one interface language, installed in the application for this object's
 // lifetime. English installs nothing: the sources are English.

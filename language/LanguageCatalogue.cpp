@@ -32,14 +32,13 @@ void addIfLanguageFile(const QString& path, const ResourceBytes* applicationVers
     auto file = ResourceFile::open(path);
     if (!file || file->fileType() != kLanguageFileType || file->creator() != kApplicationCreator)
         return;
-    const ResourceBytes* version = file->get(kVersionType, kVersionID);
-    const auto key = version ? ReadVersionKey(*version) : std::nullopt;
-    if (!key)
+    const auto region = LanguageFileRegion(file.get());
+    if (!region)
         return;
     // The same file as start-up would accept it: the version must match the application's.
-    if (MatchLanguageFile(path, key->region, applicationVersion) == nullptr)
+    if (MatchLanguageFile(path, *region, applicationVersion) == nullptr)
         return;
-    choices.push_back({languageName(*file, QFileInfo(path).completeBaseName()), path, key->region});
+    choices.push_back({languageName(*file, QFileInfo(path).completeBaseName()), path, *region});
 }
 
 QFileInfoList entriesByName(const QString& folder) {
@@ -54,12 +53,7 @@ std::vector<LanguageChoice> ListLanguages(const QString& languagesFolder,
     std::vector<LanguageChoice> choices;
     LanguageChoice own;
     own.name = QCoreApplication::translate("LanguageCatalogue", "English");
-    if (applicationResources) {
-        if (const ResourceBytes* version = applicationResources->get(kVersionType, kVersionID)) {
-            if (const auto key = ReadVersionKey(*version))
-                own.region = key->region;
-        }
-    }
+    own.region = LanguageFileRegion(applicationResources).value_or(own.region);
     choices.push_back(own);
     const ResourceBytes* applicationVersion =
         applicationResources ? applicationResources->get(kVersionType, kVersionID) : nullptr;

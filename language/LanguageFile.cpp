@@ -167,3 +167,15 @@ bool InstallLanguageFile(ResourceChain& chain, const QString& languagesFolder,
         LoadLanguageFile(languagesFolder, systemRegion, chain.applicationResources()));
     return chain.hasLanguageFile();
 }
+
+std::optional<std::int16_t> LanguageFileRegion(const ResourceFile* languageFile) {
+    if (languageFile == nullptr)
+        return std::nullopt;
+    const ResourceBytes* version = languageFile->get(kVersionType, kVersionID);
+    if (version == nullptr)
+        return std::nullopt;
+    const auto key = ReadVersionKey(*version);
+    if (!key)
+        return std::nullopt;
+    return key->region;
+}

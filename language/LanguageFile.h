@@ -9,6 +9,7 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 // 'Lång' in Mac Roman, and the application's signature.
 constexpr OSType kLanguageFileType = FourCCFromBytes(0x4C, 0x8C, 0x6E, 0x67);
@@ -33,6 +34,9 @@ std::unique_ptr<ResourceFile> LoadLanguageFile(const QString& languagesFolder,
 // version (major and minor; any version when applicationVersion is null), else null.
 std::unique_ptr<ResourceFile> MatchLanguageFile(const QString& path, std::int16_t wantedRegion,
                                                 const ResourceBytes* applicationVersion);
+
+// The region a resource file carries in its version resource; none without a readable one.
+std::optional<std::int16_t> LanguageFileRegion(const ResourceFile* languageFile);
 
 // LoadLanguageFile, installing the result in the chain. Returns whether a file was installed.
 bool InstallLanguageFile(ResourceChain& chain, const QString& languagesFolder,
